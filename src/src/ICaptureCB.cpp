@@ -1,0 +1,9 @@
+#include "ICaptureCB.h"
+
+void ICaptureCB::startAutoRefresh()
+{
+}
+
+void ICaptureCB::stopAutoRefresh()
+{
+}

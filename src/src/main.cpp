@@ -1,0 +1,67 @@
+#include "Config.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QScreen>
+#include <QIcon>
+#include <QLabel>
+#include <QTranslator>
+
+// The build-configuration dump written to the debug log at every start.
+void DumpConfig()
+{
+    qDebug() << "APP_VERSION";
+    qDebug() << "\t" << "20161021-1";
+    qDebug() << "DSP";
+    qDebug() << "\t" << "TYPE_GENERIC";
+    qDebug() << "FUNCTION_OPTION";
+    qDebug() << "\t" << "USE_UVC";
+    qDebug() << "\t" << "ONE_RESOLUTION_SET";
+    qDebug() << "LANGUAGE_INTERFACE";
+    qDebug() << "\t" << "MULTI_LANG";
+    qDebug() << "MODEL_NAME";
+    qDebug() << "DEVICE_NAME";
+    qDebug() << "\t" << "DC-1";
+    qDebug() << "PLATFORM";
+    qDebug() << "\t" << "LINUX";
+    qDebug() << "\t" << "Q_OS_LINUX";
+    qDebug() << "\n";
+}
+
+// Loads VISLO_<language>.qm from the program's folder unless the language is English. A missing
+// or unreadable file leaves the interface in English without a word.
+void loadTranslation(QTranslator &translator, const QString &language, const QString &folder)
+{
+    if (language == QLatin1String("en"))
+        return;
+    translator.load(folder + QStringLiteral("/VISLO_") + language + QStringLiteral(".qm"));
+}
+
+// Centres a window of the given size on a desktop of the given size; a window larger than the
+// desktop gets negative coordinates.
+QPoint centredPosition(const QSize &desktop, const QSize &window)
+{
+    return QPoint((desktop.width() - window.width()) / 2, (desktop.height() - window.height()) / 2);
+}
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ICON_APP.ICO")));
+    DumpConfig();
+    QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Document Camera"));
+
+    QTranslator translator;
+    loadTranslation(translator, Config::language(), QCoreApplication::applicationDirPath());
+    QCoreApplication::installTranslator(&translator);
+
+    QLabel window;
+    window.setWindowTitle(QCoreApplication::translate("MainWindow", "Document Camera"));
+    window.setPixmap(QPixmap(QStringLiteral(":/icons/Background/MAIN_WINDOWS.png")));
+    window.show();
+
+    window.move(centredPosition(QGuiApplication::primaryScreen()->availableGeometry().size(), window.size()));
+
+    return app.exec();
+}
