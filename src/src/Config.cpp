@@ -1,5 +1,6 @@
 #include "Config.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -44,8 +45,13 @@ Config::Config()
 Config *Config::instance()
 {
     std::lock_guard<std::mutex> guard(creationLock);
-    if (!theInstance)
+    if (!theInstance) {
         theInstance.reset(new Config);
+        // The store posts its deferred writes to itself: it belongs with the event loop of the
+        // user-interface thread whichever thread used it first.
+        if (QCoreApplication *app = QCoreApplication::instance())
+            theInstance->moveToThread(app->thread());
+    }
     return theInstance.get();
 }
 
