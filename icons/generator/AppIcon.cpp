@@ -32,6 +32,14 @@ QByteArray singleIcon(const QImage &image)
     return buffer.data();
 }
 
+QByteArray pngData(const QImage &image)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return buffer.data();
+}
+
 } // namespace
 
 // The ICO writer stores one image per file, so the single-image files are merged into one
@@ -42,10 +50,13 @@ QByteArray multiSizeIcon(const QString &appIconSvg)
     QVector<QByteArray> entries;
     QVector<QByteArray> payloads;
     for (int side : sides) {
-        const QByteArray single = singleIcon(renderSvg(appIconSvg, side));
+        const QImage image = renderSvg(appIconSvg, side);
+        const QByteArray single = singleIcon(image);
         const quint32 offset = qFromLittleEndian<quint32>(single.constData() + directoryHeader + 12);
         entries.append(single.mid(directoryHeader, directoryEntry));
-        payloads.append(single.mid(offset));
+        // The largest size is stored as PNG, as icon files allow, instead of a quarter megabyte
+        // of uncompressed pixels.
+        payloads.append(side == 256 ? pngData(image) : single.mid(offset));
     }
 
     QByteArray file(directoryHeader, '\0');

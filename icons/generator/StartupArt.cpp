@@ -73,9 +73,16 @@ void camera(QPainter &p)
     p.drawRect(QRectF(155, 279, 4, 3));
     p.drawRect(QRectF(161, 279, 4, 3));
 
-    p.setPen(QPen(Palette::accentLight, 3, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 3; ++i)
-        p.drawLine(QPointF(134 - i * 10, 282), QPointF(140 - i * 10, 282));
+    // The computer's USB port, and which way the plug goes.
+    p.setPen(QPen(line, 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(92, 270, 34, 24), 4, 4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(150, 156, 164));
+    p.drawRect(QRectF(100, 278, 18, 8));
+    p.setPen(QPen(Palette::accentLight, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(146, 282), QPointF(134, 282));
+    p.drawPolyline(QPolygonF({QPointF(139, 277), QPointF(134, 282), QPointF(139, 287)}));
 }
 
 void centredLine(QPainter &p, const QString &text, int pixelSize, int weight, const QColor &colour, int baseline,
@@ -100,7 +107,7 @@ QImage startupPicture(QSize size)
     image.fill(backdrop);
     QPainter p(&image);
     p.setRenderHint(QPainter::TextAntialiasing);
-    p.translate(0, 10);
+    p.translate(22, 10);
     camera(p);
     p.resetTransform();
     const int w = size.width();

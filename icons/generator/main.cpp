@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QSaveFile>
 #include <QTextStream>
 
@@ -93,6 +94,16 @@ int main(int argc, char *argv[])
                     .scaled(tile * 2)
                     .save(review.filePath(QStringLiteral("zoom-%1-%2.png").arg(y).arg(x)));
         windowMockup(pictures).save(review.filePath(QStringLiteral("window-mockup.png")));
+        QImage icons(256 + 128 + 64 + 48 + 32 + 24 + 16 + 8 * 10, 276, QImage::Format_ARGB32_Premultiplied);
+        icons.fill(QColor(48, 48, 48));
+        QPainter painter(&icons);
+        int x = 10;
+        for (int side : {256, 128, 64, 48, 32, 24, 16}) {
+            painter.drawImage(x, 10, renderSvg(appIconSvg, side));
+            x += side + 10;
+        }
+        painter.end();
+        icons.save(review.filePath(QStringLiteral("app-icon.png")));
     }
     return 0;
 }
