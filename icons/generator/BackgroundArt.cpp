@@ -62,7 +62,7 @@ QImage framePiece(FramePiece piece, QSize size)
         // A resize grip of dots in the corner.
         for (int row = 0; row < 3; ++row)
             for (int col = 0; col <= row; ++col)
-                p.fillRect(w - 4 - 3 * col, h - 4 - 3 * (2 - row) , 2, 2, Palette::frameGrip);
+                p.fillRect(w - 4 - 3 * col, h - 4 - 3 * (2 - row), 2, 2, Palette::frameGrip);
         break;
     }
     return image;

@@ -177,7 +177,7 @@ QImage groupTitleButton(QSize size, bool open, ButtonState state)
     }
     const qreal side = size.height();
     const QColor ink = state == ButtonState::Normal ? Palette::inkDim : Palette::inkActive;
-    paintGlyph(p, open ? Glyph::ChevronDown : Glyph::ChevronRight, QRectF(1, 0, side, side), ink);
+    paintGlyph(p, open ? Glyph::ChevronDown : Glyph::ChevronRight, QRectF(-2, 0, side, side), ink);
     return image;
 }
 
