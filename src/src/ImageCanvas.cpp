@@ -1,0 +1,376 @@
+#include "ImageCanvas.h"
+
+#include "DisplayFit.h"
+#include "FrameBuffer.h"
+#include "OSDProcessor.h"
+
+#include <QPainter>
+#include <QPen>
+#include <QTransform>
+
+#include <algorithm>
+
+namespace {
+
+const QSize FillPictureSize(1280, 720);
+const int RefreshIntervalMs = 40;
+const QString StartPicture = QStringLiteral(":/icons/Background/MAIN_WINDOWS.png");
+
+// The part of the unturned frame that becomes `region` of the frame turned by `rotation`
+// quarter turns clockwise.
+QRect unturnedRegion(const QRect &region, int rotation, const QSize &frame)
+{
+    const int W = frame.width();
+    const int H = frame.height();
+    switch (rotation) {
+    case 1:
+        return QRect(region.y(), H - region.x() - region.width(), region.height(), region.width());
+    case 2:
+        return QRect(W - region.x() - region.width(), H - region.y() - region.height(),
+                     region.width(), region.height());
+    case 3:
+        return QRect(W - region.y() - region.height(), region.x(), region.height(), region.width());
+    default:
+        return region;
+    }
+}
+
+QImage turned(const QImage &image, int rotation)
+{
+    switch (rotation) {
+    case 1:
+        return image.transformed(QTransform().rotate(90));
+    case 2:
+        return image.mirrored(true, true);
+    case 3:
+        return image.transformed(QTransform().rotate(270));
+    default:
+        return image;
+    }
+}
+
+} // namespace
+
+ImageCanvas::ImageCanvas(QWidget *parent)
+    : QWidget(parent)
+{
+    connect(this, SIGNAL(updateFromWorker()), this, SLOT(update()), Qt::QueuedConnection);
+    processImage(QImage(StartPicture));
+    refreshTimer.setInterval(RefreshIntervalMs);
+    connect(&refreshTimer, SIGNAL(timeout()), this, SLOT(autoRefresh()));
+}
+
+ImageCanvas::~ImageCanvas() = default;
+
+void ImageCanvas::processSample(uchar *data, int width, int height, bool bottomUp, bool rgb32)
+{
+    processFrame(data, width, height, bottomUp, rgb32);
+}
+
+void ImageCanvas::processFrame(uchar *data, int width, int height, bool bottomUp, bool rgb32)
+{
+    {
+        Lock lock(mutex);
+        // A frozen picture of the same size needs nothing from the new frame but its place in
+        // the buffer, which the write-back fills.
+        const bool keepHeld = frozen && !heldFrame.isNull() && heldFrame.size() == QSize(width, height);
+        if (!keepHeld)
+            takeFrameLocked(FrameBuffer::read(data, width, height, bottomUp, rgb32, std::move(spareFrame)));
+        renderHeldFrameLocked();
+        FrameBuffer::write(lastOutput, data, width, height, bottomUp, rgb32);
+    }
+    emit updateFromWorker();
+}
+
+void ImageCanvas::processImage(const QImage &image)
+{
+    {
+        Lock lock(mutex);
+        // Converting is all the packing a picture needs: an RGB888 picture already is the frame
+        // a packed buffer would describe, and one in that format is shared, not copied.
+        const QImage frame = image.convertToFormat(QImage::Format_RGB888);
+        const bool keepHeld = frozen && !heldFrame.isNull() && heldFrame.size() == frame.size();
+        if (!keepHeld)
+            takeFrameLocked(frame);
+        renderHeldFrameLocked();
+    }
+    emit updateFromWorker();
+}
+
+void ImageCanvas::fillWithColor(const QColor &color)
+{
+    QImage picture(FillPictureSize, QImage::Format_RGB888);
+    picture.fill(color);
+    processImage(picture);
+}
+
+void ImageCanvas::takeFrameLocked(QImage frame)
+{
+    // The old frame's buffer is still shown until this pass replaces the output; once it is
+    // ours alone it carries the next frame.
+    spareFrame = std::move(heldFrame);
+    heldFrame = std::move(frame);
+}
+
+void ImageCanvas::renderHeldFrameLocked()
+{
+    const int effectNow = effect;
+    const int maskNow = mask;
+
+    if (heldFrame.size() != view.source)
+        adoptSourceSizeLocked(heldFrame.size());
+
+    QImage cut = cutViewLocked(heldFrame, effectNow);
+    QImage output = fitToSource(cut);
+
+    lastOutput = output;
+    displayImage = output;
+    publishedDisplayWidth = output.width();
+    publishedDisplayHeight = output.height();
+
+    renderedChangeCount = changeCount;
+    renderedEffect = effectNow;
+    renderedMask = maskNow;
+    renderedFrozen = frozen;
+    if (!spareFrame.isDetached())
+        spareFrame = QImage();
+}
+
+void ImageCanvas::adoptSourceSizeLocked(const QSize &size)
+{
+    view.setSourceSize(size);
+    const QSize layerSize = view.rotatedSize();
+    annotationLayer = QImage();
+    if (!layerSize.isEmpty()) {
+        annotationLayer = QImage(layerSize, QImage::Format_ARGB32_Premultiplied);
+        annotationLayer.fill(Qt::transparent);
+    }
+    viewChangedLocked();
+}
+
+QImage ImageCanvas::cutViewLocked(const QImage &frame, int effectNow) const
+{
+    Q_UNUSED(effectNow);
+    const QRect cut = view.cutRect();
+    if (cut.isEmpty() || frame.isNull())
+        return QImage();
+    const QRect turnedRect(QPoint(0, 0), view.rotatedSize());
+    if (!turnedRect.contains(cut))
+        return turned(frame, view.rotation).copy(cut);
+
+    // Only the part of the frame the view shows is turned and worked on.
+    const QRect source = unturnedRegion(cut, view.rotation, frame.size());
+    const QImage part = source == frame.rect() ? frame : frame.copy(source);
+    return turned(part, view.rotation);
+}
+
+QImage ImageCanvas::fitToSource(const QImage &cut) const
+{
+    const QSize source = view.source;
+    if (cut.isNull() || cut.size() == source)
+        return cut;
+    const double r = std::min(double(source.width()) / cut.width(),
+                              double(source.height()) / cut.height());
+    const int scaledW = static_cast<int>(cut.width() * r);
+    const int scaledH = static_cast<int>(cut.height() * r);
+    QImage scaled;
+    if (scaledW > 0 && scaledH > 0)
+        scaled = cut.scaled(scaledW, scaledH, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (scaled.width() >= source.width() && scaled.height() >= source.height())
+        return scaled;
+
+    // Black bars around a picture narrower or lower than the source.
+    QImage boxed(source, cut.format());
+    boxed.fill(QColor(Qt::black));
+    QPainter painter(&boxed);
+    painter.drawImage(QPoint((source.width() - scaledW) / 2, (source.height() - scaledH) / 2), scaled);
+    return boxed;
+}
+
+void ImageCanvas::viewChangedLocked()
+{
+    ++changeCount;
+    publishedZoom = view.zoom;
+    publishedMinZoom = view.minZoom();
+    publishedRotation = view.rotation;
+}
+
+bool ImageCanvas::needsRenderLocked() const
+{
+    return changeCount != renderedChangeCount || effect != renderedEffect || mask != renderedMask
+        || frozen != renderedFrozen;
+}
+
+void ImageCanvas::startAutoRefresh()
+{
+    refreshTimer.start();
+}
+
+void ImageCanvas::stopAutoRefresh()
+{
+    refreshTimer.stop();
+}
+
+bool ImageCanvas::isAutoRefreshRunning() const
+{
+    return refreshTimer.isActive();
+}
+
+void ImageCanvas::autoRefresh()
+{
+    bool changed;
+    {
+        Lock lock(mutex);
+        changed = needsRenderLocked();
+    }
+    // A resting picture is not rendered again, but still repainted so the display's timed
+    // items come and go.
+    if (changed)
+        processImage(heldFrame);
+    else
+        update();
+}
+
+void ImageCanvas::precessFrameData()
+{
+}
+
+void ImageCanvas::zoomIn()
+{
+    {
+        Lock lock(mutex);
+        if (!view.zoomIn())
+            return;
+        viewChangedLocked();
+    }
+    update();
+}
+
+void ImageCanvas::zoomOut()
+{
+    {
+        Lock lock(mutex);
+        view.zoomOut();
+        viewChangedLocked();
+    }
+    update();
+}
+
+void ImageCanvas::zoomReset()
+{
+    Lock lock(mutex);
+    view.zoomReset();
+    viewChangedLocked();
+}
+
+void ImageCanvas::rotateClockwise()
+{
+    {
+        Lock lock(mutex);
+        view.rotateClockwise();
+        if (!annotationLayer.isNull())
+            annotationLayer = annotationLayer.transformed(QTransform().rotate(90));
+        viewChangedLocked();
+    }
+    update();
+}
+
+void ImageCanvas::rotateCounterClockwise()
+{
+    {
+        Lock lock(mutex);
+        view.rotateCounterClockwise();
+        if (!annotationLayer.isNull())
+            annotationLayer = annotationLayer.transformed(QTransform().rotate(270));
+        viewChangedLocked();
+    }
+    update();
+}
+
+double ImageCanvas::zoom() const
+{
+    return publishedZoom;
+}
+
+double ImageCanvas::minZoom() const
+{
+    return publishedMinZoom;
+}
+
+int ImageCanvas::rotation() const
+{
+    return publishedRotation;
+}
+
+QSize ImageCanvas::sourceSize() const
+{
+    Lock lock(mutex);
+    return view.source;
+}
+
+QPoint ImageCanvas::viewOrigin() const
+{
+    Lock lock(mutex);
+    return view.origin;
+}
+
+QImage ImageCanvas::currentImage() const
+{
+    Lock lock(mutex);
+    return lastOutput;
+}
+
+QPoint ImageCanvas::mapToImage(const QPoint &point) const
+{
+    const QSize shown(publishedDisplayWidth, publishedDisplayHeight);
+    return DisplayFit(size(), shown).toPicture(point);
+}
+
+void ImageCanvas::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Lock lock(mutex);
+    view.refit();
+    viewChangedLocked();
+}
+
+void ImageCanvas::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    Lock lock(mutex);
+    const int W = width();
+    const int H = height();
+    if (!boardMode)
+        painter.fillRect(QRect(2, 2, W - 4, H - 4), Qt::black);
+
+    const DisplayFit fit(size(), displayImage.size());
+    if (!fit.isEmpty())
+        drawPicture(painter, fit.target());
+
+    if (osd)
+        osd->paintOsd(&painter);
+
+    painter.setPen(QPen(QColor(QStringLiteral("#484848")), 2.0, Qt::SolidLine, Qt::SquareCap,
+                        Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(QPoint(1, 1), QPoint(W - 2, H - 2)));
+}
+
+void ImageCanvas::drawPicture(QPainter &painter, const QRect &target)
+{
+    const qint64 key = displayImage.cacheKey();
+    if (key != paintCacheKey) {
+        // A new picture: most likely the next frame replaces it before it is painted again.
+        paintCacheKey = key;
+        paintCache = QImage();
+        painter.drawImage(target, displayImage);
+        return;
+    }
+    if (paintCache.size() != target.size()) {
+        // The picture rests: scale it once and from now on only copy it to the screen.
+        paintCache = QImage(target.size(), QImage::Format_RGB32);
+        QPainter cachePainter(&paintCache);
+        cachePainter.drawImage(paintCache.rect(), displayImage);
+    }
+    painter.drawImage(target.topLeft(), paintCache);
+}
