@@ -1,7 +1,10 @@
 #include "ImageCanvas.h"
 
+#include "CanvasConstants.h"
 #include "DisplayFit.h"
 #include "FrameBuffer.h"
+#include "ImageEffect.h"
+#include "ImageMask.h"
 #include "OSDProcessor.h"
 
 #include <QPainter>
@@ -33,6 +36,17 @@ QRect unturnedRegion(const QRect &region, int rotation, const QSize &frame)
     default:
         return region;
     }
+}
+
+// The smallest rectangle of whole mosaic blocks (counted from the frame's corner) around rect.
+QRect blockAligned(const QRect &rect, const QRect &frame)
+{
+    const int block = ImageEffect::MosaicBlock;
+    const int left = rect.left() / block * block;
+    const int top = rect.top() / block * block;
+    const int right = (rect.right() / block + 1) * block - 1;
+    const int bottom = (rect.bottom() / block + 1) * block - 1;
+    return QRect(QPoint(left, top), QPoint(right, bottom)) & frame;
 }
 
 QImage turned(const QImage &image, int rotation)
@@ -121,6 +135,7 @@ void ImageCanvas::renderHeldFrameLocked()
         adoptSourceSizeLocked(heldFrame.size());
 
     QImage cut = cutViewLocked(heldFrame, effectNow);
+    ImageMask::apply(cut, maskNow);
     QImage output = fitToSource(cut);
 
     lastOutput = output;
@@ -150,18 +165,34 @@ void ImageCanvas::adoptSourceSizeLocked(const QSize &size)
 
 QImage ImageCanvas::cutViewLocked(const QImage &frame, int effectNow) const
 {
-    Q_UNUSED(effectNow);
     const QRect cut = view.cutRect();
     if (cut.isEmpty() || frame.isNull())
         return QImage();
     const QRect turnedRect(QPoint(0, 0), view.rotatedSize());
-    if (!turnedRect.contains(cut))
-        return turned(frame, view.rotation).copy(cut);
+    if (!turnedRect.contains(cut)) {
+        QImage whole = turned(frame, view.rotation);
+        decorateLocked(whole, turnedRect, effectNow);
+        return whole.copy(cut);
+    }
 
-    // Only the part of the frame the view shows is turned and worked on.
-    const QRect source = unturnedRegion(cut, view.rotation, frame.size());
-    const QImage part = source == frame.rect() ? frame : frame.copy(source);
-    return turned(part, view.rotation);
+    // Only the part of the frame the view shows is turned, drawn on and given the effect; the
+    // mosaic needs its blocks whole, so its part reaches out to the block grid of the frame.
+    const QRect region = effectNow == EffectMosaic ? blockAligned(cut, turnedRect) : cut;
+    const QRect source = unturnedRegion(region, view.rotation, frame.size());
+    QImage part = turned(source == frame.rect() ? frame : frame.copy(source), view.rotation);
+    decorateLocked(part, region, effectNow);
+    if (region == cut)
+        return part;
+    return part.copy(cut.translated(-region.topLeft()));
+}
+
+void ImageCanvas::decorateLocked(QImage &part, const QRect &region, int effectNow) const
+{
+    if (layerDirty && !annotationLayer.isNull()) {
+        QPainter painter(&part);
+        painter.drawImage(QPoint(0, 0), annotationLayer, region);
+    }
+    ImageEffect::apply(part, effectNow);
 }
 
 QImage ImageCanvas::fitToSource(const QImage &cut) const

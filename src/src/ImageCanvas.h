@@ -93,6 +93,7 @@ private:
     void takeFrameLocked(QImage frame);
     void adoptSourceSizeLocked(const QSize &size);
     QImage cutViewLocked(const QImage &frame, int effectNow) const;
+    void decorateLocked(QImage &part, const QRect &region, int effectNow) const;
     QImage fitToSource(const QImage &cut) const;
     void viewChangedLocked();
     bool needsRenderLocked() const;
