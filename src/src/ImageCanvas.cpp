@@ -7,8 +7,12 @@
 #include "ImageMask.h"
 #include "OSDProcessor.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QTransform>
 
 #include <algorithm>
@@ -18,6 +22,8 @@ namespace {
 const QSize FillPictureSize(1280, 720);
 const int RefreshIntervalMs = 40;
 const QString StartPicture = QStringLiteral(":/icons/Background/MAIN_WINDOWS.png");
+const int TextEditorMaxSide = 300;
+const int TextEditorMargin = 5;
 
 // The part of the unturned frame that becomes `region` of the frame turned by `rotation`
 // quarter turns clockwise.
@@ -67,7 +73,15 @@ QImage turned(const QImage &image, int rotation)
 
 ImageCanvas::ImageCanvas(QWidget *parent)
     : QWidget(parent)
+    , textEdit(new QTextEdit(this))
 {
+    textEdit->hide();
+    textEdit->setContextMenuPolicy(Qt::NoContextMenu);
+    textEdit->setStyleSheet(QStringLiteral("border: none;"));
+    setFont(QFont(QStringLiteral("Arial"), 18));
+    m_textFamily = font().family();
+    m_textPointSize = font().pointSize();
+
     connect(this, SIGNAL(updateFromWorker()), this, SLOT(update()), Qt::QueuedConnection);
     processImage(QImage(StartPicture));
     refreshTimer.setInterval(RefreshIntervalMs);
@@ -404,4 +418,224 @@ void ImageCanvas::drawPicture(QPainter &painter, const QRect &target)
         cachePainter.drawImage(paintCache.rect(), displayImage);
     }
     painter.drawImage(target.topLeft(), paintCache);
+}
+
+int ImageCanvas::drawMode() const
+{
+    return m_drawMode;
+}
+
+void ImageCanvas::setDrawMode(int mode)
+{
+    m_drawMode = mode;
+    if (mode != Text)
+        commitText();
+}
+
+void ImageCanvas::clearAnnotations()
+{
+    Lock lock(mutex);
+    if (!annotationLayer.isNull())
+        annotationLayer.fill(Qt::transparent);
+    layerDirty = false;
+    ++changeCount;
+}
+
+bool ImageCanvas::hasDrawings() const
+{
+    Lock lock(mutex);
+    return layerDirty;
+}
+
+QImage ImageCanvas::annotations() const
+{
+    Lock lock(mutex);
+    return annotationLayer;
+}
+
+QColor ImageCanvas::textColor() const
+{
+    return m_textColor;
+}
+
+QString ImageCanvas::textFamily() const
+{
+    return m_textFamily;
+}
+
+int ImageCanvas::textPointSize() const
+{
+    return m_textPointSize;
+}
+
+void ImageCanvas::setTextColor(const QColor &color)
+{
+    m_textColor = color;
+    applyTextFormat();
+}
+
+void ImageCanvas::setTextFamily(const QString &family)
+{
+    m_textFamily = family;
+    applyTextFormat();
+}
+
+void ImageCanvas::setTextPointSize(int size)
+{
+    m_textPointSize = size;
+    applyTextFormat();
+}
+
+void ImageCanvas::applyTextFormat()
+{
+    QTextCursor cursor = textEdit->textCursor();
+    QTextCharFormat format = cursor.charFormat();
+    QFont textFont(m_textFamily, m_textPointSize);
+    textFont.setWeight(QFont::Normal);
+    textFont.setItalic(false);
+    format.setFont(textFont);
+    format.setForeground(QBrush(m_textColor));
+    cursor.setCharFormat(format);
+    textEdit->setTextCursor(cursor);
+}
+
+void ImageCanvas::commitText()
+{
+    if (textEdit->isHidden())
+        return;
+    textEdit->hide();
+    QTextCursor cursor = textEdit->textCursor();
+    cursor.setPosition(0);
+    textEdit->setTextCursor(cursor);
+
+    Lock lock(mutex);
+    if (annotationLayer.isNull() || width() <= 0 || height() <= 0)
+        return;
+    // The text keeps on the picture the size it had in the editor over the shown picture.
+    const QSize turnedSize = view.rotatedSize();
+    const double z = view.zoom;
+    const double a = static_cast<int>(turnedSize.height() * z) / double(height());
+    const double b = static_cast<int>(turnedSize.width() * z) / double(width());
+    const double k = std::max(a, b) / (z * z);
+    QPainter painter(&annotationLayer);
+    painter.translate(textPos);
+    painter.scale(k, k);
+    textEdit->document()->drawContents(&painter);
+    layerDirty = true;
+    ++changeCount;
+}
+
+QTextEdit *ImageCanvas::textEditor() const
+{
+    return textEdit;
+}
+
+QRect ImageCanvas::clipRect() const
+{
+    return clipSelection;
+}
+
+QRectF ImageCanvas::clipRectOnWidget() const
+{
+    const QSize shown(publishedDisplayWidth, publishedDisplayHeight);
+    return DisplayFit(size(), shown).toWidget(clipSelection);
+}
+
+QPoint ImageCanvas::toLayerLocked(const QPoint &outputPoint) const
+{
+    return view.outputToFrame(outputPoint, displayImage.size());
+}
+
+DrawStyle ImageCanvas::drawStyle() const
+{
+    DrawStyle style;
+    style.lineWidth = lineWidth;
+    style.lineColor = lineColor;
+    style.fillEnabled = fillEnabled;
+    style.fillColor = fillColor;
+    return style;
+}
+
+void ImageCanvas::mousePressEvent(QMouseEvent *event)
+{
+    Lock lock(mutex);
+    lastPoint = mapToImage(event->pos());
+    layerBackup = annotationLayer;
+    if (m_drawMode >= Freehand && m_drawMode <= Triangle) {
+        layerDirty = true;
+        ++changeCount;
+    }
+}
+
+void ImageCanvas::mouseMoveEvent(QMouseEvent *event)
+{
+    Lock lock(mutex);
+    const QPoint cur = mapToImage(event->pos());
+    switch (m_drawMode) {
+    case Hand:
+        view.setViewOrigin(view.origin.x() + lastPoint.x() - cur.x(),
+                           view.origin.y() + lastPoint.y() - cur.y());
+        lastPoint = cur;
+        viewChangedLocked();
+        return;
+    case Clip:
+        clipSelection = QRect(QPoint(std::max(std::min(lastPoint.x(), cur.x()), 0),
+                                     std::max(std::min(lastPoint.y(), cur.y()), 0)),
+                              QPoint(std::min(std::max(lastPoint.x(), cur.x()), view.source.width()),
+                                     std::min(std::max(lastPoint.y(), cur.y()), view.source.height())));
+        return;
+    case Eraser:
+        AnnotationPainter::erase(annotationLayer, toLayerLocked(cur), lineWidth);
+        ++changeCount;
+        return;
+    case Text:
+        return;
+    case Freehand:
+        AnnotationPainter::draw(annotationLayer, Freehand, toLayerLocked(lastPoint), toLayerLocked(cur), drawStyle());
+        lastPoint = cur;
+        ++changeCount;
+        return;
+    default:
+        if (m_drawMode < Line || m_drawMode > Triangle)
+            return;
+        // Rubber band: the shape is drawn afresh over the layer as it was at the press.
+        annotationLayer = layerBackup;
+        AnnotationPainter::draw(annotationLayer, m_drawMode, toLayerLocked(lastPoint), toLayerLocked(cur), drawStyle());
+        ++changeCount;
+        return;
+    }
+}
+
+void ImageCanvas::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_drawMode == Clip) {
+        if (clipSelection.right() >= clipSelection.left() && clipSelection.bottom() >= clipSelection.top())
+            copyClip();
+        return;
+    }
+    if (m_drawMode != Text)
+        return;
+    if (!textEdit->isHidden()) {
+        commitText();
+        return;
+    }
+    openTextEditor(event->pos());
+}
+
+void ImageCanvas::openTextEditor(const QPoint &widgetPoint)
+{
+    textEdit->move(widgetPoint);
+    textEdit->resize(std::min(width() - widgetPoint.x() - TextEditorMargin, TextEditorMaxSide),
+                     std::min(height() - widgetPoint.y() - TextEditorMargin, TextEditorMaxSide));
+    textEdit->clear();
+    textEdit->show();
+    textEdit->setFocus();
+    applyTextFormat();
+    Lock lock(mutex);
+    textPos = toLayerLocked(mapToImage(widgetPoint));
+}
+
+void ImageCanvas::copyClip()
+{
+    // Filled in with the clipboard output.
 }

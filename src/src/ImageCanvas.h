@@ -1,6 +1,7 @@
 #ifndef IMAGECANVAS_H
 #define IMAGECANVAS_H
 
+#include "AnnotationPainter.h"
 #include "ICaptureCB.h"
 #include "ViewGeometry.h"
 
@@ -13,6 +14,7 @@
 #include <mutex>
 
 class OSDProcessor;
+class QTextEdit;
 
 // The widget every picture passes through. Each incoming frame becomes one output picture of the
 // frame's own size: turned in quarter turns, with the annotation layer laid over it, the colour
@@ -64,6 +66,29 @@ public:
     // A widget point to a pixel of the output picture.
     QPoint mapToImage(const QPoint &point) const;
 
+    // Drawing tools (user-interface thread). Choosing any mode but Text puts a pending text on
+    // the picture.
+    int drawMode() const;
+    void setDrawMode(int mode);
+    void clearAnnotations();
+    bool hasDrawings() const;
+    QImage annotations() const;   // the layer, in turned-frame pixels
+
+    QColor textColor() const;
+    QString textFamily() const;
+    int textPointSize() const;
+    void setTextColor(const QColor &color);
+    void setTextFamily(const QString &family);
+    void setTextPointSize(int size);
+    void applyTextFormat();
+    void commitText();
+    QTextEdit *textEditor() const;
+
+    // The clip selection in output pixels (right < left while there is none) and as the
+    // display outlines it on the widget. Both are safe inside paintOsd.
+    QRect clipRect() const;
+    QRectF clipRectOnWidget() const;
+
     OSDProcessor *osd = nullptr;   // not owned; may stay null
     bool boardMode = false;        // drawing board: no black behind the picture
 
@@ -71,6 +96,12 @@ public:
     std::atomic<int> mask{0};
     std::atomic<bool> frozen{false};
 
+    // Drawing style, assigned directly by the tool windows.
+    int lineWidth = 2;
+    bool fillEnabled = false;
+    QColor lineColor = Qt::black;
+    QColor fillColor = Qt::black;
+    // The colour the fill-background window shows as chosen; nothing here changes it.
     QColor backgroundColor = Qt::white;
 
 signals:
@@ -85,6 +116,9 @@ public slots:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     using Lock = std::lock_guard<std::mutex>;
@@ -98,6 +132,10 @@ private:
     void viewChangedLocked();
     bool needsRenderLocked() const;
     void drawPicture(QPainter &painter, const QRect &target);
+    QPoint toLayerLocked(const QPoint &outputPoint) const;
+    DrawStyle drawStyle() const;
+    void openTextEditor(const QPoint &widgetPoint);
+    void copyClip();
 
     mutable std::mutex mutex;
 
@@ -105,9 +143,20 @@ private:
     QImage spareFrame;       // the buffer of an earlier frame, written over by the next one
     QImage lastOutput;
     QImage displayImage;
-    QImage annotationLayer;
+    QImage annotationLayer;   // premultiplied ARGB32, turned-frame pixels
+    QImage layerBackup;       // the layer as it was at the last press, for rubber bands
     bool layerDirty = false;
     ViewGeometry view;
+    QPoint lastPoint;         // output pixels
+    QRect clipSelection{QPoint(0, 0), QPoint(-1, -1)};
+    QPoint textPos;           // layer pixels
+
+    // User-interface thread only.
+    QTextEdit *textEdit = nullptr;
+    int m_drawMode = 0;
+    QColor m_textColor = Qt::black;
+    QString m_textFamily;
+    int m_textPointSize = 18;
 
     // What the last pass through the frame path rendered; the auto refresh re-renders only when
     // something has changed since.
