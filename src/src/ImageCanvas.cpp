@@ -7,7 +7,11 @@
 #include "ImageMask.h"
 #include "OSDProcessor.h"
 
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QPainter>
 #include <QPen>
 #include <QTextCursor>
@@ -75,6 +79,7 @@ ImageCanvas::ImageCanvas(QWidget *parent)
     : QWidget(parent)
     , textEdit(new QTextEdit(this))
 {
+    clockBase.start();
     textEdit->hide();
     textEdit->setContextMenuPolicy(Qt::NoContextMenu);
     textEdit->setStyleSheet(QStringLiteral("border: none;"));
@@ -151,6 +156,7 @@ void ImageCanvas::renderHeldFrameLocked()
     QImage cut = cutViewLocked(heldFrame, effectNow);
     ImageMask::apply(cut, maskNow);
     QImage output = fitToSource(cut);
+    snapshotStepLocked(output);
 
     lastOutput = output;
     displayImage = output;
@@ -242,7 +248,7 @@ void ImageCanvas::viewChangedLocked()
 
 bool ImageCanvas::needsRenderLocked() const
 {
-    return changeCount != renderedChangeCount || effect != renderedEffect || mask != renderedMask
+    return snapshots.isArmed() || changeCount != renderedChangeCount || effect != renderedEffect || mask != renderedMask
         || frozen != renderedFrozen;
 }
 
@@ -637,5 +643,70 @@ void ImageCanvas::openTextEditor(const QPoint &widgetPoint)
 
 void ImageCanvas::copyClip()
 {
-    // Filled in with the clipboard output.
+    QImage part;
+    {
+        Lock lock(mutex);
+        const QRect &r = clipSelection;
+        part = displayImage.copy(r.left(), r.top(), r.right() - r.left() + 1, r.bottom() - r.top() + 1);
+    }
+    QGuiApplication::clipboard()->setPixmap(QPixmap::fromImage(part), QClipboard::Clipboard);
+    emit clipDone();
+    Lock lock(mutex);
+    clipSelection = QRect(QPoint(0, 0), QPoint(-1, -1));
+}
+
+void ImageCanvas::startSnapshot()
+{
+    if (!QFileInfo(snapshotDir).isDir())
+        return;
+    Lock lock(mutex);
+    snapshots.start(snapshotDir, continuousSnapshot, snapshotInterval, snapshotDuration);
+    snapshotStartMs = snapshotClockMs();
+}
+
+void ImageCanvas::stopSnapshot()
+{
+    Lock lock(mutex);
+    snapshots.stop();
+}
+
+bool ImageCanvas::isSnapshotArmed() const
+{
+    Lock lock(mutex);
+    return snapshots.isArmed();
+}
+
+QString ImageCanvas::snapshotFailedText()
+{
+    return tr("The snapshot could not be saved.");
+}
+
+qint64 ImageCanvas::snapshotClockMs() const
+{
+    return clockBase.elapsed();
+}
+
+QDateTime ImageCanvas::snapshotLocalTime() const
+{
+    return QDateTime::currentDateTime();
+}
+
+void ImageCanvas::snapshotStepLocked(const QImage &output)
+{
+    if (!snapshots.isArmed())
+        return;
+    const SnapshotRun::Outcome outcome =
+        snapshots.step(output, snapshotClockMs() - snapshotStartMs, snapshotLocalTime());
+    // Frames may come on a streaming thread: the display and the window hear of it on theirs.
+    if (outcome == SnapshotRun::Written) {
+        const QString path = snapshots.lastWrittenPath();
+        QMetaObject::invokeMethod(this, [this, path] {
+            if (osd)
+                osd->showSnapshot();
+            emit snapshotSaved(path);
+        }, Qt::QueuedConnection);
+        return;
+    }
+    if (outcome == SnapshotRun::Failed && snapshots.takeFailureReport())
+        QMetaObject::invokeMethod(this, [this] { emit snapshotFailed(); }, Qt::QueuedConnection);
 }

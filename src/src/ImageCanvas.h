@@ -3,9 +3,12 @@
 
 #include "AnnotationPainter.h"
 #include "ICaptureCB.h"
+#include "SnapshotRun.h"
 #include "ViewGeometry.h"
 
 #include <QColor>
+#include <QDateTime>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
@@ -89,6 +92,19 @@ public:
     QRect clipRect() const;
     QRectF clipRectOnWidget() const;
 
+    // Snapshots. The settings below are read when a run is armed: assign them, then start.
+    // startSnapshot does nothing when the folder does not exist.
+    void startSnapshot();
+    void stopSnapshot();
+    bool isSnapshotArmed() const;
+    // The message for a snapshot that could not be written (see snapshotFailed()).
+    static QString snapshotFailedText();
+
+    QString snapshotDir;
+    bool continuousSnapshot = false;
+    quint64 snapshotInterval = 60000;     // seconds between continuous snapshots
+    quint64 snapshotDuration = 3600000;   // second of the run at which it ends
+
     OSDProcessor *osd = nullptr;   // not owned; may stay null
     bool boardMode = false;        // drawing board: no black behind the picture
 
@@ -108,6 +124,10 @@ signals:
     void clipDone();
     void updateFromWorker();
     void newFrameData();
+    // Both on the user-interface thread: a snapshot file was written (the display's notice has
+    // been asked for), or writing failed (once per single shot, once per continuous run).
+    void snapshotSaved(const QString &path);
+    void snapshotFailed();
 
 public slots:
     void autoRefresh();
@@ -119,6 +139,11 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+
+    // The snapshot clock: a monotonic millisecond count, and the local time that names the
+    // files. Tests put a clock of their own here.
+    virtual qint64 snapshotClockMs() const;
+    virtual QDateTime snapshotLocalTime() const;
 
 private:
     using Lock = std::lock_guard<std::mutex>;
@@ -136,6 +161,7 @@ private:
     DrawStyle drawStyle() const;
     void openTextEditor(const QPoint &widgetPoint);
     void copyClip();
+    void snapshotStepLocked(const QImage &output);
 
     mutable std::mutex mutex;
 
@@ -171,6 +197,10 @@ private:
     std::atomic<int> publishedRotation{0};
     std::atomic<int> publishedDisplayWidth{0};
     std::atomic<int> publishedDisplayHeight{0};
+
+    SnapshotRun snapshots;
+    qint64 snapshotStartMs = 0;
+    QElapsedTimer clockBase;
 
     QTimer refreshTimer;
 
