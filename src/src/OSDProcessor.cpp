@@ -60,7 +60,7 @@ QString OSDProcessor::zoomTextFor(double zoom, double minZoom)
 {
     const int z = int(zoom);
     if (z < 1 && minZoom + 0.000001 > z)
-        return QStringLiteral("Best fit");
+        return tr("Best fit");
     return QStringLiteral("%1x").arg(qint64(1) << qBound(0, z - 1, 62));
 }
 
