@@ -18,6 +18,7 @@ private slots:
 
     void freshProfileHasDefaultsAndFolders();
     void settersSurviveANewRun();
+    void missingDocumentsFolderIsMade();
     void changedSnapshotPathStillMakesDefaultFolder();
     void textValueConvertsToNumber();
     void largeIntervalKeepsUnsignedValue();
@@ -80,6 +81,13 @@ void ConfigTest::settersSurviveANewRun()
     QCOMPARE(Config::recordPath(), QStringLiteral("/tmp/films"));
     QCOMPARE(Config::resolution(), QSize(1920, 1080));
     QVERIFY(QFile::exists(storeFile()));
+}
+
+void ConfigTest::missingDocumentsFolderIsMade()
+{
+    QDir(documents()).removeRecursively();
+    QVERIFY(QDir(Config::snapshotPath()).exists());
+    QVERIFY(QDir(Config::recordPath()).exists());
 }
 
 void ConfigTest::changedSnapshotPathStillMakesDefaultFolder()

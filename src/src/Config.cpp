@@ -20,10 +20,11 @@ const QSize DefaultResolution(1280, 720);
 QString dataFolder(const QString &sub)
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString appFolder = documents + QStringLiteral("/Document Camera");
-    QDir(documents).mkdir(QStringLiteral("Document Camera"));
-    QDir(appFolder).mkdir(sub);
-    return appFolder + QLatin1Char('/') + sub;
+    const QString folder = documents + QStringLiteral("/Document Camera/") + sub;
+    // A fresh Linux profile may have no documents folder yet: make the whole chain, or the first
+    // snapshot would have nowhere to go. Failure still only leaves a path that does not exist.
+    QDir().mkpath(folder);
+    return folder;
 }
 
 Config::Config()

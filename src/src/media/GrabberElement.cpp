@@ -1,0 +1,291 @@
+#include "GrabberElement.h"
+
+#include "GstRuntime.h"
+#include "ICaptureCB.h"
+
+#include <gst/base/gstbasetransform.h>
+#include <gst/gst.h>
+#include <gst/video/video.h>
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+
+namespace {
+
+// Everything the streaming thread and the user-interface thread share sits behind one lock; the
+// receiver is called with it held so that swapping the receiver waits for a frame in flight.
+struct GrabberState
+{
+    std::mutex lock;
+    ICaptureCB *receiver = nullptr;
+    bool throttle = true;
+    bool anchored = false;
+    int lateCount = 0;
+    int width = 0;
+    int height = 0;
+    gint64 clockOffset = 0; // pipeline running time minus buffer end time at the anchor
+};
+
+struct DocumentCameraGrabber
+{
+    GstBaseTransform parent;
+    GrabberState *state;
+};
+
+struct DocumentCameraGrabberClass
+{
+    GstBaseTransformClass parent_class;
+};
+
+enum { PropZero, PropReceiver, PropThrottle };
+
+GType documentCameraGrabberType();
+
+DocumentCameraGrabber *asGrabber(gpointer object)
+{
+    return G_TYPE_CHECK_INSTANCE_CAST(object, documentCameraGrabberType(), DocumentCameraGrabber);
+}
+
+GrabberState &stateOf(gpointer object)
+{
+    return *asGrabber(object)->state;
+}
+
+gpointer grabberParentClass = nullptr;
+
+GstStaticPadTemplate sinkTemplate = GST_STATIC_PAD_TEMPLATE(
+    "sink", GST_PAD_SINK, GST_PAD_ALWAYS, GST_STATIC_CAPS(GST_VIDEO_CAPS_MAKE("{ BGRx, BGRA }")));
+GstStaticPadTemplate srcTemplate = GST_STATIC_PAD_TEMPLATE(
+    "src", GST_PAD_SRC, GST_PAD_ALWAYS, GST_STATIC_CAPS(GST_VIDEO_CAPS_MAKE("{ BGRx, BGRA }")));
+
+bool isTime(GstClockTime time)
+{
+    return GST_CLOCK_TIME_IS_VALID(time);
+}
+
+// Running time of a stream time, or the plain value where the segment is not in time format.
+gint64 runningTime(const GstSegment &segment, GstClockTime time)
+{
+    if (segment.format != GST_FORMAT_TIME)
+        return gint64(time);
+    const GstClockTime running = gst_segment_to_running_time(&segment, GST_FORMAT_TIME, time);
+    return isTime(running) ? gint64(running) : -1;
+}
+
+// Decides whether a buffer is too late to be worth showing. A buffer without time stamps counts
+// as starting and ending at 0.
+bool isLate(GstBaseTransform *trans, GstBuffer *buffer, GrabberState &state)
+{
+    GstClock *clock = gst_element_get_clock(GST_ELEMENT(trans));
+    if (!clock)
+        return false; // not running against a clock: nothing can be late
+    const GstClockTime clockTime = gst_clock_get_time(clock);
+    gst_object_unref(clock);
+    const gint64 now = gint64(clockTime) - gint64(gst_element_get_base_time(GST_ELEMENT(trans)));
+
+    gint64 start = 0;
+    gint64 end = 0;
+    const GstClockTime pts = GST_BUFFER_PTS(buffer);
+    if (isTime(pts)) {
+        start = std::max<gint64>(runningTime(trans->segment, pts), 0);
+        end = start;
+        const GstClockTime duration = GST_BUFFER_DURATION(buffer);
+        if (isTime(duration)) {
+            const gint64 runningEnd = runningTime(trans->segment, pts + duration);
+            end = runningEnd >= 0 ? runningEnd : start;
+        }
+    }
+    if (start > end)
+        return true;
+
+    if (!state.anchored || GST_BUFFER_FLAG_IS_SET(buffer, GST_BUFFER_FLAG_DISCONT)
+        || state.lateCount >= GrabberElement::MaxLateInARow) {
+        state.clockOffset = now - end;
+        state.anchored = true;
+    }
+    const gint64 deadline = end + state.clockOffset;
+    if (now > deadline) {
+        ++state.lateCount;
+        return true;
+    }
+    state.lateCount = 0;
+    return false;
+}
+
+GstFlowReturn transformInPlace(GstBaseTransform *trans, GstBuffer *buffer)
+{
+    GrabberState &state = stateOf(trans);
+    std::lock_guard<std::mutex> guard(state.lock);
+    if (state.throttle && isLate(trans, buffer, state))
+        return GST_BASE_TRANSFORM_FLOW_DROPPED;
+
+    const gsize rowBytes = gsize(state.width) * 4;
+    const gsize frameBytes = rowBytes * gsize(state.height);
+    GstMapInfo map;
+    if (!gst_buffer_map(buffer, &map, GST_MAP_READWRITE)) {
+        GST_ELEMENT_ERROR(trans, STREAM, FAILED, (nullptr), ("Could not map the frame writable"));
+        return GST_FLOW_ERROR;
+    }
+    if (frameBytes == 0 || map.size < frameBytes) {
+        gst_buffer_unmap(buffer, &map);
+        GST_ELEMENT_ERROR(trans, STREAM, FORMAT, (nullptr),
+                          ("Frame of %" G_GSIZE_FORMAT " bytes is too small for %dx%d", map.size,
+                           state.width, state.height));
+        return GST_FLOW_ERROR;
+    }
+
+    // The bottom line of the camera's picture is unreliable; show the line above it twice.
+    if (state.height >= 2)
+        std::memcpy(map.data + (state.height - 1) * rowBytes, map.data + (state.height - 2) * rowBytes,
+                    rowBytes);
+    if (state.receiver)
+        state.receiver->processSample(map.data, state.width, state.height, false, true);
+    gst_buffer_unmap(buffer, &map);
+    return GST_FLOW_OK;
+}
+
+gboolean setCaps(GstBaseTransform *trans, GstCaps *incaps, GstCaps *outcaps)
+{
+    (void)outcaps;
+    GstVideoInfo info;
+    if (!gst_video_info_from_caps(&info, incaps))
+        return FALSE;
+    GrabberState &state = stateOf(trans);
+    std::lock_guard<std::mutex> guard(state.lock);
+    state.width = GST_VIDEO_INFO_WIDTH(&info);
+    state.height = GST_VIDEO_INFO_HEIGHT(&info);
+    return TRUE;
+}
+
+gboolean start(GstBaseTransform *trans)
+{
+    GrabberState &state = stateOf(trans);
+    std::lock_guard<std::mutex> guard(state.lock);
+    state.anchored = false;
+    state.lateCount = 0;
+    return TRUE;
+}
+
+void setProperty(GObject *object, guint id, const GValue *value, GParamSpec *spec)
+{
+    GrabberState &state = stateOf(object);
+    std::lock_guard<std::mutex> guard(state.lock);
+    switch (id) {
+    case PropReceiver:
+        state.receiver = static_cast<ICaptureCB *>(g_value_get_pointer(value));
+        break;
+    case PropThrottle:
+        state.throttle = g_value_get_boolean(value);
+        break;
+    default:
+        G_OBJECT_WARN_INVALID_PROPERTY_ID(object, id, spec);
+    }
+}
+
+void getProperty(GObject *object, guint id, GValue *value, GParamSpec *spec)
+{
+    GrabberState &state = stateOf(object);
+    std::lock_guard<std::mutex> guard(state.lock);
+    switch (id) {
+    case PropReceiver:
+        g_value_set_pointer(value, state.receiver);
+        break;
+    case PropThrottle:
+        g_value_set_boolean(value, state.throttle);
+        break;
+    default:
+        G_OBJECT_WARN_INVALID_PROPERTY_ID(object, id, spec);
+    }
+}
+
+void finalize(GObject *object)
+{
+    delete asGrabber(object)->state;
+    G_OBJECT_CLASS(grabberParentClass)->finalize(object);
+}
+
+void classInit(gpointer klass, gpointer)
+{
+    grabberParentClass = g_type_class_peek_parent(klass);
+    GObjectClass *objectClass = G_OBJECT_CLASS(klass);
+    objectClass->set_property = setProperty;
+    objectClass->get_property = getProperty;
+    objectClass->finalize = finalize;
+    g_object_class_install_property(
+        objectClass, PropReceiver,
+        g_param_spec_pointer("receiver", "Receiver", "ICaptureCB that gets every frame passed on",
+                             GParamFlags(G_PARAM_READWRITE | G_PARAM_STATIC_STRINGS)));
+    g_object_class_install_property(
+        objectClass, PropThrottle,
+        g_param_spec_boolean("throttle", "Throttle", "Drop frames that arrive late against the clock",
+                             TRUE, GParamFlags(G_PARAM_READWRITE | G_PARAM_STATIC_STRINGS)));
+
+    GstElementClass *elementClass = GST_ELEMENT_CLASS(klass);
+    gst_element_class_add_static_pad_template(elementClass, &sinkTemplate);
+    gst_element_class_add_static_pad_template(elementClass, &srcTemplate);
+    gst_element_class_set_static_metadata(elementClass, "Document camera grabber", "Filter/Video",
+                                          "Hands each frame to the canvas and passes on what it drew",
+                                          "Document Camera");
+
+    GstBaseTransformClass *transformClass = GST_BASE_TRANSFORM_CLASS(klass);
+    transformClass->transform_ip = transformInPlace;
+    transformClass->set_caps = setCaps;
+    transformClass->start = start;
+    transformClass->passthrough_on_same_caps = FALSE;
+}
+
+void instanceInit(GTypeInstance *instance, gpointer)
+{
+    DocumentCameraGrabber *grabber = reinterpret_cast<DocumentCameraGrabber *>(instance);
+    grabber->state = new GrabberState;
+    GstBaseTransform *trans = GST_BASE_TRANSFORM(instance);
+    gst_base_transform_set_in_place(trans, TRUE);
+    gst_base_transform_set_passthrough(trans, FALSE);
+    // Lateness is judged here by our own rule; the base class's QoS would skip frames on its own.
+    gst_base_transform_set_qos_enabled(trans, FALSE);
+}
+
+GType documentCameraGrabberType()
+{
+    static GType type = [] {
+        const GTypeInfo info = {
+            sizeof(DocumentCameraGrabberClass), nullptr, nullptr, classInit, nullptr, nullptr,
+            sizeof(DocumentCameraGrabber), 0, instanceInit, nullptr,
+        };
+        return g_type_register_static(GST_TYPE_BASE_TRANSFORM, "DocumentCameraGrabber", &info,
+                                      GTypeFlags(0));
+    }();
+    return type;
+}
+
+} // namespace
+
+void GrabberElement::registerElement()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        gst_element_register(nullptr, FactoryName, GST_RANK_NONE, documentCameraGrabberType());
+    });
+}
+
+GstElement *GrabberElement::create(ICaptureCB *receiver, bool throttle)
+{
+    GstRuntime::ensureInitialised();
+    GstElement *element = gst_element_factory_make(FactoryName, nullptr);
+    if (!element)
+        return nullptr;
+    g_object_set(element, "receiver", static_cast<gpointer>(receiver), "throttle", gboolean(throttle),
+                 nullptr);
+    return element;
+}
+
+void GrabberElement::setReceiver(GstElement *element, ICaptureCB *receiver)
+{
+    g_object_set(element, "receiver", static_cast<gpointer>(receiver), nullptr);
+}
+
+void GrabberElement::setThrottle(GstElement *element, bool throttle)
+{
+    g_object_set(element, "throttle", gboolean(throttle), nullptr);
+}
