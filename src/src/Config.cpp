@@ -1,5 +1,6 @@
 #include "Config.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
@@ -19,10 +20,11 @@ const QSize DefaultResolution(1280, 720);
 QString dataFolder(const QString &sub)
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString appFolder = documents + QStringLiteral("/Document Camera");
-    QDir(documents).mkdir(QStringLiteral("Document Camera"));
-    QDir(appFolder).mkdir(sub);
-    return appFolder + QLatin1Char('/') + sub;
+    const QString folder = documents + QStringLiteral("/Document Camera/") + sub;
+    // A fresh Linux profile may have no documents folder yet: make the whole chain, or the first
+    // snapshot would have nowhere to go. Failure still only leaves a path that does not exist.
+    QDir().mkpath(folder);
+    return folder;
 }
 
 Config::Config()
@@ -44,8 +46,13 @@ Config::Config()
 Config *Config::instance()
 {
     std::lock_guard<std::mutex> guard(creationLock);
-    if (!theInstance)
+    if (!theInstance) {
         theInstance.reset(new Config);
+        // The store posts its deferred writes to itself: it belongs with the event loop of the
+        // user-interface thread whichever thread used it first.
+        if (QCoreApplication *app = QCoreApplication::instance())
+            theInstance->moveToThread(app->thread());
+    }
     return theInstance.get();
 }
 

@@ -1,0 +1,238 @@
+#include "FilmSource.h"
+
+#include "ICaptureCB.h"
+#include "media/GstPlaybackBackend.h"
+#include "media/PlaybackBackend.h"
+
+#include <QDebug>
+#include <QTimer>
+
+namespace {
+// One millisecond in the 100 ns units of film positions.
+constexpr qint64 UnitsPerMillisecond = 10000;
+} // namespace
+
+FilmSource::FilmSource(ICaptureCB *receiver, QObject *parent)
+    : FilmSource(receiver, new GstPlaybackBackend(receiver), parent)
+{
+}
+
+FilmSource::FilmSource(ICaptureCB *receiver, PlaybackBackend *backend, QObject *parent)
+    : QObject(parent)
+    , receiver(receiver)
+    , backend(backend)
+    , tickTimer(new QTimer(this))
+{
+    backend->setParent(this);
+    connect(backend, SIGNAL(failed(QString)), this, SLOT(backendFailed(QString)));
+    tickTimer->setInterval(TickInterval);
+    connect(tickTimer, SIGNAL(timeout()), this, SLOT(tickEvent()));
+    speedClock.start();
+}
+
+FilmSource::~FilmSource()
+{
+    close();
+}
+
+bool FilmSource::open(const QString &fileName)
+{
+    const bool hadFilm = opened;
+    close();
+    // A fast step left over from the last film would seek against the new one as it runs.
+    step = NormalStep;
+
+    if (!backend->open(fileName) || !backend->hasVideo()) {
+        backend->close();
+        // Nothing is loaded now: the canvas keeps showing (and refreshing) its last picture.
+        if (hadFilm)
+            startRefresh();
+        return false;
+    }
+
+    audio = backend->hasAudio();
+    if (audio)
+        backend->setVolume(0);
+    duration = backend->duration();
+    backend->run();
+    opened = true;
+    playing = true;
+    tickTimer->start();
+    stopRefresh();
+    return true;
+}
+
+void FilmSource::close()
+{
+    if (opened)
+        backend->close();
+    opened = false;
+    playing = false;
+    audio = false;
+    duration = 0;
+    tickTimer->stop();
+}
+
+void FilmSource::play()
+{
+    if (!opened)
+        return;
+    step = NormalStep;
+    playing = true;
+    backend->run();
+    tickTimer->start();
+    restartSpeedClock();
+    stopRefresh();
+}
+
+void FilmSource::pause()
+{
+    if (!opened)
+        return;
+    backend->pause();
+    tickTimer->stop();
+    startRefresh();
+}
+
+void FilmSource::stop()
+{
+    if (!opened)
+        return;
+    backend->pause();
+    backend->seek(0);
+    emit tick();
+    tickTimer->stop();
+    startRefresh();
+}
+
+void FilmSource::backward()
+{
+    if (!playing)
+        return;
+    step = qMax(step - 1, 0);
+    applyStep();
+}
+
+void FilmSource::forward()
+{
+    if (!playing)
+        return;
+    step = qMin(step + 1, SpeedSteps - 1);
+    applyStep();
+}
+
+int FilmSource::position()
+{
+    if (!opened || duration <= 0)
+        return 0;
+    return int(backend->position() * 100 / duration);
+}
+
+void FilmSource::setPosition(int position)
+{
+    if (!opened)
+        return;
+    backend->seek(qint64(duration * (position / 100.0)));
+}
+
+void FilmSource::setVolume(int volume)
+{
+    if (!opened || !audio)
+        return;
+    backend->setVolume((volume - 100) * 100);
+}
+
+void FilmSource::resumeCapture()
+{
+    startRefresh();
+}
+
+void FilmSource::pauseCapture()
+{
+    if (opened) {
+        backend->pause();
+        tickTimer->stop();
+        startRefresh();
+    }
+    stopRefresh();
+}
+
+void FilmSource::tickEvent()
+{
+    if (!opened)
+        return;
+    // Some files only tell their length once they have been played to the end.
+    if (duration <= 0)
+        duration = backend->duration();
+
+    qint64 position = backend->position();
+    const int factor = rate();
+    const qint64 elapsed = speedClockElapsed();
+    if (playing && factor != 1 && elapsed >= TickInterval) {
+        position += elapsed * factor * UnitsPerMillisecond;
+        restartSpeedClock();
+        backend->seek(position);
+    }
+
+    const bool lengthUnknown = duration <= 0;
+    if (position >= 0 && (position < duration || lengthUnknown)) {
+        emit tick();
+        return;
+    }
+    restAtStart();
+}
+
+qint64 FilmSource::speedClockElapsed() const
+{
+    return speedClock.elapsed();
+}
+
+void FilmSource::restartSpeedClock()
+{
+    speedClock.restart();
+}
+
+void FilmSource::backendFailed(const QString &detail)
+{
+    if (!opened)
+        return;
+    qDebug() << "Film playback failed:" << detail;
+    playing = false;
+    backend->pause();
+    tickTimer->stop();
+    startRefresh();
+    emit tick();
+    emit playbackFailed(tr("The film cannot be played any further. The file may be damaged."));
+}
+
+void FilmSource::applyStep()
+{
+    if (rate() == 1) {
+        backend->run();
+        return;
+    }
+    backend->pause();
+    restartSpeedClock();
+}
+
+// The film ran off one of its ends: it waits at its start, paused, with the tick still running.
+void FilmSource::restAtStart()
+{
+    playing = false;
+    backend->seek(0);
+    backend->pause();
+    startRefresh();
+    emit tick();
+}
+
+void FilmSource::startRefresh()
+{
+    if (receiver)
+        receiver->startAutoRefresh();
+}
+
+void FilmSource::stopRefresh()
+{
+    if (receiver)
+        receiver->stopAutoRefresh();
+}

@@ -1,0 +1,88 @@
+#ifndef FILMSOURCE_H
+#define FILMSOURCE_H
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+
+class ICaptureCB;
+class PlaybackBackend;
+class QTimer;
+
+// Plays a video file into the film canvas: play, pause, stop, stepped fast-forward and rewind,
+// seeking by percent, volume, and a 100 ms tick for the position slider.
+//
+// Rate 1 is the running film itself; every other rate pauses the film and seeks it from the
+// tick. Whenever the film rests (paused, stopped, at its end, or after a playback failure) the
+// canvas refreshes its held frame on its own; while the film plays at rate 1 it does not.
+class FilmSource : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Plays through the system's media framework.
+    explicit FilmSource(ICaptureCB *receiver, QObject *parent = nullptr);
+    // Plays through the given back end, which the source takes over.
+    FilmSource(ICaptureCB *receiver, PlaybackBackend *backend, QObject *parent = nullptr);
+    ~FilmSource() override;
+
+    // Closes the current film, then loads the file and plays it from the start at rate 1.
+    bool open(const QString &fileName);
+    void close();
+    void play();
+    void pause();
+    void stop();
+    void backward();
+    void forward();
+    // Percent of the film played, 0 to 100.
+    int position();
+    void resumeCapture();
+    void pauseCapture();
+
+    bool isOpened() const { return opened; }
+    bool isPlaying() const { return playing; }
+    bool hasAudio() const { return audio; }
+    int speedStep() const { return step; }
+    int rate() const { return SpeedTable[step]; }
+
+    static constexpr int SpeedSteps = 8;
+    static constexpr int SpeedTable[SpeedSteps] = {-2, 1, 2, 4, 8, 16, 32, 100};
+    static constexpr int NormalStep = 1;
+    static constexpr int TickInterval = 100;
+
+signals:
+    void tick();
+    // The open film stopped on damaged data and now rests paused on its last good frame.
+    void playbackFailed(const QString &message);
+
+public slots:
+    void setPosition(int position);
+    void setVolume(int volume);
+    void tickEvent();
+
+protected:
+    // The clock that measures the time between fast seeks; tests drive their own.
+    virtual qint64 speedClockElapsed() const;
+    virtual void restartSpeedClock();
+
+private slots:
+    void backendFailed(const QString &detail);
+
+private:
+    void applyStep();
+    void restAtStart();
+    void startRefresh();
+    void stopRefresh();
+
+    ICaptureCB *receiver;
+    PlaybackBackend *backend;
+    bool audio = false;
+    bool opened = false;
+    bool playing = false;
+    int step = NormalStep;
+    qint64 duration = 0;
+    QTimer *tickTimer;
+    QElapsedTimer speedClock;
+};
+
+#endif

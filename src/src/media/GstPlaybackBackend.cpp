@@ -1,0 +1,487 @@
+#include "GstPlaybackBackend.h"
+
+#include "GrabberElement.h"
+#include "GstRuntime.h"
+
+#include <QDeadlineTimer>
+#include <QDebug>
+#include <QFile>
+#include <QMutexLocker>
+#include <QTimer>
+
+#include <gst/gst.h>
+
+#include <cmath>
+#include <iterator>
+
+namespace {
+
+constexpr qint64 NanosecondsPerUnit = 100;
+constexpr int BusInterval = 20;
+constexpr int Silence = -10000;
+
+GstElement *makeElement(const char *factory, const char *name = nullptr)
+{
+    GstElement *element = gst_element_factory_make(factory, name);
+    if (!element)
+        qWarning() << "GStreamer element missing:" << factory;
+    return element;
+}
+
+bool isKind(GstPad *pad, const char *prefix)
+{
+    GstCaps *caps = gst_pad_get_current_caps(pad);
+    if (!caps)
+        caps = gst_pad_query_caps(pad, nullptr);
+    bool match = false;
+    if (caps && gst_caps_get_size(caps) > 0)
+        match = g_str_has_prefix(gst_structure_get_name(gst_caps_get_structure(caps, 0)), prefix);
+    if (caps)
+        gst_caps_unref(caps);
+    return match;
+}
+
+// Adds the elements to the pipeline, links them in order, brings them to the pipeline's state and
+// links the stream's pad to the first. On failure the elements are taken out again.
+bool attachChain(GstElement *pipeline, GstPad *pad, std::initializer_list<GstElement *> chain)
+{
+    for (GstElement *element : chain) {
+        if (!element) {
+            for (GstElement *other : chain) {
+                if (other)
+                    gst_object_unref(gst_object_ref_sink(other));
+            }
+            return false;
+        }
+    }
+    for (GstElement *element : chain)
+        gst_bin_add(GST_BIN(pipeline), element);
+
+    bool linked = true;
+    GstElement *previous = nullptr;
+    for (GstElement *element : chain) {
+        if (previous && !gst_element_link(previous, element))
+            linked = false;
+        previous = element;
+    }
+    GstPad *input = gst_element_get_static_pad(*chain.begin(), "sink");
+    if (linked)
+        linked = gst_pad_link(pad, input) == GST_PAD_LINK_OK;
+    gst_object_unref(input);
+
+    for (auto it = std::rbegin(chain); it != std::rend(chain); ++it) {
+        if (!linked) {
+            gst_element_set_state(*it, GST_STATE_NULL);
+            gst_bin_remove(GST_BIN(pipeline), *it);
+            continue;
+        }
+        gst_element_sync_state_with_parent(*it);
+    }
+    return linked;
+}
+
+// autoaudiosink settles for a fakesink of its own when no output opens; we want to know that.
+bool fellBackToFake(GstElement *output)
+{
+    if (!GST_IS_BIN(output))
+        return false;
+    bool fake = false;
+    GstIterator *children = gst_bin_iterate_elements(GST_BIN(output));
+    GValue item = G_VALUE_INIT;
+    while (gst_iterator_next(children, &item) == GST_ITERATOR_OK) {
+        GstElement *child = GST_ELEMENT(g_value_get_object(&item));
+        GstElementFactory *factory = gst_element_get_factory(child);
+        if (factory && g_strcmp0(gst_plugin_feature_get_name(GST_PLUGIN_FEATURE(factory)), "fakesink") == 0)
+            fake = true;
+        g_value_reset(&item);
+    }
+    g_value_unset(&item);
+    gst_iterator_free(children);
+    return fake;
+}
+
+QString errorText(GstMessage *message)
+{
+    GError *error = nullptr;
+    gchar *debug = nullptr;
+    gst_message_parse_error(message, &error, &debug);
+    const QString text = QStringLiteral("%1 (%2)")
+                             .arg(QString::fromUtf8(error ? error->message : "unknown error"),
+                                  QString::fromUtf8(GST_MESSAGE_SRC_NAME(message)));
+    g_clear_error(&error);
+    g_free(debug);
+    return text;
+}
+
+} // namespace
+
+GstPlaybackBackend::GstPlaybackBackend(ICaptureCB *receiver, QObject *parent)
+    : PlaybackBackend(parent)
+    , busTimer(new QTimer(this))
+{
+    GstRuntime::ensureInitialised();
+    // One grabber serves every film; each pipeline borrows it.
+    grabber = GST_ELEMENT(gst_object_ref_sink(GrabberElement::create(receiver, false)));
+    busTimer->setInterval(BusInterval);
+    connect(busTimer, SIGNAL(timeout()), this, SLOT(readBus()));
+}
+
+GstPlaybackBackend::~GstPlaybackBackend()
+{
+    close();
+    gst_object_unref(grabber);
+}
+
+bool GstPlaybackBackend::open(const QString &fileName)
+{
+    // A sound output that opens but then refuses the film's sound must not cost the picture: the
+    // second attempt plays the sound into a clocked fakesink.
+    for (bool fakeAudio : {false, true}) {
+        close();
+        forceFakeAudio = fakeAudio;
+        if (build(fileName) && waitForPreroll()) {
+            busTimer->start();
+            return true;
+        }
+        if (!audioOutputFailed)
+            break;
+    }
+    close();
+    return false;
+}
+
+bool GstPlaybackBackend::build(const QString &fileName)
+{
+    pipeline = gst_pipeline_new("film");
+    GstElement *source = makeElement("filesrc", "source");
+    GstElement *decoder = makeElement("decodebin", "decoder");
+    if (!source || !decoder) {
+        if (source)
+            gst_object_unref(gst_object_ref_sink(source));
+        if (decoder)
+            gst_object_unref(gst_object_ref_sink(decoder));
+        return false;
+    }
+    g_object_set(source, "location", QFile::encodeName(fileName).constData(), nullptr);
+    gst_bin_add_many(GST_BIN(pipeline), source, decoder, nullptr);
+    if (!gst_element_link(source, decoder))
+        return false;
+    g_signal_connect(decoder, "pad-added", G_CALLBACK(padAdded), this);
+    g_signal_connect(decoder, "no-more-pads", G_CALLBACK(noMorePads), this);
+    return true;
+}
+
+bool GstPlaybackBackend::waitForPreroll()
+{
+    const GstStateChangeReturn change = gst_element_set_state(pipeline, GST_STATE_PAUSED);
+    if (change == GST_STATE_CHANGE_FAILURE)
+        return drainFailure();
+    if (change == GST_STATE_CHANGE_SUCCESS)
+        return true;
+
+    GstBus *bus = gst_element_get_bus(pipeline);
+    QDeadlineTimer deadline(PrerollTimeoutMs);
+    bool prerolled = false;
+    for (;;) {
+        const qint64 left = deadline.remainingTimeNSecs();
+        if (left <= 0) {
+            qDebug() << "Film did not become ready in time";
+            break;
+        }
+        GstMessage *message = gst_bus_timed_pop_filtered(
+            bus, GstClockTime(left), GstMessageType(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR));
+        if (!message)
+            continue;
+        const bool done = GST_MESSAGE_TYPE(message) == GST_MESSAGE_ASYNC_DONE;
+        if (!done)
+            noteOpenError(message);
+        gst_message_unref(message);
+        prerolled = done;
+        break;
+    }
+    gst_object_unref(bus);
+    return prerolled;
+}
+
+// The state change failed at once (a missing file, for one); the reason is on the bus.
+bool GstPlaybackBackend::drainFailure()
+{
+    GstBus *bus = gst_element_get_bus(pipeline);
+    while (GstMessage *message = gst_bus_pop_filtered(bus, GST_MESSAGE_ERROR)) {
+        noteOpenError(message);
+        gst_message_unref(message);
+    }
+    gst_object_unref(bus);
+    return false;
+}
+
+void GstPlaybackBackend::noteOpenError(GstMessage *message)
+{
+    qDebug() << "Film cannot be opened:" << errorText(message);
+    QMutexLocker locker(&padLock);
+    if (audioOutput && !forceFakeAudio && realAudioOutput
+        && gst_object_has_as_ancestor(GST_MESSAGE_SRC(message), GST_OBJECT(audioOutput)))
+        audioOutputFailed = true;
+}
+
+void GstPlaybackBackend::close()
+{
+    busTimer->stop();
+    if (pipeline) {
+        gst_element_set_state(pipeline, GST_STATE_NULL);
+        if (GST_OBJECT_PARENT(grabber) == GST_OBJECT(pipeline))
+            gst_bin_remove(GST_BIN(pipeline), grabber);
+        gst_object_unref(pipeline);
+        pipeline = nullptr;
+    }
+    QMutexLocker locker(&padLock);
+    for (GstPad *pad : videoPads + audioPads)
+        gst_object_unref(pad);
+    videoPads.clear();
+    audioPads.clear();
+    padsComplete = false;
+    video = false;
+    audio = false;
+    realAudioOutput = false;
+    audioOutputFailed = false;
+    audioOutput = nullptr;
+    volume = nullptr;
+    atEnd = false;
+    failing = false;
+    seekPending = false;
+    seekTarget = 0;
+    endPosition = 0;
+}
+
+bool GstPlaybackBackend::hasVideo() const
+{
+    QMutexLocker locker(&padLock);
+    return video;
+}
+
+bool GstPlaybackBackend::hasAudio() const
+{
+    QMutexLocker locker(&padLock);
+    return audio;
+}
+
+bool GstPlaybackBackend::audioOutputOpened() const
+{
+    QMutexLocker locker(&padLock);
+    return realAudioOutput;
+}
+
+void GstPlaybackBackend::run()
+{
+    if (!pipeline)
+        return;
+    // After a failure the streams have stopped; a flushing seek where the film stands starts them
+    // again (and brings the failure back if the damage is right there).
+    if (failing)
+        seek(position());
+    gst_element_set_state(pipeline, GST_STATE_PLAYING);
+}
+
+void GstPlaybackBackend::pause()
+{
+    if (pipeline)
+        gst_element_set_state(pipeline, GST_STATE_PAUSED);
+}
+
+qint64 GstPlaybackBackend::duration() const
+{
+    if (!pipeline)
+        return 0;
+    gint64 nanoseconds = -1;
+    if (gst_element_query_duration(pipeline, GST_FORMAT_TIME, &nanoseconds) && nanoseconds > 0)
+        return nanoseconds / NanosecondsPerUnit;
+    return atEnd ? endPosition : 0;
+}
+
+qint64 GstPlaybackBackend::position() const
+{
+    if (!pipeline)
+        return 0;
+    // Where the last seek went until the pipeline has settled there: the sinks report old or no
+    // positions in between.
+    if (seekPending)
+        return seekTarget;
+    if (atEnd)
+        return endPosition;
+    gint64 nanoseconds = -1;
+    if (gst_element_query_position(pipeline, GST_FORMAT_TIME, &nanoseconds) && nanoseconds >= 0)
+        return nanoseconds / NanosecondsPerUnit;
+    return 0;
+}
+
+void GstPlaybackBackend::seek(qint64 position)
+{
+    if (!pipeline)
+        return;
+    position = qMax<qint64>(position, 0);
+    const qint64 length = duration();
+    if (length > 0)
+        position = qMin(position, length);
+    const auto flags = GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE);
+    if (!gst_element_seek_simple(pipeline, GST_FORMAT_TIME, flags, position * NanosecondsPerUnit))
+        return;
+    seekPending = true;
+    seekTarget = position;
+    atEnd = false;
+    failing = false;
+}
+
+void GstPlaybackBackend::setVolume(int hundredthsOfDecibel)
+{
+    QMutexLocker locker(&padLock);
+    if (!volume)
+        return;
+    const int level = qMin(hundredthsOfDecibel, 0);
+    const double gain = level <= Silence ? 0.0 : std::pow(10.0, level / 2000.0);
+    g_object_set(volume, "volume", gain, nullptr);
+}
+
+double GstPlaybackBackend::audioGain() const
+{
+    QMutexLocker locker(&padLock);
+    if (!volume)
+        return 0.0;
+    double gain = 0.0;
+    g_object_get(volume, "volume", &gain, nullptr);
+    return gain;
+}
+
+void GstPlaybackBackend::readBus()
+{
+    if (!pipeline)
+        return;
+    GstBus *bus = gst_element_get_bus(pipeline);
+    while (pipeline) {
+        GstMessage *message = gst_bus_pop(bus);
+        if (!message)
+            break;
+        handleMessage(message);
+        gst_message_unref(message);
+    }
+    gst_object_unref(bus);
+}
+
+void GstPlaybackBackend::handleMessage(GstMessage *message)
+{
+    switch (GST_MESSAGE_TYPE(message)) {
+    case GST_MESSAGE_ASYNC_DONE:
+        seekPending = false;
+        break;
+    case GST_MESSAGE_EOS: {
+        seekPending = false;
+        gint64 nanoseconds = -1;
+        if (gst_element_query_duration(pipeline, GST_FORMAT_TIME, &nanoseconds) && nanoseconds > 0)
+            endPosition = nanoseconds / NanosecondsPerUnit;
+        else if (gst_element_query_position(pipeline, GST_FORMAT_TIME, &nanoseconds) && nanoseconds > 0)
+            endPosition = nanoseconds / NanosecondsPerUnit;
+        atEnd = true;
+        break;
+    }
+    case GST_MESSAGE_ERROR:
+        // One failure often shows as several errors (the decoder, then the demuxer): tell once.
+        if (failing)
+            break;
+        failing = true;
+        emit failed(errorText(message));
+        break;
+    default:
+        break;
+    }
+}
+
+void GstPlaybackBackend::padAdded(GstElement *, GstPad *pad, void *self)
+{
+    auto *backend = static_cast<GstPlaybackBackend *>(self);
+    QMutexLocker locker(&backend->padLock);
+    if (backend->padsComplete) {
+        // A stream that turns up late is not played, only drained.
+        backend->discard(pad);
+        return;
+    }
+    if (isKind(pad, "video/"))
+        backend->videoPads << GST_PAD(gst_object_ref(pad));
+    else if (isKind(pad, "audio/"))
+        backend->audioPads << GST_PAD(gst_object_ref(pad));
+    else
+        backend->discard(pad);
+}
+
+// All streams are known: the last video and the last audio stream are played, the rest drained.
+void GstPlaybackBackend::noMorePads(GstElement *, void *self)
+{
+    auto *backend = static_cast<GstPlaybackBackend *>(self);
+    QMutexLocker locker(&backend->padLock);
+    backend->padsComplete = true;
+    for (int i = 0; i + 1 < backend->videoPads.size(); ++i)
+        backend->discard(backend->videoPads[i]);
+    for (int i = 0; i + 1 < backend->audioPads.size(); ++i)
+        backend->discard(backend->audioPads[i]);
+    if (!backend->videoPads.isEmpty())
+        backend->video = backend->linkVideo(backend->videoPads.last());
+    if (!backend->audioPads.isEmpty()) {
+        backend->audio = backend->linkAudio(backend->audioPads.last());
+        if (!backend->audio)
+            backend->discard(backend->audioPads.last());
+    }
+}
+
+bool GstPlaybackBackend::linkVideo(GstPad *pad)
+{
+    GstElement *filter = makeElement("capsfilter");
+    if (filter) {
+        GstCaps *caps = gst_caps_from_string("video/x-raw,format=BGRx");
+        g_object_set(filter, "caps", caps, nullptr);
+        gst_caps_unref(caps);
+    }
+    GstElement *renderer = makeElement("fakesink", "video-renderer");
+    if (renderer)
+        g_object_set(renderer, "sync", TRUE, nullptr);
+    // The pipeline takes a reference of its own on the grabber; ours keeps it for the next film.
+    return attachChain(pipeline, pad, {makeElement("videoconvert"), filter, grabber, renderer});
+}
+
+bool GstPlaybackBackend::linkAudio(GstPad *pad)
+{
+    GstElement *output = makeAudioOutput();
+    GstElement *gain = makeElement("volume", "volume");
+    if (!attachChain(pipeline, pad,
+                     {makeElement("audioconvert"), makeElement("audioresample"), gain, output}))
+        return false;
+    volume = gain;
+    audioOutput = output;
+    return true;
+}
+
+void GstPlaybackBackend::discard(GstPad *pad)
+{
+    GstElement *drain = makeElement("fakesink");
+    if (drain)
+        g_object_set(drain, "sync", FALSE, "async", FALSE, nullptr);
+    attachChain(pipeline, pad, {drain});
+}
+
+GstElement *GstPlaybackBackend::makeAudioOutput()
+{
+    if (!forceFakeAudio) {
+        GstElement *output = gst_element_factory_make("autoaudiosink", "audio-output");
+        if (output) {
+            const bool opened = gst_element_set_state(output, GST_STATE_READY) != GST_STATE_CHANGE_FAILURE
+                                && !fellBackToFake(output);
+            if (opened) {
+                realAudioOutput = true;
+                return output;
+            }
+            gst_element_set_state(output, GST_STATE_NULL);
+            gst_object_unref(gst_object_ref_sink(output));
+        }
+    }
+    GstElement *stand_in = makeElement("fakesink", "audio-output");
+    if (stand_in)
+        g_object_set(stand_in, "sync", TRUE, nullptr);
+    return stand_in;
+}

@@ -1,0 +1,88 @@
+#ifndef GSTPLAYBACKBACKEND_H
+#define GSTPLAYBACKBACKEND_H
+
+#include "PlaybackBackend.h"
+
+#include <QList>
+#include <QMutex>
+
+class ICaptureCB;
+class QTimer;
+typedef struct _GstElement GstElement;
+typedef struct _GstPad GstPad;
+typedef struct _GstMessage GstMessage;
+
+// Plays films with GStreamer: filesrc -> decodebin; the video stream through videoconvert (BGRx)
+// and the grabber (no dropping) into a clocked fakesink, the audio stream, when there is one,
+// through audioconvert, audioresample and volume into the system's audio output, or into a clocked
+// fakesink where no output can be opened, so the picture still runs at the film's speed.
+// The pipeline's bus is read on the user-interface thread.
+class GstPlaybackBackend : public PlaybackBackend
+{
+    Q_OBJECT
+
+public:
+    explicit GstPlaybackBackend(ICaptureCB *receiver, QObject *parent = nullptr);
+    ~GstPlaybackBackend() override;
+
+    bool open(const QString &fileName) override;
+    void close() override;
+    bool hasVideo() const override;
+    bool hasAudio() const override;
+    void run() override;
+    void pause() override;
+    qint64 duration() const override;
+    qint64 position() const override;
+    void seek(qint64 position) override;
+    void setVolume(int hundredthsOfDecibel) override;
+
+    // The linear gain the volume element applies, for checking the decibel mapping.
+    double audioGain() const;
+    // False when the audio goes into a clocked fakesink because no output could be opened.
+    bool audioOutputOpened() const;
+
+    // How long open() waits for the first frame before it gives up on a file.
+    static constexpr int PrerollTimeoutMs = 5000;
+
+private slots:
+    void readBus();
+
+private:
+    static void padAdded(GstElement *decoder, GstPad *pad, void *self);
+    static void noMorePads(GstElement *decoder, void *self);
+
+    bool build(const QString &fileName);
+    bool waitForPreroll();
+    bool drainFailure();
+    void noteOpenError(GstMessage *message);
+    bool linkVideo(GstPad *pad);
+    bool linkAudio(GstPad *pad);
+    void discard(GstPad *pad);
+    GstElement *makeAudioOutput();
+    void handleMessage(GstMessage *message);
+
+    GstElement *grabber;
+    GstElement *pipeline = nullptr;
+    QTimer *busTimer;
+
+    // Filled on the streaming thread while the pipeline prerolls, read after.
+    mutable QMutex padLock;
+    QList<GstPad *> videoPads;
+    QList<GstPad *> audioPads;
+    bool padsComplete = false;
+    bool video = false;
+    bool audio = false;
+    GstElement *volume = nullptr;
+    GstElement *audioOutput = nullptr;
+    bool forceFakeAudio = false;
+    bool realAudioOutput = false;
+    bool audioOutputFailed = false;
+
+    bool atEnd = false;
+    bool failing = false;
+    bool seekPending = false;
+    qint64 seekTarget = 0;
+    qint64 endPosition = 0;
+};
+
+#endif

@@ -1,0 +1,8 @@
+#include "PlaybackBackend.h"
+
+PlaybackBackend::PlaybackBackend(QObject *parent)
+    : QObject(parent)
+{
+}
+
+PlaybackBackend::~PlaybackBackend() = default;

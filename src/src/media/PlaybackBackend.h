@@ -1,0 +1,44 @@
+#ifndef PLAYBACKBACKEND_H
+#define PLAYBACKBACKEND_H
+
+#include <QObject>
+#include <QString>
+
+// What the film player needs from a media framework. Times are in 100 ns units, the volume in
+// hundredths of a decibel (0 is full volume, -10000 silence). Every call is made on the
+// user-interface thread; decoded frames go to the film canvas on the framework's own thread.
+class PlaybackBackend : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PlaybackBackend(QObject *parent = nullptr);
+    ~PlaybackBackend() override;
+
+    // Loads the file and waits, for a bounded time, until its first frame is ready (paused).
+    // False when the file cannot be read as a film; close() then drops what was built.
+    virtual bool open(const QString &fileName) = 0;
+    // Stops playback and drops the loaded film. Harmless when nothing is loaded.
+    virtual void close() = 0;
+
+    virtual bool hasVideo() const = 0;
+    virtual bool hasAudio() const = 0;
+
+    virtual void run() = 0;
+    virtual void pause() = 0;
+
+    virtual qint64 duration() const = 0;
+    // Reads the duration once the film has run to its end.
+    virtual qint64 position() const = 0;
+    // Absolute seek; the position is kept within the film. Paused, it brings up the frame there.
+    virtual void seek(qint64 position) = 0;
+
+    virtual void setVolume(int hundredthsOfDecibel) = 0;
+
+signals:
+    // The loaded film cannot be played on (damaged data, a decoder giving up). Sent once per
+    // failure; the detail is the framework's own text, for the log.
+    void failed(const QString &detail);
+};
+
+#endif
