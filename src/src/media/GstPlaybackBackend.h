@@ -44,6 +44,10 @@ public:
     // How long open() waits for the first frame before it gives up on a file.
     static constexpr int PrerollTimeoutMs = 5000;
 
+protected:
+    // The film's pipeline while one is loaded, for tests that act on it from outside.
+    GstElement *pipelineElement() const { return pipeline; }
+
 private slots:
     void readBus();
 
@@ -60,6 +64,8 @@ private:
     void discard(GstPad *pad);
     GstElement *makeAudioOutput();
     void handleMessage(GstMessage *message);
+    bool flushingSeek(qint64 position);
+    bool settling() const;
 
     GstElement *grabber;
     GstElement *pipeline = nullptr;
@@ -72,6 +78,7 @@ private:
     bool padsComplete = false;
     bool video = false;
     bool audio = false;
+    GstElement *videoRenderer = nullptr;
     GstElement *volume = nullptr;
     GstElement *audioOutput = nullptr;
     bool forceFakeAudio = false;
@@ -80,9 +87,11 @@ private:
 
     bool atEnd = false;
     bool failing = false;
-    bool seekPending = false;
+    bool seekWhileRunning = false;
     qint64 seekTarget = 0;
     qint64 endPosition = 0;
+    qint64 failedAt = 0;
+    quint32 seekSeqnum = 0;
 };
 
 #endif
