@@ -372,6 +372,8 @@ void FilmPlaybackTest::pauseHoldsAndPlayGoesOn()
 
     player.source.pause();
     QCOMPARE(player.receiver.refresh.last(), QStringLiteral("start"));
+    // Where it paused, at once: not where some earlier seek went.
+    QVERIFY(player.seconds() > 0.2);
     QVERIFY(player.waitUntilStill());
     const qint64 held = player.backend->position();
     const int frames = player.receiver.frames;

@@ -258,6 +258,7 @@ void GstPlaybackBackend::close()
     atEnd = false;
     failing = false;
     seekWhileRunning = false;
+    seekInFlight = false;
     seekTarget = 0;
     endPosition = 0;
     failedAt = 0;
@@ -291,6 +292,7 @@ void GstPlaybackBackend::run()
     if (failing)
         seek(position());
     seekWhileRunning = false;
+    forgetSettledSeek();
     gst_element_set_state(pipeline, GST_STATE_PLAYING);
 }
 
@@ -298,6 +300,7 @@ void GstPlaybackBackend::pause()
 {
     if (!pipeline)
         return;
+    forgetSettledSeek();
     gst_element_set_state(pipeline, GST_STATE_PAUSED);
     // A seek made a moment ago while the film ran lands wherever the running pipeline has got to
     // when it pauses; seeking again, paused, brings up the very frame that was asked for.
@@ -325,7 +328,7 @@ qint64 GstPlaybackBackend::position() const
     if (failing)
         return failedAt;
     // Until the pipeline has settled after a seek its sinks report old positions, or none.
-    if (settling())
+    if (seekInFlight && settling())
         return seekTarget;
     gint64 nanoseconds = -1;
     if (gst_element_query_position(pipeline, GST_FORMAT_TIME, &nanoseconds) && nanoseconds >= 0)
@@ -360,11 +363,19 @@ bool GstPlaybackBackend::flushingSeek(qint64 position)
         return false;
     seekSeqnum = seqnum;
     seekTarget = position;
+    seekInFlight = true;
     atEnd = false;
     return true;
 }
 
-// A flushing seek takes the pipeline's state away until the frame at the new place is ready.
+void GstPlaybackBackend::forgetSettledSeek()
+{
+    if (seekInFlight && !settling())
+        seekInFlight = false;
+}
+
+// A flushing seek (like a pause) takes the pipeline's state away until the frame at the new place
+// is ready.
 bool GstPlaybackBackend::settling() const
 {
     return gst_element_get_state(pipeline, nullptr, nullptr, 0) == GST_STATE_CHANGE_ASYNC;
@@ -394,8 +405,10 @@ void GstPlaybackBackend::readBus()
 {
     if (!pipeline)
         return;
-    // A seek counts as just made until the next look at the bus.
+    // A seek counts as just made until the next look at the bus, and as in flight until the
+    // pipeline is seen settled.
     seekWhileRunning = false;
+    forgetSettledSeek();
     GstBus *bus = gst_element_get_bus(pipeline);
     while (pipeline) {
         GstMessage *message = gst_bus_pop(bus);

@@ -66,6 +66,7 @@ private:
     void handleMessage(GstMessage *message);
     bool flushingSeek(qint64 position);
     bool settling() const;
+    void forgetSettledSeek();
 
     GstElement *grabber;
     GstElement *pipeline = nullptr;
@@ -88,6 +89,7 @@ private:
     bool atEnd = false;
     bool failing = false;
     bool seekWhileRunning = false;
+    bool seekInFlight = false;
     qint64 seekTarget = 0;
     qint64 endPosition = 0;
     qint64 failedAt = 0;
