@@ -69,7 +69,8 @@ GstPadProbeReturn restamp(GstPad *, GstPadProbeInfo *info, gpointer)
     return GST_PAD_PROBE_OK;
 }
 
-// Runs a gst-launch style description to its end; false when an element is missing or fails.
+// Runs a gst-launch style description to its end, restamping the encoder named "venc"; false
+// when an element is missing or fails.
 bool encode(const QString &description, QString *problem = nullptr)
 {
     GError *error = nullptr;
@@ -116,9 +117,10 @@ QString videoBranch(int seconds, const char *encoder)
         .arg(QLatin1String(encoder));
 }
 
+// Silence, so that a run on a machine with speakers stays quiet.
 QString audioBranch(int seconds, const char *encoder)
 {
-    return QStringLiteral("audiotestsrc num-buffers=%1 samplesperbuffer=800 ! "
+    return QStringLiteral("audiotestsrc wave=silence num-buffers=%1 samplesperbuffer=800 ! "
                           "audio/x-raw,rate=8000,channels=1,format=S16LE ! %2 mux. ")
         .arg(seconds * 10)
         .arg(QLatin1String(encoder));

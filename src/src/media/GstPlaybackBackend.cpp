@@ -277,12 +277,6 @@ bool GstPlaybackBackend::hasAudio() const
     return audio;
 }
 
-bool GstPlaybackBackend::audioOutputOpened() const
-{
-    QMutexLocker locker(&padLock);
-    return realAudioOutput;
-}
-
 void GstPlaybackBackend::run()
 {
     if (!pipeline)

@@ -38,8 +38,6 @@ public:
 
     // The linear gain the volume element applies, for checking the decibel mapping.
     double audioGain() const;
-    // False when the audio goes into a clocked fakesink because no output could be opened.
-    bool audioOutputOpened() const;
 
     // How long open() waits for the first frame before it gives up on a file.
     static constexpr int PrerollTimeoutMs = 5000;
