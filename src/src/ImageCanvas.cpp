@@ -1,0 +1,712 @@
+#include "ImageCanvas.h"
+
+#include "CanvasConstants.h"
+#include "DisplayFit.h"
+#include "FrameBuffer.h"
+#include "ImageEffect.h"
+#include "ImageMask.h"
+#include "OSDProcessor.h"
+
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPainter>
+#include <QPen>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTransform>
+
+#include <algorithm>
+
+namespace {
+
+const QSize FillPictureSize(1280, 720);
+const int RefreshIntervalMs = 40;
+const QString StartPicture = QStringLiteral(":/icons/Background/MAIN_WINDOWS.png");
+const int TextEditorMaxSide = 300;
+const int TextEditorMargin = 5;
+
+// The part of the unturned frame that becomes `region` of the frame turned by `rotation`
+// quarter turns clockwise.
+QRect unturnedRegion(const QRect &region, int rotation, const QSize &frame)
+{
+    const int W = frame.width();
+    const int H = frame.height();
+    switch (rotation) {
+    case 1:
+        return QRect(region.y(), H - region.x() - region.width(), region.height(), region.width());
+    case 2:
+        return QRect(W - region.x() - region.width(), H - region.y() - region.height(),
+                     region.width(), region.height());
+    case 3:
+        return QRect(W - region.y() - region.height(), region.x(), region.height(), region.width());
+    default:
+        return region;
+    }
+}
+
+// The smallest rectangle of whole mosaic blocks (counted from the frame's corner) around rect.
+QRect blockAligned(const QRect &rect, const QRect &frame)
+{
+    const int block = ImageEffect::MosaicBlock;
+    const int left = rect.left() / block * block;
+    const int top = rect.top() / block * block;
+    const int right = (rect.right() / block + 1) * block - 1;
+    const int bottom = (rect.bottom() / block + 1) * block - 1;
+    return QRect(QPoint(left, top), QPoint(right, bottom)) & frame;
+}
+
+QImage turned(const QImage &image, int rotation)
+{
+    switch (rotation) {
+    case 1:
+        return image.transformed(QTransform().rotate(90));
+    case 2:
+        return image.mirrored(true, true);
+    case 3:
+        return image.transformed(QTransform().rotate(270));
+    default:
+        return image;
+    }
+}
+
+} // namespace
+
+ImageCanvas::ImageCanvas(QWidget *parent)
+    : QWidget(parent)
+    , textEdit(new QTextEdit(this))
+{
+    clockBase.start();
+    textEdit->hide();
+    textEdit->setContextMenuPolicy(Qt::NoContextMenu);
+    textEdit->setStyleSheet(QStringLiteral("border: none;"));
+    setFont(QFont(QStringLiteral("Arial"), 18));
+    m_textFamily = font().family();
+    m_textPointSize = font().pointSize();
+
+    connect(this, SIGNAL(updateFromWorker()), this, SLOT(update()), Qt::QueuedConnection);
+    processImage(QImage(StartPicture));
+    refreshTimer.setInterval(RefreshIntervalMs);
+    connect(&refreshTimer, SIGNAL(timeout()), this, SLOT(autoRefresh()));
+}
+
+ImageCanvas::~ImageCanvas() = default;
+
+void ImageCanvas::processSample(uchar *data, int width, int height, bool bottomUp, bool rgb32)
+{
+    processFrame(data, width, height, bottomUp, rgb32);
+}
+
+void ImageCanvas::processFrame(uchar *data, int width, int height, bool bottomUp, bool rgb32)
+{
+    {
+        Lock lock(mutex);
+        // A frozen picture of the same size needs nothing from the new frame but its place in
+        // the buffer, which the write-back fills.
+        const bool keepHeld = frozen && !heldFrame.isNull() && heldFrame.size() == QSize(width, height);
+        if (!keepHeld)
+            takeFrameLocked(FrameBuffer::read(data, width, height, bottomUp, rgb32, std::move(spareFrame)));
+        renderHeldFrameLocked();
+        FrameBuffer::write(lastOutput, data, width, height, bottomUp, rgb32);
+    }
+    emit updateFromWorker();
+}
+
+void ImageCanvas::processImage(const QImage &image)
+{
+    {
+        Lock lock(mutex);
+        // Converting is all the packing a picture needs: an RGB888 picture already is the frame
+        // a packed buffer would describe, and one in that format is shared, not copied.
+        const QImage frame = image.convertToFormat(QImage::Format_RGB888);
+        const bool keepHeld = frozen && !heldFrame.isNull() && heldFrame.size() == frame.size();
+        if (!keepHeld)
+            takeFrameLocked(frame);
+        renderHeldFrameLocked();
+    }
+    emit updateFromWorker();
+}
+
+void ImageCanvas::fillWithColor(const QColor &color)
+{
+    QImage picture(FillPictureSize, QImage::Format_RGB888);
+    picture.fill(color);
+    processImage(picture);
+}
+
+void ImageCanvas::takeFrameLocked(QImage frame)
+{
+    // The old frame's buffer is still shown until this pass replaces the output; once it is
+    // ours alone it carries the next frame.
+    spareFrame = std::move(heldFrame);
+    heldFrame = std::move(frame);
+}
+
+void ImageCanvas::renderHeldFrameLocked()
+{
+    const int effectNow = effect;
+    const int maskNow = mask;
+
+    if (heldFrame.size() != view.source)
+        adoptSourceSizeLocked(heldFrame.size());
+
+    QImage cut = cutViewLocked(heldFrame, effectNow);
+    ImageMask::apply(cut, maskNow);
+    QImage output = fitToSource(cut);
+    snapshotStepLocked(output);
+
+    lastOutput = output;
+    displayImage = output;
+    publishedDisplayWidth = output.width();
+    publishedDisplayHeight = output.height();
+
+    renderedChangeCount = changeCount;
+    renderedEffect = effectNow;
+    renderedMask = maskNow;
+    renderedFrozen = frozen;
+    if (!spareFrame.isDetached())
+        spareFrame = QImage();
+}
+
+void ImageCanvas::adoptSourceSizeLocked(const QSize &size)
+{
+    view.setSourceSize(size);
+    const QSize layerSize = view.rotatedSize();
+    annotationLayer = QImage();
+    if (!layerSize.isEmpty()) {
+        annotationLayer = QImage(layerSize, QImage::Format_ARGB32_Premultiplied);
+        annotationLayer.fill(Qt::transparent);
+    }
+    viewChangedLocked();
+}
+
+QImage ImageCanvas::cutViewLocked(const QImage &frame, int effectNow) const
+{
+    const QRect cut = view.cutRect();
+    if (cut.isEmpty() || frame.isNull())
+        return QImage();
+    const QRect turnedRect(QPoint(0, 0), view.rotatedSize());
+    if (!turnedRect.contains(cut)) {
+        QImage whole = turned(frame, view.rotation);
+        decorateLocked(whole, turnedRect, effectNow);
+        return whole.copy(cut);
+    }
+
+    // Only the part of the frame the view shows is turned, drawn on and given the effect; the
+    // mosaic needs its blocks whole, so its part reaches out to the block grid of the frame.
+    const QRect region = effectNow == EffectMosaic ? blockAligned(cut, turnedRect) : cut;
+    const QRect source = unturnedRegion(region, view.rotation, frame.size());
+    QImage part = turned(source == frame.rect() ? frame : frame.copy(source), view.rotation);
+    decorateLocked(part, region, effectNow);
+    if (region == cut)
+        return part;
+    return part.copy(cut.translated(-region.topLeft()));
+}
+
+void ImageCanvas::decorateLocked(QImage &part, const QRect &region, int effectNow) const
+{
+    if (layerDirty && !annotationLayer.isNull()) {
+        QPainter painter(&part);
+        painter.drawImage(QPoint(0, 0), annotationLayer, region);
+    }
+    ImageEffect::apply(part, effectNow);
+}
+
+QImage ImageCanvas::fitToSource(const QImage &cut) const
+{
+    const QSize source = view.source;
+    if (cut.isNull() || cut.size() == source)
+        return cut;
+    const double r = std::min(double(source.width()) / cut.width(),
+                              double(source.height()) / cut.height());
+    const int scaledW = static_cast<int>(cut.width() * r);
+    const int scaledH = static_cast<int>(cut.height() * r);
+    QImage scaled;
+    if (scaledW > 0 && scaledH > 0)
+        scaled = cut.scaled(scaledW, scaledH, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (scaled.width() >= source.width() && scaled.height() >= source.height())
+        return scaled;
+
+    // Black bars around a picture narrower or lower than the source.
+    QImage boxed(source, cut.format());
+    boxed.fill(QColor(Qt::black));
+    QPainter painter(&boxed);
+    painter.drawImage(QPoint((source.width() - scaledW) / 2, (source.height() - scaledH) / 2), scaled);
+    return boxed;
+}
+
+void ImageCanvas::viewChangedLocked()
+{
+    ++changeCount;
+    publishedZoom = view.zoom;
+    publishedMinZoom = view.minZoom();
+    publishedRotation = view.rotation;
+}
+
+bool ImageCanvas::needsRenderLocked() const
+{
+    return snapshots.isArmed() || changeCount != renderedChangeCount || effect != renderedEffect || mask != renderedMask
+        || frozen != renderedFrozen;
+}
+
+void ImageCanvas::startAutoRefresh()
+{
+    refreshTimer.start();
+}
+
+void ImageCanvas::stopAutoRefresh()
+{
+    refreshTimer.stop();
+}
+
+bool ImageCanvas::isAutoRefreshRunning() const
+{
+    return refreshTimer.isActive();
+}
+
+void ImageCanvas::autoRefresh()
+{
+    bool changed;
+    {
+        Lock lock(mutex);
+        changed = needsRenderLocked();
+    }
+    // A resting picture is not rendered again, but still repainted so the display's timed
+    // items come and go.
+    if (changed)
+        processImage(heldFrame);
+    else
+        update();
+}
+
+void ImageCanvas::precessFrameData()
+{
+}
+
+void ImageCanvas::zoomIn()
+{
+    {
+        Lock lock(mutex);
+        if (!view.zoomIn())
+            return;
+        viewChangedLocked();
+    }
+    update();
+}
+
+void ImageCanvas::zoomOut()
+{
+    {
+        Lock lock(mutex);
+        view.zoomOut();
+        viewChangedLocked();
+    }
+    update();
+}
+
+void ImageCanvas::zoomReset()
+{
+    Lock lock(mutex);
+    view.zoomReset();
+    viewChangedLocked();
+}
+
+void ImageCanvas::rotateClockwise()
+{
+    {
+        Lock lock(mutex);
+        view.rotateClockwise();
+        if (!annotationLayer.isNull())
+            annotationLayer = annotationLayer.transformed(QTransform().rotate(90));
+        viewChangedLocked();
+    }
+    update();
+}
+
+void ImageCanvas::rotateCounterClockwise()
+{
+    {
+        Lock lock(mutex);
+        view.rotateCounterClockwise();
+        if (!annotationLayer.isNull())
+            annotationLayer = annotationLayer.transformed(QTransform().rotate(270));
+        viewChangedLocked();
+    }
+    update();
+}
+
+double ImageCanvas::zoom() const
+{
+    return publishedZoom;
+}
+
+double ImageCanvas::minZoom() const
+{
+    return publishedMinZoom;
+}
+
+int ImageCanvas::rotation() const
+{
+    return publishedRotation;
+}
+
+QSize ImageCanvas::sourceSize() const
+{
+    Lock lock(mutex);
+    return view.source;
+}
+
+QPoint ImageCanvas::viewOrigin() const
+{
+    Lock lock(mutex);
+    return view.origin;
+}
+
+QImage ImageCanvas::currentImage() const
+{
+    Lock lock(mutex);
+    return lastOutput;
+}
+
+QPoint ImageCanvas::mapToImage(const QPoint &point) const
+{
+    const QSize shown(publishedDisplayWidth, publishedDisplayHeight);
+    return DisplayFit(size(), shown).toPicture(point);
+}
+
+void ImageCanvas::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Lock lock(mutex);
+    view.refit();
+    viewChangedLocked();
+}
+
+void ImageCanvas::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    Lock lock(mutex);
+    const int W = width();
+    const int H = height();
+    if (!boardMode)
+        painter.fillRect(QRect(2, 2, W - 4, H - 4), Qt::black);
+
+    const DisplayFit fit(size(), displayImage.size());
+    if (!fit.isEmpty())
+        drawPicture(painter, fit.target());
+
+    if (osd)
+        osd->paintOsd(&painter);
+
+    painter.setPen(QPen(QColor(QStringLiteral("#484848")), 2.0, Qt::SolidLine, Qt::SquareCap,
+                        Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(QPoint(1, 1), QPoint(W - 2, H - 2)));
+}
+
+void ImageCanvas::drawPicture(QPainter &painter, const QRect &target)
+{
+    const qint64 key = displayImage.cacheKey();
+    if (key != paintCacheKey) {
+        // A new picture: most likely the next frame replaces it before it is painted again.
+        paintCacheKey = key;
+        paintCache = QImage();
+        painter.drawImage(target, displayImage);
+        return;
+    }
+    if (paintCache.size() != target.size()) {
+        // The picture rests: scale it once and from now on only copy it to the screen.
+        paintCache = QImage(target.size(), QImage::Format_RGB32);
+        QPainter cachePainter(&paintCache);
+        cachePainter.drawImage(paintCache.rect(), displayImage);
+    }
+    painter.drawImage(target.topLeft(), paintCache);
+}
+
+int ImageCanvas::drawMode() const
+{
+    return m_drawMode;
+}
+
+void ImageCanvas::setDrawMode(int mode)
+{
+    m_drawMode = mode;
+    if (mode != Text)
+        commitText();
+}
+
+void ImageCanvas::clearAnnotations()
+{
+    Lock lock(mutex);
+    if (!annotationLayer.isNull())
+        annotationLayer.fill(Qt::transparent);
+    layerDirty = false;
+    ++changeCount;
+}
+
+bool ImageCanvas::hasDrawings() const
+{
+    Lock lock(mutex);
+    return layerDirty;
+}
+
+QImage ImageCanvas::annotations() const
+{
+    Lock lock(mutex);
+    return annotationLayer;
+}
+
+QColor ImageCanvas::textColor() const
+{
+    return m_textColor;
+}
+
+QString ImageCanvas::textFamily() const
+{
+    return m_textFamily;
+}
+
+int ImageCanvas::textPointSize() const
+{
+    return m_textPointSize;
+}
+
+void ImageCanvas::setTextColor(const QColor &color)
+{
+    m_textColor = color;
+    applyTextFormat();
+}
+
+void ImageCanvas::setTextFamily(const QString &family)
+{
+    m_textFamily = family;
+    applyTextFormat();
+}
+
+void ImageCanvas::setTextPointSize(int size)
+{
+    m_textPointSize = size;
+    applyTextFormat();
+}
+
+void ImageCanvas::applyTextFormat()
+{
+    QTextCursor cursor = textEdit->textCursor();
+    QTextCharFormat format = cursor.charFormat();
+    QFont textFont(m_textFamily, m_textPointSize);
+    textFont.setWeight(QFont::Normal);
+    textFont.setItalic(false);
+    format.setFont(textFont);
+    format.setForeground(QBrush(m_textColor));
+    cursor.setCharFormat(format);
+    textEdit->setTextCursor(cursor);
+}
+
+void ImageCanvas::commitText()
+{
+    if (textEdit->isHidden())
+        return;
+    textEdit->hide();
+    QTextCursor cursor = textEdit->textCursor();
+    cursor.setPosition(0);
+    textEdit->setTextCursor(cursor);
+
+    Lock lock(mutex);
+    if (annotationLayer.isNull() || width() <= 0 || height() <= 0)
+        return;
+    // The text keeps on the picture the size it had in the editor over the shown picture.
+    const QSize turnedSize = view.rotatedSize();
+    const double z = view.zoom;
+    const double a = static_cast<int>(turnedSize.height() * z) / double(height());
+    const double b = static_cast<int>(turnedSize.width() * z) / double(width());
+    const double k = std::max(a, b) / (z * z);
+    QPainter painter(&annotationLayer);
+    painter.translate(textPos);
+    painter.scale(k, k);
+    textEdit->document()->drawContents(&painter);
+    layerDirty = true;
+    ++changeCount;
+}
+
+QTextEdit *ImageCanvas::textEditor() const
+{
+    return textEdit;
+}
+
+QRect ImageCanvas::clipRect() const
+{
+    return clipSelection;
+}
+
+QRectF ImageCanvas::clipRectOnWidget() const
+{
+    const QSize shown(publishedDisplayWidth, publishedDisplayHeight);
+    return DisplayFit(size(), shown).toWidget(clipSelection);
+}
+
+QPoint ImageCanvas::toLayerLocked(const QPoint &outputPoint) const
+{
+    return view.outputToFrame(outputPoint, displayImage.size());
+}
+
+DrawStyle ImageCanvas::drawStyle() const
+{
+    DrawStyle style;
+    style.lineWidth = lineWidth;
+    style.lineColor = lineColor;
+    style.fillEnabled = fillEnabled;
+    style.fillColor = fillColor;
+    return style;
+}
+
+void ImageCanvas::mousePressEvent(QMouseEvent *event)
+{
+    Lock lock(mutex);
+    lastPoint = mapToImage(event->pos());
+    layerBackup = annotationLayer;
+    if (m_drawMode >= Freehand && m_drawMode <= Triangle) {
+        layerDirty = true;
+        ++changeCount;
+    }
+}
+
+void ImageCanvas::mouseMoveEvent(QMouseEvent *event)
+{
+    Lock lock(mutex);
+    const QPoint cur = mapToImage(event->pos());
+    switch (m_drawMode) {
+    case Hand:
+        view.setViewOrigin(view.origin.x() + lastPoint.x() - cur.x(),
+                           view.origin.y() + lastPoint.y() - cur.y());
+        lastPoint = cur;
+        viewChangedLocked();
+        return;
+    case Clip:
+        clipSelection = QRect(QPoint(std::max(std::min(lastPoint.x(), cur.x()), 0),
+                                     std::max(std::min(lastPoint.y(), cur.y()), 0)),
+                              QPoint(std::min(std::max(lastPoint.x(), cur.x()), view.source.width()),
+                                     std::min(std::max(lastPoint.y(), cur.y()), view.source.height())));
+        return;
+    case Eraser:
+        AnnotationPainter::erase(annotationLayer, toLayerLocked(cur), lineWidth);
+        ++changeCount;
+        return;
+    case Text:
+        return;
+    case Freehand:
+        AnnotationPainter::draw(annotationLayer, Freehand, toLayerLocked(lastPoint), toLayerLocked(cur), drawStyle());
+        lastPoint = cur;
+        ++changeCount;
+        return;
+    default:
+        if (m_drawMode < Line || m_drawMode > Triangle)
+            return;
+        // Rubber band: the shape is drawn afresh over the layer as it was at the press.
+        annotationLayer = layerBackup;
+        AnnotationPainter::draw(annotationLayer, m_drawMode, toLayerLocked(lastPoint), toLayerLocked(cur), drawStyle());
+        ++changeCount;
+        return;
+    }
+}
+
+void ImageCanvas::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_drawMode == Clip) {
+        if (clipSelection.right() >= clipSelection.left() && clipSelection.bottom() >= clipSelection.top())
+            copyClip();
+        return;
+    }
+    if (m_drawMode != Text)
+        return;
+    if (!textEdit->isHidden()) {
+        commitText();
+        return;
+    }
+    openTextEditor(event->pos());
+}
+
+void ImageCanvas::openTextEditor(const QPoint &widgetPoint)
+{
+    textEdit->move(widgetPoint);
+    textEdit->resize(std::min(width() - widgetPoint.x() - TextEditorMargin, TextEditorMaxSide),
+                     std::min(height() - widgetPoint.y() - TextEditorMargin, TextEditorMaxSide));
+    textEdit->clear();
+    textEdit->show();
+    textEdit->setFocus();
+    applyTextFormat();
+    Lock lock(mutex);
+    textPos = toLayerLocked(mapToImage(widgetPoint));
+}
+
+void ImageCanvas::copyClip()
+{
+    QImage part;
+    {
+        Lock lock(mutex);
+        const QRect &r = clipSelection;
+        part = displayImage.copy(r.left(), r.top(), r.right() - r.left() + 1, r.bottom() - r.top() + 1);
+    }
+    QGuiApplication::clipboard()->setPixmap(QPixmap::fromImage(part), QClipboard::Clipboard);
+    emit clipDone();
+    Lock lock(mutex);
+    clipSelection = QRect(QPoint(0, 0), QPoint(-1, -1));
+}
+
+void ImageCanvas::startSnapshot()
+{
+    if (!QFileInfo(snapshotDir).isDir())
+        return;
+    Lock lock(mutex);
+    snapshots.start(snapshotDir, continuousSnapshot, snapshotInterval, snapshotDuration);
+    snapshotStartMs = snapshotClockMs();
+}
+
+void ImageCanvas::stopSnapshot()
+{
+    Lock lock(mutex);
+    snapshots.stop();
+}
+
+bool ImageCanvas::isSnapshotArmed() const
+{
+    Lock lock(mutex);
+    return snapshots.isArmed();
+}
+
+QString ImageCanvas::snapshotFailedText()
+{
+    return tr("The snapshot could not be saved.");
+}
+
+qint64 ImageCanvas::snapshotClockMs() const
+{
+    return clockBase.elapsed();
+}
+
+QDateTime ImageCanvas::snapshotLocalTime() const
+{
+    return QDateTime::currentDateTime();
+}
+
+void ImageCanvas::snapshotStepLocked(const QImage &output)
+{
+    if (!snapshots.isArmed())
+        return;
+    const SnapshotRun::Outcome outcome =
+        snapshots.step(output, snapshotClockMs() - snapshotStartMs, snapshotLocalTime());
+    // Frames may come on a streaming thread: the display and the window hear of it on theirs.
+    if (outcome == SnapshotRun::Written) {
+        const QString path = snapshots.lastWrittenPath();
+        QMetaObject::invokeMethod(this, [this, path] {
+            if (osd)
+                osd->showSnapshot();
+            emit snapshotSaved(path);
+        }, Qt::QueuedConnection);
+        return;
+    }
+    if (outcome == SnapshotRun::Failed && snapshots.takeFailureReport())
+        QMetaObject::invokeMethod(this, [this] { emit snapshotFailed(); }, Qt::QueuedConnection);
+}

@@ -1,0 +1,292 @@
+#include "LiveSource.h"
+
+#include "ICaptureCB.h"
+#include "media/GstCameraBackend.h"
+
+#include <QDebug>
+
+#include <cerrno>
+
+const LiveSource::CameraId LiveSource::cameraIdTable[6] = {
+    {0x04FC, 0x5330}, {0x04FC, 0x5339}, {0x04FC, 0x6330},
+    {0x04FC, 0x6339}, {0x04FC, 0x2620}, {0x04FC, 0x2089},
+};
+
+LiveSource::LiveSource(ICaptureCB *receiver, int width, int height, int recordingWidth,
+                       int recordingHeight, QObject *parent)
+    : LiveSource(GstCameraBackend::forSystem(), receiver, width, height, recordingWidth,
+                 recordingHeight, parent)
+{
+}
+
+LiveSource::LiveSource(std::unique_ptr<CameraBackend> cameraBackend, ICaptureCB *receiver,
+                       int width, int height, int recordingWidth, int recordingHeight,
+                       QObject *parent, Clock clock)
+    : LiveSourceBase(parent)
+    , pollTimer(this)
+    , receiver(receiver)
+    , width(width)
+    , height(height)
+    , recordingWidth(recordingWidth)
+    , recordingHeight(recordingHeight)
+    , backend(std::move(cameraBackend))
+    , clock(std::move(clock))
+{
+    clockStart.start();
+    if (!this->clock)
+        this->clock = [this] { return clockStart.elapsed(); };
+    connect(backend.get(), SIGNAL(failed(CameraBackend::Failure, QString)), this,
+            SLOT(backendFailed(CameraBackend::Failure, QString)));
+
+    checkExistance();
+    connect(&pollTimer, SIGNAL(timeout()), this, SLOT(checkExistance()));
+    pollTimer.setInterval(PollIntervalMs);
+    pollTimer.start();
+}
+
+LiveSource::~LiveSource()
+{
+    if (open)
+        releaseGraph();
+}
+
+bool LiveSource::isOpen() const
+{
+    return open;
+}
+
+bool LiveSource::isRecording() const
+{
+    return recording;
+}
+
+QSize LiveSource::resolution() const
+{
+    return QSize(width, height);
+}
+
+int LiveSource::setExtensionControl(int selector, const void *data, int size)
+{
+    if (!open)
+        return -ENODEV;
+    return backend->setExtensionControl(selector, data, size);
+}
+
+int LiveSource::getExtensionControl(int selector, void *data, int size)
+{
+    if (!open)
+        return -ENODEV;
+    return backend->getExtensionControl(selector, data, size);
+}
+
+void LiveSource::startRecording(const QString &fileName)
+{
+    if (!open)
+        return;
+    releaseGraph();
+    recordFile = fileName;
+    buildGraph(true);
+}
+
+void LiveSource::stopRecording()
+{
+    if (!open)
+        return;
+    releaseGraph();
+    buildGraph(false);
+}
+
+void LiveSource::setResolution(int newWidth, int newHeight)
+{
+    if (newWidth == width && newHeight == height)
+        return;
+    const bool wasRecording = recording;
+    if (open)
+        releaseGraph();
+    width = newWidth;
+    height = newHeight;
+    buildGraph(false);
+    if (wasRecording)
+        reportRecordingFailed(tr("The recording was stopped because the capture size changed. "
+                                 "What was recorded has been saved."));
+}
+
+void LiveSource::triggerAutoFocus()
+{
+    if (!open)
+        return;
+    // Setting the current value manually and then switching to automatic makes the camera
+    // focus once more from where it is.
+    const int current = backend->focus();
+    backend->setFocus(current, CameraBackend::FocusMode::Manual);
+    backend->setFocus(0, CameraBackend::FocusMode::Auto);
+}
+
+void LiveSource::stopAutoRefresh()
+{
+    if (receiver)
+        receiver->stopAutoRefresh();
+}
+
+int LiveSource::brightness()
+{
+    return backend->brightness();
+}
+
+void LiveSource::setBrightness(int value)
+{
+    backend->setBrightness(value);
+}
+
+QPair<int, int> LiveSource::brightnessRange()
+{
+    return backend->brightnessRange();
+}
+
+bool LiveSource::isSupportedCamera(quint16 vendor, quint16 product)
+{
+    for (const CameraId &id : cameraIdTable) {
+        if (vendor == id.vendor && (product & 0xFF00) == (id.product & 0xFF00))
+            return true;
+    }
+    return false;
+}
+
+void LiveSource::readUsbIds(const QString &displayName, quint16 *vendor, quint16 *product)
+{
+    const auto idAfter = [&displayName](const QString &marker) -> quint16 {
+        const int at = displayName.indexOf(marker, 0, Qt::CaseSensitive);
+        if (at < 0)
+            return 0;
+        return displayName.mid(at + marker.size(), 4).toUShort(nullptr, 16);
+    };
+    *vendor = idAfter(QStringLiteral("vid_"));
+    *product = idAfter(QStringLiteral("pid_"));
+}
+
+bool LiveSource::enumCaptureFilter(DeviceCategory category, CaptureDevice *device)
+{
+    const QList<CaptureDevice> devices = category == DeviceCategory::AudioInput
+        ? backend->audioInputDevices()
+        : backend->videoInputDevices();
+    int index = 0;
+    for (const CaptureDevice &candidate : devices) {
+        const int current = index++;
+        quint16 vendor = 0;
+        quint16 product = 0;
+        readUsbIds(candidate.displayName, &vendor, &product);
+        const bool known = isSupportedCamera(vendor, product);
+        const bool selected = category == DeviceCategory::AudioInput ? !known : known;
+        if (!selected)
+            continue;
+        qDebug() << Q_FUNC_INFO << "Done with index" << current << ", vid =" << Qt::hex << vendor
+                 << "pid =" << Qt::hex << product;
+        if (category == DeviceCategory::VideoInput) {
+            const CameraBackend::OpenResult result = backend->openCamera(candidate);
+            if (result == CameraBackend::OpenResult::NoExtensionUnit) {
+                qDebug() << Q_FUNC_INFO << "cancelled";
+                continue;
+            }
+            if (result == CameraBackend::OpenResult::NoVideoAmplifier)
+                continue;
+        }
+        *device = candidate;
+        return true;
+    }
+    return false;
+}
+
+void LiveSource::checkExistance()
+{
+    if (open)
+        return;
+    CaptureDevice found;
+    if (!enumCaptureFilter(DeviceCategory::VideoInput, &found))
+        return;
+    const qint64 now = clock();
+    if (firstSeenAt >= 0 && now - firstSeenAt > StabilityWaitMs) {
+        open = true;
+        videoCapture = found;
+        buildGraph(false);
+        return;
+    }
+    backend->releaseCamera();
+    if (firstSeenAt < 0)
+        firstSeenAt = now;
+}
+
+void LiveSource::buildGraph(bool record)
+{
+    if (!open)
+        return;
+    const QSize size(width, height);
+    if (!record) {
+        if (!backend->startPreview(receiver, size))
+            loseCamera(backend->lastError());
+        return;
+    }
+
+    audioPresent = enumCaptureFilter(DeviceCategory::AudioInput, &audioCapture);
+    if (backend->startRecording(receiver, size, recordFile, audioPresent ? &audioCapture : nullptr)) {
+        recording = true;
+        return;
+    }
+    // A sound input that cannot be opened is treated like none: the picture is still recorded.
+    if (audioPresent) {
+        qDebug() << Q_FUNC_INFO << "recording with sound did not start:" << backend->lastError();
+        audioPresent = false;
+        if (backend->startRecording(receiver, size, recordFile, nullptr)) {
+            recording = true;
+            return;
+        }
+    }
+    const QString error = backend->lastError();
+    qDebug() << Q_FUNC_INFO << "recording did not start:" << error;
+    reportRecordingFailed(tr("The recording could not be started: %1").arg(error));
+    buildGraph(false);
+}
+
+void LiveSource::releaseGraph()
+{
+    backend->stop();
+    recording = false;
+}
+
+void LiveSource::loseCamera(const QString &reason)
+{
+    qDebug() << Q_FUNC_INFO << "camera lost:" << reason;
+    releaseGraph();
+    backend->releaseCamera();
+    open = false;
+    firstSeenAt = -1;
+    videoCapture = CaptureDevice();
+    const QString message = tr("The camera stopped delivering pictures: %1").arg(reason);
+    QMetaObject::invokeMethod(
+        this, [this, message] { emit cameraLost(message); }, Qt::QueuedConnection);
+}
+
+// Queued like cameraLost(), so a window that has just asked for a recording sees the failure
+// after its own command has finished, not in the middle of it.
+void LiveSource::reportRecordingFailed(const QString &message)
+{
+    QMetaObject::invokeMethod(
+        this, [this, message] { emit recordingFailed(message); }, Qt::QueuedConnection);
+}
+
+void LiveSource::backendFailed(CameraBackend::Failure failure, const QString &message)
+{
+    qDebug() << Q_FUNC_INFO << "camera pipeline error:" << message;
+    if (!open)
+        return;
+    const bool wasRecording = recording;
+    if (failure == CameraBackend::Failure::CameraLost || !wasRecording) {
+        loseCamera(message);
+        if (wasRecording)
+            reportRecordingFailed(tr("The recording was stopped because the camera stopped "
+                                     "working. What was recorded has been saved."));
+        return;
+    }
+    releaseGraph();
+    reportRecordingFailed(tr("The recording failed: %1").arg(message));
+    buildGraph(false);
+}

@@ -1,0 +1,113 @@
+#ifndef LIVESOURCE_H
+#define LIVESOURCE_H
+
+#include "LiveSourceBase.h"
+#include "media/CameraBackend.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class ICaptureCB;
+
+// The live document camera. It polls for a supported USB camera, opens it once it has been
+// present for more than two seconds, previews it into the live canvas, records what the canvas
+// shows to AVI files and drives the camera's brightness, focus and extension unit.
+//
+// When the camera fails (unplugged, busy, no usable format) a running recording is finished so
+// its file stays playable, the source goes back to waiting and the poll opens the camera again
+// when it is back. cameraLost() and recordingFailed() tell the window, with a sentence for the user.
+class LiveSource : public LiveSourceBase
+{
+    Q_OBJECT
+
+public:
+    enum class DeviceCategory { VideoInput, AudioInput };
+
+    struct CameraId
+    {
+        quint16 vendor;
+        quint16 product;
+    };
+    static const CameraId cameraIdTable[6];
+
+    static constexpr int PollIntervalMs = 500;
+    static constexpr qint64 StabilityWaitMs = 2000;
+
+    // Milliseconds on a monotonic clock; the stability wait is measured on it.
+    using Clock = std::function<qint64()>;
+
+    LiveSource(ICaptureCB *receiver, int width, int height, int recordingWidth,
+               int recordingHeight, QObject *parent = nullptr);
+    // Runs on the given back end, and on the given clock when one is passed.
+    LiveSource(std::unique_ptr<CameraBackend> backend, ICaptureCB *receiver, int width, int height,
+               int recordingWidth, int recordingHeight, QObject *parent = nullptr,
+               Clock clock = Clock());
+    ~LiveSource() override;
+
+    bool isOpen() const override;
+    bool isRecording() const;
+    QSize resolution() const;
+    int setExtensionControl(int selector, const void *data, int size) override;
+    int getExtensionControl(int selector, void *data, int size) override;
+
+    void startRecording(const QString &fileName);
+    void stopRecording();
+    void setResolution(int width, int height);
+    void triggerAutoFocus();
+    void stopAutoRefresh();
+
+    // Finds the first device of the category the supported-camera rule selects: a supported
+    // camera for video, anything but a supported camera's microphone for audio.
+    bool enumCaptureFilter(DeviceCategory category, CaptureDevice *device);
+
+    static bool isSupportedCamera(quint16 vendor, quint16 product);
+    // Reads the four hex digits after "vid_" and "pid_"; a missing marker gives 0.
+    static void readUsbIds(const QString &displayName, quint16 *vendor, quint16 *product);
+
+signals:
+    void imageCaptured(QImage image);
+    // The camera stopped delivering pictures; the source waits for it again.
+    void cameraLost(const QString &message);
+    // A recording ended by itself or could not start; the file written so far is complete.
+    void recordingFailed(const QString &message);
+
+public slots:
+    void checkExistance();
+
+protected:
+    int brightness() override;
+    void setBrightness(int value) override;
+    QPair<int, int> brightnessRange() override;
+
+private slots:
+    void backendFailed(CameraBackend::Failure failure, const QString &message);
+
+private:
+    void buildGraph(bool record);
+    void releaseGraph();
+    void loseCamera(const QString &reason);
+    void reportRecordingFailed(const QString &message);
+
+    QTimer pollTimer;
+    bool open = false;
+    ICaptureCB *receiver = nullptr;
+    qint64 firstSeenAt = -1;
+    bool audioPresent = false;
+    QString recordFile;
+    int width = 0;
+    int height = 0;
+    int recordingWidth = 0;
+    int recordingHeight = 0;
+    bool recording = false;
+    std::unique_ptr<CameraBackend> backend;
+    CaptureDevice videoCapture;
+    CaptureDevice audioCapture;
+    QElapsedTimer clockStart;
+    Clock clock;
+};
+
+#endif

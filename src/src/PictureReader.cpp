@@ -1,0 +1,185 @@
+#include "PictureReader.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QtEndian>
+
+#include <limits>
+
+namespace {
+
+qint64 bytesFor(qint64 pixels, qint64 bitsPerPixel)
+{
+    if (bitsPerPixel > 0 && pixels > std::numeric_limits<qint64>::max() / bitsPerPixel)
+        return std::numeric_limits<qint64>::max();
+    return (pixels * bitsPerPixel + 7) / 8;
+}
+
+// Qt scales a PNG row by row, holding only the small picture, when it is an 8-bit colour picture
+// without interlacing. Interlaced, grey, palette and 16-bit pictures are decoded whole first.
+bool pngDecodesReduced(QFile &file, QImage::Format format)
+{
+    const QByteArray head = file.read(29);
+    if (head.size() < 29 || !head.startsWith("\x89PNG\r\n\x1a\n") || head.mid(12, 4) != "IHDR")
+        return false;
+    const bool interlaced = head.at(28) != 0;
+    return !interlaced && (format == QImage::Format_RGB32 || format == QImage::Format_ARGB32);
+}
+
+struct JpegFrame
+{
+    bool found = false;          // a frame header and the first scan header were read
+    bool progressive = false;
+    int components = 0;
+    int firstScanComponents = 0;
+};
+
+bool isStartOfFrame(quint8 marker)
+{
+    return marker >= 0xc0 && marker <= 0xcf && marker != 0xc4 && marker != 0xc8 && marker != 0xcc;
+}
+
+bool isProgressive(quint8 marker)
+{
+    return marker == 0xc2 || marker == 0xc6 || marker == 0xca || marker == 0xce;
+}
+
+// Walks the segments of a JPEG up to its first scan. Only the frame and scan headers matter:
+// they tell whether the decoder must keep the coefficients of the whole picture.
+JpegFrame readJpegFrame(QFile &file)
+{
+    JpegFrame frame;
+    if (file.read(2) != QByteArray("\xff\xd8", 2))
+        return frame;
+    for (int segment = 0; segment < 1024; ++segment) {
+        char byte = 0;
+        if (!file.getChar(&byte) || quint8(byte) != 0xff)
+            return frame;
+        quint8 marker = 0xff;
+        while (marker == 0xff) {
+            if (!file.getChar(&byte))
+                return frame;
+            marker = quint8(byte);
+        }
+        const bool standalone = marker == 0x01 || (marker >= 0xd0 && marker <= 0xd8);
+        if (standalone)
+            continue;
+        const QByteArray lengthBytes = file.read(2);
+        if (lengthBytes.size() < 2)
+            return frame;
+        const int length = qFromBigEndian<quint16>(lengthBytes.constData());
+        if (length < 2)
+            return frame;
+        const qint64 next = file.pos() + length - 2;
+        if (marker == 0xda) {
+            if (!file.getChar(&byte) || frame.components == 0)
+                return frame;
+            frame.firstScanComponents = quint8(byte);
+            frame.found = true;
+            return frame;
+        }
+        if (isStartOfFrame(marker)) {
+            const QByteArray body = file.read(6); // precision, height, width, component count
+            if (body.size() < 6)
+                return frame;
+            frame.progressive = isProgressive(marker);
+            frame.components = quint8(body.at(5));
+        }
+        if (!file.seek(next))
+            return frame;
+    }
+    return frame;
+}
+
+PictureReader::Header readHeader(QImageReader &reader)
+{
+    PictureReader::Header header;
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty())
+        return header;
+
+    const QImage::Format format = reader.imageFormat();
+    // Decoders that do not tell their format ahead (GIF) end in a 32-bit picture.
+    const int bits = format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
+    const qint64 pixels = qint64(size.width()) * size.height();
+    header.size = size;
+    header.decodedBytes = bytesFor(pixels, bits);
+
+    const QByteArray kind = reader.format();
+    QFile file(reader.fileName());
+    if (!file.open(QIODevice::ReadOnly))
+        return header;
+    if (kind == "png") {
+        header.decodesReduced = pngDecodesReduced(file, format);
+        return header;
+    }
+    if (kind != "jpeg")
+        return header;
+
+    const JpegFrame frame = readJpegFrame(file);
+    // Progressive pictures and pictures whose first scan leaves out colour components are
+    // decoded into a buffer of all coefficients (two bytes each) before any line comes out.
+    const bool buffered = !frame.found || frame.progressive
+        || frame.firstScanComponents < frame.components;
+    header.decodesReduced = !buffered;
+    if (buffered) {
+        const int components = frame.components > 0 ? frame.components : 4;
+        const qint64 coefficients = bytesFor(pixels, 16 * components);
+        header.decodedBytes = coefficients > std::numeric_limits<qint64>::max() - header.decodedBytes
+            ? std::numeric_limits<qint64>::max()
+            : header.decodedBytes + coefficients;
+    }
+    return header;
+}
+
+} // namespace
+
+PictureReader::Header PictureReader::inspect(const QString &path)
+{
+    QImageReader reader(path);
+    return readHeader(reader);
+}
+
+bool PictureReader::fitsFullSize(const Header &header)
+{
+    const qint64 pixels = qint64(header.size.width()) * header.size.height();
+    return header.size.isValid() && pixels <= MaxPixels && header.decodedBytes <= MaxDecodedBytes;
+}
+
+QImage PictureReader::readPicture(const QString &path)
+{
+    QImageReader reader(path);
+    const Header header = readHeader(reader);
+    if (!header.size.isValid())
+        return QImage();
+    if (!fitsFullSize(header)) {
+        if (!header.decodesReduced)
+            return QImage();
+        reader.setScaledSize(reducedSize(header.size));
+    }
+    return reader.read();
+}
+
+QImage PictureReader::readThumbnail(const QString &path, const QSize &bound)
+{
+    QImageReader reader(path);
+    const Header header = readHeader(reader);
+    if (!header.size.isValid() || bound.isEmpty())
+        return QImage();
+    if (!header.decodesReduced && !fitsFullSize(header))
+        return QImage();
+    reader.setScaledSize(header.size.scaled(bound, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    return reader.read();
+}
+
+QSize PictureReader::reducedSize(const QSize &size)
+{
+    // Asking for exactly a half, quarter or eighth (rounded down) makes the JPEG decoder work at
+    // that step; a size just above it would make it decode at the next larger step and scale down.
+    for (int divisor : {2, 4, 8}) {
+        const QSize reduced(size.width() / divisor, size.height() / divisor);
+        if (qMax(reduced.width(), reduced.height()) <= MaxReducedSide)
+            return reduced.expandedTo(QSize(1, 1));
+    }
+    return size.scaled(MaxReducedSide, MaxReducedSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}

@@ -1,0 +1,8 @@
+#include "CameraBackend.h"
+
+CameraBackend::CameraBackend(QObject *parent)
+    : QObject(parent)
+{
+}
+
+CameraBackend::~CameraBackend() = default;

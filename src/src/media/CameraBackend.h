@@ -1,0 +1,57 @@
+#ifndef CAMERABACKEND_H
+#define CAMERABACKEND_H
+
+#include "CaptureDevice.h"
+
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QSize>
+
+class ICaptureCB;
+
+// What the live camera needs from the platform: the input devices, one opened camera with its
+// controls, and one running pipeline at a time (preview or recording). All calls come from the
+// user-interface thread; frames reach the receiver on the pipeline's streaming thread.
+class CameraBackend : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class OpenResult { Opened, NoExtensionUnit, NoVideoAmplifier };
+    enum class Failure { CameraLost, RecordingFailed };
+    enum class FocusMode { Auto = 1, Manual = 2 };
+
+    explicit CameraBackend(QObject *parent = nullptr);
+    ~CameraBackend() override;
+
+    virtual QList<CaptureDevice> videoInputDevices() = 0;
+    virtual QList<CaptureDevice> audioInputDevices() = 0;
+
+    // Opens the camera's controls; the camera stays open until releaseCamera().
+    virtual OpenResult openCamera(const CaptureDevice &device) = 0;
+    virtual void releaseCamera() = 0;
+
+    // Each start runs a new pipeline in place of none; false when it could not run, with the
+    // reason in lastError() and nothing left running.
+    virtual bool startPreview(ICaptureCB *receiver, const QSize &size) = 0;
+    virtual bool startRecording(ICaptureCB *receiver, const QSize &size, const QString &fileName,
+                                const CaptureDevice *audioInput) = 0;
+    // Ends the running pipeline; a recording is finished first, so its file is complete.
+    virtual void stop() = 0;
+    virtual QString lastError() const = 0;
+
+    virtual int brightness() = 0;
+    virtual void setBrightness(int value) = 0;
+    virtual QPair<int, int> brightnessRange() = 0;
+    virtual int focus() = 0;
+    virtual void setFocus(int value, FocusMode mode) = 0;
+    virtual int setExtensionControl(int selector, const void *data, int size) = 0;
+    virtual int getExtensionControl(int selector, void *data, int size) = 0;
+
+signals:
+    // The running pipeline broke. The pipeline is still there: stop() finishes a recording.
+    void failed(CameraBackend::Failure failure, const QString &message);
+};
+
+#endif

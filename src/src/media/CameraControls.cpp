@@ -1,0 +1,3 @@
+#include "CameraControls.h"
+
+CameraControls::~CameraControls() = default;

@@ -1,0 +1,137 @@
+#include "GstCameraBackend.h"
+
+#include "AudioInputDevices.h"
+#include "SysfsVideoDevices.h"
+#include "V4l2Controls.h"
+
+#include <cerrno>
+
+GstCameraBackend::GstCameraBackend(Devices devices, QObject *parent)
+    : CameraBackend(parent)
+    , devices(std::move(devices))
+    , pipeline(this)
+{
+    connect(&pipeline, SIGNAL(failed(CameraBackend::Failure, QString)), this,
+            SIGNAL(failed(CameraBackend::Failure, QString)));
+}
+
+GstCameraBackend::~GstCameraBackend()
+{
+    pipeline.stop();
+}
+
+std::unique_ptr<CameraBackend> GstCameraBackend::forSystem()
+{
+    Devices system;
+    system.videoInputs = [] { return SysfsVideoDevices().captureDevices(); };
+    system.audioInputs = [] { return AudioInputDevices::list(); };
+    system.openControls = [](const CaptureDevice &device) { return V4l2Controls::open(device.path); };
+    return std::unique_ptr<CameraBackend>(new GstCameraBackend(std::move(system)));
+}
+
+QList<CaptureDevice> GstCameraBackend::videoInputDevices()
+{
+    return devices.videoInputs ? devices.videoInputs() : QList<CaptureDevice>();
+}
+
+QList<CaptureDevice> GstCameraBackend::audioInputDevices()
+{
+    return devices.audioInputs ? devices.audioInputs() : QList<CaptureDevice>();
+}
+
+CameraBackend::OpenResult GstCameraBackend::openCamera(const CaptureDevice &device)
+{
+    releaseCamera();
+    std::unique_ptr<CameraControls> opened = devices.openControls ? devices.openControls(device) : nullptr;
+    if (!opened)
+        return OpenResult::NoExtensionUnit;
+    if (!opened->hasBrightness())
+        return OpenResult::NoVideoAmplifier;
+    controls = std::move(opened);
+    camera = device;
+    return OpenResult::Opened;
+}
+
+void GstCameraBackend::releaseCamera()
+{
+    controls.reset();
+    camera = CaptureDevice();
+}
+
+bool GstCameraBackend::startPreview(ICaptureCB *receiver, const QSize &size)
+{
+    CapturePipeline::Settings settings;
+    settings.createVideoSource = camera.createSource;
+    settings.receiver = receiver;
+    settings.size = size;
+    return start(settings);
+}
+
+bool GstCameraBackend::startRecording(ICaptureCB *receiver, const QSize &size,
+                                      const QString &fileName, const CaptureDevice *audioInput)
+{
+    CapturePipeline::Settings settings;
+    settings.createVideoSource = camera.createSource;
+    if (audioInput)
+        settings.createAudioSource = audioInput->createSource;
+    settings.receiver = receiver;
+    settings.size = size;
+    settings.recordFile = fileName;
+    return start(settings);
+}
+
+bool GstCameraBackend::start(const CapturePipeline::Settings &settings)
+{
+    error.clear();
+    if (pipeline.start(settings))
+        return true;
+    error = pipeline.error();
+    return false;
+}
+
+void GstCameraBackend::stop()
+{
+    pipeline.stop();
+}
+
+QString GstCameraBackend::lastError() const
+{
+    return error;
+}
+
+int GstCameraBackend::brightness()
+{
+    return controls ? controls->brightness() : 0;
+}
+
+void GstCameraBackend::setBrightness(int value)
+{
+    if (controls)
+        controls->setBrightness(value);
+}
+
+QPair<int, int> GstCameraBackend::brightnessRange()
+{
+    return controls ? controls->brightnessRange() : QPair<int, int>(0, 0);
+}
+
+int GstCameraBackend::focus()
+{
+    return controls ? controls->focus() : 0;
+}
+
+void GstCameraBackend::setFocus(int value, FocusMode mode)
+{
+    if (controls)
+        controls->setFocus(value, mode == FocusMode::Auto);
+}
+
+int GstCameraBackend::setExtensionControl(int selector, const void *data, int size)
+{
+    return controls ? controls->setExtensionControl(selector, data, size) : -ENODEV;
+}
+
+int GstCameraBackend::getExtensionControl(int selector, void *data, int size)
+{
+    return controls ? controls->getExtensionControl(selector, data, size) : -ENODEV;
+}

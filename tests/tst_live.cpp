@@ -1,0 +1,497 @@
+#include "ICaptureCB.h"
+#include "LiveSource.h"
+#include "media/CameraBackend.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+const char *const SupportedCamera = "Visualiser (usb#vid_04fc&pid_53a1) /dev/video0";
+
+// Plays the platform: its device lists and open results are set by the test, and every pipeline
+// or control call it receives is written to a log.
+class FakeBackend : public CameraBackend
+{
+public:
+    QList<CaptureDevice> videoInputDevices() override { return video; }
+    QList<CaptureDevice> audioInputDevices() override { return audio; }
+
+    OpenResult openCamera(const CaptureDevice &device) override
+    {
+        log << QStringLiteral("open %1").arg(device.displayName);
+        return openResults.value(device.displayName, OpenResult::Opened);
+    }
+    void releaseCamera() override { log << QStringLiteral("release"); }
+
+    bool startPreview(ICaptureCB *, const QSize &size) override
+    {
+        log << QStringLiteral("preview %1x%2").arg(size.width()).arg(size.height());
+        return previewWorks;
+    }
+    bool startRecording(ICaptureCB *, const QSize &size, const QString &fileName,
+                        const CaptureDevice *audioInput) override
+    {
+        log << QStringLiteral("record %1x%2 %3 %4")
+                   .arg(size.width())
+                   .arg(size.height())
+                   .arg(fileName, audioInput ? audioInput->displayName : QStringLiteral("silent"));
+        return recordingWorks && (!audioInput || soundWorks);
+    }
+    void stop() override
+    {
+        log << QStringLiteral("stop");
+        ++*stops;
+    }
+    QString lastError() const override { return QStringLiteral("no luck"); }
+
+    int brightness() override { return brightnessValue; }
+    void setBrightness(int value) override
+    {
+        log << QStringLiteral("brightness %1").arg(value);
+        brightnessValue = value;
+    }
+    QPair<int, int> brightnessRange() override { return {-64, 64}; }
+    int focus() override { return 37; }
+    void setFocus(int value, FocusMode mode) override
+    {
+        log << QStringLiteral("focus %1 %2").arg(value).arg(mode == FocusMode::Auto ? "auto" : "manual");
+    }
+    int setExtensionControl(int selector, const void *, int size) override
+    {
+        log << QStringLiteral("xu set %1 %2").arg(selector).arg(size);
+        return 0;
+    }
+    int getExtensionControl(int selector, void *, int size) override
+    {
+        log << QStringLiteral("xu get %1 %2").arg(selector).arg(size);
+        return 0;
+    }
+
+    void fail(Failure failure) { emit failed(failure, QStringLiteral("device went away")); }
+
+    QList<CaptureDevice> video;
+    QList<CaptureDevice> audio;
+    QMap<QString, OpenResult> openResults;
+    bool previewWorks = true;
+    bool recordingWorks = true;
+    bool soundWorks = true;
+    int brightnessValue = 10;
+    QStringList log;
+    int stopCount = 0;
+    int *stops = &stopCount; // may point past the back end's life
+};
+
+CaptureDevice named(const QString &displayName)
+{
+    CaptureDevice device;
+    device.displayName = displayName;
+    return device;
+}
+
+class NullReceiver : public ICaptureCB
+{
+public:
+    void processFrame(uchar *, int, int, bool, bool) override {}
+    void processImage(const QImage &) override {}
+    void processSample(uchar *, int, int, bool, bool) override {}
+    void stopAutoRefresh() override { ++refreshStops; }
+    int refreshStops = 0;
+};
+
+} // namespace
+
+class TestLive : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void opensOnFirstPollMoreThanTwoSecondsAfterSighting();
+    void pollTimerRunsEveryHalfSecond();
+    void videoMatching_data();
+    void videoMatching();
+    void enumerationLogsIndexAndIds();
+    void cameraWithoutExtensionUnitIsCancelled();
+    void cameraWithoutBrightnessIsSkippedSilently();
+    void audioRuleIsReversed();
+    void setResolutionSameSizeDoesNothing();
+    void setResolutionWhileWaitingOnlyStores();
+    void setResolutionWhileRecordingEndsRecording();
+    void startAndStopDoNothingWhileWaiting();
+    void recordingRebuildsWithFileAndAudio();
+    void recordingThatCannotStartIsReported();
+    void brokenSoundInputRecordsPictureOnly();
+    void cameraLossReturnsToWaitingAndReopens();
+    void recordingFailureKeepsPreview();
+    void failedPreviewReturnsToWaiting();
+    void destructionFinishesRecording();
+    void cameraCommandsReachTheBackend();
+    void commandsDoNothingWhileWaiting();
+
+private:
+    // Builds the source at time 0 with the camera already attached unless told otherwise.
+    void createSource(bool cameraAttached = true);
+    void pollAt(qint64 ms);
+    void openCamera();
+
+    FakeBackend *backend = nullptr;
+    LiveSource *source = nullptr;
+    NullReceiver receiver;
+    qint64 now = 0;
+};
+
+void TestLive::init()
+{
+    now = 0;
+    backend = new FakeBackend;
+    receiver = NullReceiver();
+}
+
+void TestLive::cleanup()
+{
+    delete source;
+    source = nullptr;
+    backend = nullptr;
+}
+
+void TestLive::createSource(bool cameraAttached)
+{
+    if (cameraAttached)
+        backend->video = {named(SupportedCamera)};
+    source = new LiveSource(std::unique_ptr<CameraBackend>(backend), &receiver, 1280, 720, 1920,
+                            1080, nullptr, [this] { return now; });
+}
+
+void TestLive::pollAt(qint64 ms)
+{
+    now = ms;
+    source->checkExistance();
+}
+
+void TestLive::openCamera()
+{
+    createSource();
+    pollAt(2001);
+    QVERIFY(source->isOpen());
+    backend->log.clear();
+}
+
+void TestLive::opensOnFirstPollMoreThanTwoSecondsAfterSighting()
+{
+    createSource(false);
+    QVERIFY(!source->isOpen());
+
+    now = 300;
+    backend->video = {named(SupportedCamera)};
+    for (qint64 poll = 500; poll <= 2500; poll += LiveSource::PollIntervalMs) {
+        pollAt(poll);
+        QVERIFY2(!source->isOpen(), qPrintable(QString::number(poll)));
+    }
+    // Seen first at 500 ms; 2500 ms is exactly two seconds later, so 3000 ms is the first poll
+    // past the wait.
+    pollAt(3000);
+    QVERIFY(source->isOpen());
+    QCOMPARE(backend->log.last(), QStringLiteral("preview 1280x720"));
+    QCOMPARE(backend->log.count(QStringLiteral("preview 1280x720")), 1);
+
+    pollAt(3500);
+    QCOMPARE(backend->log.count(QStringLiteral("preview 1280x720")), 1);
+}
+
+void TestLive::pollTimerRunsEveryHalfSecond()
+{
+    createSource();
+    const QList<QTimer *> timers = source->findChildren<QTimer *>();
+    QCOMPARE(timers.size(), 1);
+    QCOMPARE(timers.first()->interval(), 500);
+    QVERIFY(timers.first()->isActive());
+}
+
+void TestLive::videoMatching_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("04fc/53a1") << "Cam (usb#vid_04fc&pid_53a1)" << true;
+    QTest::newRow("04fc/5330") << "Cam (usb#vid_04fc&pid_5330)" << true;
+    QTest::newRow("04fc/20ff") << "Cam (usb#vid_04fc&pid_20ff)" << true;
+    QTest::newRow("04fd/5330") << "Cam (usb#vid_04fd&pid_5330)" << false;
+    QTest::newRow("04fc/5430") << "Cam (usb#vid_04fc&pid_5430)" << false;
+    QTest::newRow("no vid_") << "Cam (usb#pid_5330)" << false;
+    QTest::newRow("upper-case markers") << "Cam (usb#VID_04FC&PID_5330)" << false;
+    QTest::newRow("no ids") << "Integrated Camera /dev/video0" << false;
+}
+
+void TestLive::videoMatching()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, accepted);
+    createSource(false);
+    backend->video = {named(name)};
+    CaptureDevice found;
+    QCOMPARE(source->enumCaptureFilter(LiveSource::DeviceCategory::VideoInput, &found), accepted);
+    if (accepted)
+        QCOMPARE(found.displayName, name);
+
+    quint16 vendor = 1;
+    quint16 product = 1;
+    LiveSource::readUsbIds(QStringLiteral("no markers"), &vendor, &product);
+    QCOMPARE(vendor, quint16(0));
+    QCOMPARE(product, quint16(0));
+}
+
+void TestLive::enumerationLogsIndexAndIds()
+{
+    createSource(false);
+    backend->video = {named(QStringLiteral("Other (usb#vid_046d&pid_0825)")), named(SupportedCamera)};
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(
+                                         QStringLiteral("Done with index 1 , vid = 4fc pid = 53a1$")));
+    CaptureDevice found;
+    QVERIFY(source->enumCaptureFilter(LiveSource::DeviceCategory::VideoInput, &found));
+    QCOMPARE(found.displayName, QString(SupportedCamera));
+}
+
+void TestLive::cameraWithoutExtensionUnitIsCancelled()
+{
+    createSource(false);
+    const QString first = QStringLiteral("First (usb#vid_04fc&pid_5330)");
+    backend->video = {named(first), named(SupportedCamera)};
+    backend->openResults[first] = CameraBackend::OpenResult::NoExtensionUnit;
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Done with index 0")));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("cancelled$")));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("Done with index 1")));
+    CaptureDevice found;
+    QVERIFY(source->enumCaptureFilter(LiveSource::DeviceCategory::VideoInput, &found));
+    QCOMPARE(found.displayName, QString(SupportedCamera));
+}
+
+void TestLive::cameraWithoutBrightnessIsSkippedSilently()
+{
+    createSource(false);
+    backend->video = {named(SupportedCamera)};
+    backend->openResults[SupportedCamera] = CameraBackend::OpenResult::NoVideoAmplifier;
+    CaptureDevice found;
+    QVERIFY(!source->enumCaptureFilter(LiveSource::DeviceCategory::VideoInput, &found));
+    pollAt(500);
+    pollAt(3000);
+    QVERIFY(!source->isOpen());
+}
+
+void TestLive::audioRuleIsReversed()
+{
+    createSource(false);
+    CaptureDevice found;
+    backend->audio = {named(QStringLiteral("Visualiser mic (usb#vid_04fc&pid_5330)")),
+                      named(QStringLiteral("Headset (usb#vid_046d&pid_0a44)"))};
+    QVERIFY(source->enumCaptureFilter(LiveSource::DeviceCategory::AudioInput, &found));
+    QCOMPARE(found.displayName, QStringLiteral("Headset (usb#vid_046d&pid_0a44)"));
+
+    backend->audio = {named(QStringLiteral("Built-in Audio Analog Stereo"))};
+    QVERIFY(source->enumCaptureFilter(LiveSource::DeviceCategory::AudioInput, &found));
+
+    backend->audio = {named(QStringLiteral("Visualiser mic (usb#vid_04fc&pid_5339)"))};
+    QVERIFY(!source->enumCaptureFilter(LiveSource::DeviceCategory::AudioInput, &found));
+    QVERIFY(!backend->log.join(' ').contains("open"));
+}
+
+void TestLive::setResolutionSameSizeDoesNothing()
+{
+    openCamera();
+    source->setResolution(1280, 720);
+    QVERIFY(backend->log.isEmpty());
+}
+
+void TestLive::setResolutionWhileWaitingOnlyStores()
+{
+    createSource(false);
+    backend->log.clear();
+    source->setResolution(1920, 1080);
+    QVERIFY(backend->log.isEmpty());
+    QCOMPARE(source->resolution(), QSize(1920, 1080));
+
+    backend->video = {named(SupportedCamera)};
+    pollAt(500);
+    pollAt(3000);
+    QCOMPARE(backend->log.last(), QStringLiteral("preview 1920x1080"));
+}
+
+void TestLive::setResolutionWhileRecordingEndsRecording()
+{
+    openCamera();
+    QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
+    source->startRecording(QStringLiteral("/videos/a.avi"));
+    QVERIFY(source->isRecording());
+    backend->log.clear();
+    source->setResolution(1920, 1080);
+    QCOMPARE(backend->log, QStringList({"stop", "preview 1920x1080"}));
+    QVERIFY(!source->isRecording());
+    QVERIFY(failed.wait(1000));
+}
+
+void TestLive::startAndStopDoNothingWhileWaiting()
+{
+    createSource(false);
+    backend->log.clear();
+    source->startRecording(QStringLiteral("/videos/a.avi"));
+    source->stopRecording();
+    QVERIFY(backend->log.isEmpty());
+    QVERIFY(!source->isRecording());
+}
+
+void TestLive::recordingRebuildsWithFileAndAudio()
+{
+    openCamera();
+    backend->audio = {named(QStringLiteral("Visualiser mic (usb#vid_04fc&pid_5330)")),
+                      named(QStringLiteral("Line in"))};
+    source->startRecording(QStringLiteral("/videos/2024-01-02_03-04-05.avi"));
+    QCOMPARE(backend->log,
+             QStringList({"stop", "record 1280x720 /videos/2024-01-02_03-04-05.avi Line in"}));
+    QVERIFY(source->isRecording());
+
+    backend->log.clear();
+    source->stopRecording();
+    QCOMPARE(backend->log, QStringList({"stop", "preview 1280x720"}));
+    QVERIFY(!source->isRecording());
+
+    backend->audio.clear();
+    backend->log.clear();
+    source->startRecording(QStringLiteral("/videos/b.avi"));
+    QCOMPARE(backend->log.last(), QStringLiteral("record 1280x720 /videos/b.avi silent"));
+}
+
+void TestLive::recordingThatCannotStartIsReported()
+{
+    openCamera();
+    backend->audio = {named(QStringLiteral("Line in"))};
+    backend->recordingWorks = false;
+    QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
+    source->startRecording(QStringLiteral("/read-only/a.avi"));
+    QVERIFY(!source->isRecording());
+    QVERIFY(source->isOpen());
+    QCOMPARE(backend->log.last(), QStringLiteral("preview 1280x720"));
+    // The window hears of it after its own command has returned.
+    QCOMPARE(failed.count(), 0);
+    QVERIFY(failed.wait(1000));
+    QVERIFY(failed.first().first().toString().contains("no luck"));
+}
+
+void TestLive::brokenSoundInputRecordsPictureOnly()
+{
+    openCamera();
+    backend->audio = {named(QStringLiteral("Line in"))};
+    backend->soundWorks = false;
+    QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
+    source->startRecording(QStringLiteral("/videos/a.avi"));
+    QCOMPARE(backend->log, QStringList({"stop", "record 1280x720 /videos/a.avi Line in",
+                                        "record 1280x720 /videos/a.avi silent"}));
+    QVERIFY(source->isRecording());
+    QTest::qWait(50);
+    QCOMPARE(failed.count(), 0);
+}
+
+void TestLive::cameraLossReturnsToWaitingAndReopens()
+{
+    openCamera();
+    source->startRecording(QStringLiteral("/videos/a.avi"));
+    backend->log.clear();
+    QSignalSpy lost(source, SIGNAL(cameraLost(QString)));
+    QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
+
+    backend->fail(CameraBackend::Failure::CameraLost);
+    QCOMPARE(backend->log, QStringList({"stop", "release"}));
+    QVERIFY(!source->isOpen());
+    QVERIFY(!source->isRecording());
+    QTRY_COMPARE(lost.count(), 1);
+    QTRY_COMPARE(failed.count(), 1);
+
+    // Unplugged for a while, then back: it must be seen for two seconds again.
+    backend->video.clear();
+    pollAt(3000);
+    backend->video = {named(SupportedCamera)};
+    pollAt(3500);
+    pollAt(5500);
+    QVERIFY(!source->isOpen());
+    pollAt(6000);
+    QVERIFY(source->isOpen());
+    QCOMPARE(backend->log.last(), QStringLiteral("preview 1280x720"));
+}
+
+void TestLive::recordingFailureKeepsPreview()
+{
+    openCamera();
+    source->startRecording(QStringLiteral("/videos/a.avi"));
+    backend->log.clear();
+    QSignalSpy lost(source, SIGNAL(cameraLost(QString)));
+    QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
+
+    backend->fail(CameraBackend::Failure::RecordingFailed);
+    QCOMPARE(backend->log, QStringList({"stop", "preview 1280x720"}));
+    QVERIFY(source->isOpen());
+    QVERIFY(!source->isRecording());
+    QVERIFY(failed.wait(1000));
+    QCOMPARE(lost.count(), 0);
+}
+
+void TestLive::failedPreviewReturnsToWaiting()
+{
+    backend->previewWorks = false;
+    createSource();
+    QSignalSpy lost(source, SIGNAL(cameraLost(QString)));
+    pollAt(2001);
+    QVERIFY(!source->isOpen());
+    QVERIFY(lost.wait(1000));
+    QCOMPARE(backend->log.mid(backend->log.size() - 3),
+             QStringList({"preview 1280x720", "stop", "release"}));
+}
+
+void TestLive::destructionFinishesRecording()
+{
+    openCamera();
+    source->startRecording(QStringLiteral("/videos/a.avi"));
+    int stops = 0;
+    backend->stops = &stops;
+    delete source;
+    source = nullptr;
+    QCOMPARE(stops, 1);
+}
+
+void TestLive::cameraCommandsReachTheBackend()
+{
+    openCamera();
+    source->brightnessUp();
+    QCOMPARE(backend->log.last(), QStringLiteral("brightness 30"));
+    QCOMPARE(source->brightnessLevel(), 1);
+    QCOMPARE(source->brightnessMinLevel(), -3);
+    QCOMPARE(source->brightnessMaxLevel(), 3);
+
+    backend->log.clear();
+    source->triggerAutoFocus();
+    QCOMPARE(backend->log, QStringList({"focus 37 manual", "focus 0 auto"}));
+
+    char data[4] = {};
+    QCOMPARE(source->setExtensionControl(3, data, 4), 0);
+    QCOMPARE(source->getExtensionControl(5, data, 2), 0);
+    QCOMPARE(backend->log.mid(2), QStringList({"xu set 3 4", "xu get 5 2"}));
+
+    source->stopAutoRefresh();
+    QCOMPARE(receiver.refreshStops, 1);
+}
+
+void TestLive::commandsDoNothingWhileWaiting()
+{
+    createSource(false);
+    backend->log.clear();
+    source->brightnessUp();
+    source->triggerAutoFocus();
+    char data[4] = {};
+    QVERIFY(source->setExtensionControl(3, data, 4) < 0);
+    QVERIFY(source->getExtensionControl(3, data, 4) < 0);
+    QCOMPARE(source->brightnessLevel(), 0);
+    QVERIFY(backend->log.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestLive)
+#include "tst_live.moc"

@@ -1,0 +1,396 @@
+#include "ICaptureCB.h"
+#include "ImageCanvas.h"
+#include "LiveSource.h"
+#include "media/CameraControls.h"
+#include "media/GstCameraBackend.h"
+#include "media/GstRuntime.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <gst/gst.h>
+
+#include <atomic>
+#include <mutex>
+
+namespace {
+
+const QSize CaptureSize(320, 240);
+
+// A receiver that counts frames, notes their layout and inverts each picture, for the cases that
+// need no real canvas.
+class InvertingReceiver : public ICaptureCB
+{
+public:
+    void processFrame(uchar *, int, int, bool, bool) override {}
+    void processImage(const QImage &) override {}
+    void processSample(uchar *data, int width, int height, bool bottomUp, bool rgb32) override
+    {
+        {
+            std::lock_guard<std::mutex> guard(lock);
+            size = QSize(width, height);
+            topDown = !bottomUp;
+            fourBytes = rgb32;
+        }
+        const int bytes = width * height * 4;
+        for (int i = 0; i < bytes; i += 4) {
+            data[i] = uchar(255 - data[i]);
+            data[i + 1] = uchar(255 - data[i + 1]);
+            data[i + 2] = uchar(255 - data[i + 2]);
+            data[i + 3] = 255;
+        }
+        ++frames;
+    }
+
+    std::atomic<int> frames{0};
+    std::mutex lock;
+    QSize size;
+    bool topDown = false;
+    bool fourBytes = false;
+};
+
+class FakeControls : public CameraControls
+{
+public:
+    bool hasBrightness() override { return true; }
+    int brightness() override { return 0; }
+    void setBrightness(int) override {}
+    QPair<int, int> brightnessRange() override { return {0, 0}; }
+    int focus() override { return 0; }
+    void setFocus(int, bool) override {}
+    int setExtensionControl(int, const void *, int) override { return 0; }
+    int getExtensionControl(int, void *, int) override { return 0; }
+};
+
+GstElement *sourceFrom(const char *description)
+{
+    GError *error = nullptr;
+    GstElement *bin = gst_parse_bin_from_description(description, TRUE, &error);
+    if (error) {
+        qWarning() << error->message;
+        g_clear_error(&error);
+    }
+    return bin;
+}
+
+CaptureDevice device(const QString &name, const char *pipelineDescription)
+{
+    CaptureDevice device;
+    device.displayName = name;
+    const QByteArray description(pipelineDescription);
+    device.createSource = [description] { return sourceFrom(description.constData()); };
+    return device;
+}
+
+// What avidemux finds in a recorded file, read to its end.
+struct AviContents
+{
+    bool complete = false;
+    int videoFrames = 0;
+    int audioBuffers = 0;
+    QString videoCaps;
+    QString audioCaps;
+    QImage firstFrame;
+};
+
+GstPadProbeReturn countBuffers(GstPad *pad, GstPadProbeInfo *info, gpointer counter)
+{
+    Q_UNUSED(pad);
+    if (GST_PAD_PROBE_INFO_TYPE(info) & GST_PAD_PROBE_TYPE_BUFFER)
+        ++*static_cast<int *>(counter);
+    return GST_PAD_PROBE_OK;
+}
+
+GstPadProbeReturn keepFirstFrame(GstPad *pad, GstPadProbeInfo *info, gpointer target)
+{
+    QImage *image = static_cast<QImage *>(target);
+    if (!image->isNull())
+        return GST_PAD_PROBE_OK;
+    GstCaps *caps = gst_pad_get_current_caps(pad);
+    const GstStructure *structure = gst_caps_get_structure(caps, 0);
+    int width = 0;
+    int height = 0;
+    gst_structure_get_int(structure, "width", &width);
+    gst_structure_get_int(structure, "height", &height);
+    gst_caps_unref(caps);
+    GstMapInfo map;
+    GstBuffer *buffer = GST_PAD_PROBE_INFO_BUFFER(info);
+    gst_buffer_map(buffer, &map, GST_MAP_READ);
+    *image = QImage(map.data, width, height, width * 4, QImage::Format_RGB32).copy();
+    gst_buffer_unmap(buffer, &map);
+    return GST_PAD_PROBE_OK;
+}
+
+struct Reader
+{
+    GstElement *pipeline;
+    AviContents *contents;
+};
+
+void onDemuxPad(GstElement *, GstPad *pad, gpointer data)
+{
+    Reader *reader = static_cast<Reader *>(data);
+    const bool video = QByteArray(GST_PAD_NAME(pad)).startsWith("video");
+    GstElement *branch = sourceFrom(video ? "queue name=q ! jpegdec ! videoconvert ! "
+                                            "video/x-raw,format=BGRx ! fakesink name=s sync=false"
+                                          : "queue name=q ! fakesink sync=false");
+    gst_bin_add(GST_BIN(reader->pipeline), branch);
+    gst_element_sync_state_with_parent(branch);
+    GstPad *sink = gst_element_get_static_pad(branch, "sink");
+    gst_pad_link(pad, sink);
+    gst_object_unref(sink);
+
+    GstCaps *caps = gst_pad_get_current_caps(pad);
+    gchar *text = gst_caps_to_string(caps);
+    (video ? reader->contents->videoCaps : reader->contents->audioCaps) = QString::fromUtf8(text);
+    g_free(text);
+    gst_caps_unref(caps);
+
+    GstElement *queue = gst_bin_get_by_name(GST_BIN(branch), "q");
+    GstPad *queueIn = gst_element_get_static_pad(queue, "sink");
+    gst_pad_add_probe(queueIn, GST_PAD_PROBE_TYPE_BUFFER, countBuffers,
+                      video ? &reader->contents->videoFrames : &reader->contents->audioBuffers, nullptr);
+    gst_object_unref(queueIn);
+    gst_object_unref(queue);
+    if (!video)
+        return;
+    GstElement *decoded = gst_bin_get_by_name(GST_BIN(branch), "s");
+    GstPad *decodedIn = gst_element_get_static_pad(decoded, "sink");
+    gst_pad_add_probe(decodedIn, GST_PAD_PROBE_TYPE_BUFFER, keepFirstFrame,
+                      &reader->contents->firstFrame, nullptr);
+    gst_object_unref(decodedIn);
+    gst_object_unref(decoded);
+}
+
+AviContents readAvi(const QString &path)
+{
+    AviContents contents;
+    GstElement *pipeline = gst_pipeline_new("reader");
+    GstElement *file = gst_element_factory_make("filesrc", nullptr);
+    GstElement *demux = gst_element_factory_make("avidemux", nullptr);
+    g_object_set(file, "location", path.toLocal8Bit().constData(), nullptr);
+    gst_bin_add_many(GST_BIN(pipeline), file, demux, nullptr);
+    gst_element_link(file, demux);
+    Reader reader{pipeline, &contents};
+    g_signal_connect(demux, "pad-added", G_CALLBACK(onDemuxPad), &reader);
+
+    gst_element_set_state(pipeline, GST_STATE_PLAYING);
+    GstBus *bus = gst_element_get_bus(pipeline);
+    GstMessage *message = gst_bus_timed_pop_filtered(
+        bus, 20 * GST_SECOND, GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
+    contents.complete = message && GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS;
+    if (message)
+        gst_message_unref(message);
+    gst_object_unref(bus);
+    gst_element_set_state(pipeline, GST_STATE_NULL);
+    gst_object_unref(pipeline);
+    return contents;
+}
+
+bool isNear(QRgb pixel, int red, int green, int blue)
+{
+    const int tolerance = 40;
+    return qAbs(qRed(pixel) - red) < tolerance && qAbs(qGreen(pixel) - green) < tolerance
+        && qAbs(qBlue(pixel) - blue) < tolerance;
+}
+
+const char *const RedCamera = "videotestsrc is-live=true pattern=red";
+const char *const TestMicrophone = "audiotestsrc is-live=true wave=sine";
+
+} // namespace
+
+class TestLivePipeline : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void previewFramesReachTheReceiver();
+    void previewFramesReachTheCanvas();
+    void mjpegCameraIsDecoded();
+    void cameraWithoutTheSizeIsScaled();
+    void recordingHoldsWhatTheCanvasShows();
+    void errorWhileRecordingLeavesPlayableFile();
+    void recordingIntoMissingFolderIsReported();
+    void closingWhileRecordingFinishesTheFile();
+
+private:
+    void openSource(const char *cameraDescription, ICaptureCB *target = nullptr);
+
+    QTemporaryDir folder;
+    InvertingReceiver *receiver = nullptr;
+    ImageCanvas *canvas = nullptr;
+    LiveSource *source = nullptr;
+    qint64 now = 0;
+};
+
+void TestLivePipeline::initTestCase()
+{
+    GstRuntime::ensureInitialised();
+    QVERIFY(folder.isValid());
+}
+
+void TestLivePipeline::init()
+{
+    receiver = new InvertingReceiver;
+    canvas = new ImageCanvas;
+}
+
+// The source goes first: its pipeline calls into the receiver until it is released.
+void TestLivePipeline::cleanup()
+{
+    delete source;
+    source = nullptr;
+    delete receiver;
+    receiver = nullptr;
+    delete canvas;
+    canvas = nullptr;
+}
+
+// A camera and a microphone that the program takes for a supported visualiser and a line input;
+// the poll sees the camera at 0 ms and opens it on the poll after the two-second wait.
+void TestLivePipeline::openSource(const char *cameraDescription, ICaptureCB *target)
+{
+    GstCameraBackend::Devices devices;
+    const CaptureDevice camera = device(QStringLiteral("Test camera (usb#vid_04fc&pid_5330)"),
+                                        cameraDescription);
+    devices.videoInputs = [camera] { return QList<CaptureDevice>{camera}; };
+    devices.audioInputs = [] {
+        return QList<CaptureDevice>{device(QStringLiteral("Test microphone"), TestMicrophone)};
+    };
+    devices.openControls = [](const CaptureDevice &) {
+        return std::unique_ptr<CameraControls>(new FakeControls);
+    };
+    now = 0;
+    source = new LiveSource(std::unique_ptr<CameraBackend>(new GstCameraBackend(devices)),
+                            target ? target : receiver,
+                            CaptureSize.width(), CaptureSize.height(), CaptureSize.width(),
+                            CaptureSize.height(), nullptr, [this] { return now; });
+    now = 2001;
+    source->checkExistance();
+    QVERIFY(source->isOpen());
+}
+
+void TestLivePipeline::previewFramesReachTheReceiver()
+{
+    openSource(RedCamera);
+    QTRY_VERIFY_WITH_TIMEOUT(receiver->frames >= 5, 5000);
+    std::lock_guard<std::mutex> guard(receiver->lock);
+    QCOMPARE(receiver->size, CaptureSize);
+    QVERIFY(receiver->topDown);
+    QVERIFY(receiver->fourBytes);
+}
+
+void TestLivePipeline::previewFramesReachTheCanvas()
+{
+    openSource(RedCamera, canvas);
+    QTRY_COMPARE_WITH_TIMEOUT(canvas->sourceSize(), CaptureSize, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(isNear(canvas->currentImage().pixel(160, 120), 255, 0, 0), 5000);
+}
+
+void TestLivePipeline::mjpegCameraIsDecoded()
+{
+    openSource("videotestsrc is-live=true ! video/x-raw,width=320,height=240,framerate=25/1 ! jpegenc");
+    QTRY_VERIFY_WITH_TIMEOUT(receiver->frames >= 5, 5000);
+    std::lock_guard<std::mutex> guard(receiver->lock);
+    QCOMPARE(receiver->size, CaptureSize);
+}
+
+void TestLivePipeline::cameraWithoutTheSizeIsScaled()
+{
+    openSource("videotestsrc is-live=true ! video/x-raw,width=640,height=480,framerate=30/1 ! identity");
+    QTRY_VERIFY_WITH_TIMEOUT(receiver->frames >= 5, 5000);
+    std::lock_guard<std::mutex> guard(receiver->lock);
+    QCOMPARE(receiver->size, CaptureSize);
+}
+
+void TestLivePipeline::recordingHoldsWhatTheCanvasShows()
+{
+    canvas->effect = 2; // negative
+    openSource(RedCamera, canvas);
+    const QString file = folder.filePath(QStringLiteral("two-seconds.avi"));
+    QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
+    source->startRecording(file);
+    QVERIFY(source->isRecording());
+    QTest::qWait(2000);
+    source->stopRecording();
+    QVERIFY(!source->isRecording());
+    QCOMPARE(failed.count(), 0);
+
+    const AviContents avi = readAvi(file);
+    QVERIFY(avi.complete);
+    QVERIFY2(avi.videoCaps.startsWith("image/jpeg"), qPrintable(avi.videoCaps));
+    QVERIFY(avi.videoCaps.contains("width=(int)320"));
+    QVERIFY(avi.videoCaps.contains("height=(int)240"));
+    QVERIFY(avi.videoCaps.contains("framerate=(fraction)25/1"));
+    QVERIFY2(avi.videoFrames >= 40 && avi.videoFrames <= 60, qPrintable(QString::number(avi.videoFrames)));
+    QVERIFY2(avi.audioCaps.startsWith("audio/x-raw"), qPrintable(avi.audioCaps));
+    QVERIFY(avi.audioCaps.contains("S16LE"));
+    QVERIFY(avi.audioBuffers > 0);
+
+    // The camera is red; the canvas shows it negative, and that is what was recorded.
+    QCOMPARE(avi.firstFrame.size(), CaptureSize);
+    QVERIFY(isNear(avi.firstFrame.pixel(160, 120), 0, 255, 255));
+    QVERIFY(isNear(avi.firstFrame.pixel(160, 239), 0, 255, 255));
+}
+
+void TestLivePipeline::errorWhileRecordingLeavesPlayableFile()
+{
+    // The camera fails after a second and a half of pictures, as an unplugged one would.
+    openSource("videotestsrc is-live=true pattern=red ! identity error-after=40");
+    QSignalSpy lost(source, SIGNAL(cameraLost(QString)));
+    QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
+    const QString file = folder.filePath(QStringLiteral("cut-short.avi"));
+    source->startRecording(file);
+    QVERIFY(lost.wait(10000));
+    QVERIFY(!source->isOpen());
+    QVERIFY(!source->isRecording());
+    QTRY_COMPARE(failed.count(), 1);
+
+    const AviContents avi = readAvi(file);
+    QVERIFY(avi.complete);
+    QVERIFY2(avi.videoFrames >= 20, qPrintable(QString::number(avi.videoFrames)));
+    QVERIFY(avi.audioBuffers > 0);
+    QVERIFY(isNear(avi.firstFrame.pixel(10, 10), 0, 255, 255));
+
+    // Back in waiting: the poll opens the camera again once it has been there for two seconds.
+    now = 10000;
+    source->checkExistance();
+    QVERIFY(!source->isOpen());
+    now = 12001;
+    source->checkExistance();
+    QVERIFY(source->isOpen());
+}
+
+void TestLivePipeline::recordingIntoMissingFolderIsReported()
+{
+    openSource(RedCamera);
+    QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
+    source->startRecording(folder.filePath(QStringLiteral("no/such/folder/a.avi")));
+    QVERIFY(!source->isRecording());
+    QVERIFY(source->isOpen());
+    QVERIFY(failed.wait(2000));
+    const int before = receiver->frames;
+    QTRY_VERIFY_WITH_TIMEOUT(receiver->frames > before + 3, 5000);
+}
+
+void TestLivePipeline::closingWhileRecordingFinishesTheFile()
+{
+    openSource(RedCamera);
+    const QString file = folder.filePath(QStringLiteral("closed.avi"));
+    source->startRecording(file);
+    QTest::qWait(600);
+    delete source;
+    source = nullptr;
+
+    const AviContents avi = readAvi(file);
+    QVERIFY(avi.complete);
+    QVERIFY(avi.videoFrames > 5);
+}
+
+QTEST_MAIN(TestLivePipeline)
+#include "tst_livepipeline.moc"
