@@ -68,7 +68,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     new QApplication(*argc, *argv);
-    folder = new QTemporaryDir;
+    static QTemporaryDir scratch;
+    folder = &scratch;
     page = new Page;
     page->strip->resize(400, 60);
     return 0;

@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     new QCoreApplication(*argc, *argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Document Camera"));
-    home = new QTemporaryDir;
+    static QTemporaryDir scratch;
+    home = &scratch;
     QDir(home->path()).mkpath(QStringLiteral(".config/Morvane"));
     QDir(home->path()).mkpath(QStringLiteral("Documents"));
     qputenv("HOME", home->path().toLocal8Bit());

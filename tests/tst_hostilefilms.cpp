@@ -151,7 +151,7 @@ QByteArray flipBits(QByteArray bytes, quint32 seed, int count, int within)
 
 QByteArray overwrite(QByteArray bytes, int from, int to, bool randomly)
 {
-    QRandomGenerator generator(quint32(from));
+    QRandomGenerator generator{quint32(from)};
     for (int i = from; i < to && i < bytes.size(); ++i)
         bytes[i] = randomly ? char(generator.generate() & 0xff) : char(0);
     return bytes;
@@ -336,12 +336,16 @@ void HostileFilmsTest::everyDamagedFilmIsRefusedOrComesToRest()
     // Some damage is harmless enough to play: a film cut at 95 % for one.
     QVERIFY(opened > 0);
 
-    QTest::qWaitFor([&] {
+    const bool allAtRest = QTest::qWaitFor([&] {
         for (const auto &player : players)
             if (player->source->isPlaying())
                 return false;
         return true;
     }, 30000);
+    for (size_t i = 0; i < players.size() && !allAtRest; ++i) {
+        if (players[i]->source->isPlaying())
+            qWarning("still playing: %s", qPrintable(films[i].name));
+    }
     for (size_t i = 0; i < players.size(); ++i) {
         const Player &player = *players[i];
         const QByteArray nameBytes = films[i].name.toLocal8Bit();
@@ -350,6 +354,11 @@ void HostileFilmsTest::everyDamagedFilmIsRefusedOrComesToRest()
         QVERIFY2(player.failures->count() <= 1, name);
         QCOMPARE(player.receiver.oddFrames.load(), 0);
     }
+    int failed = 0;
+    for (const auto &player : players)
+        failed += player->failures->count();
+    qInfo("%d films: %d opened, %d of them stopped on damage; peak memory grew by %ld MiB",
+          int(films.size()), opened, failed, peakMemoryMiB() - before);
     players.clear();
 
     if (MeasuresMemory)

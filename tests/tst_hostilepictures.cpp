@@ -173,8 +173,9 @@ void HostilePicturesTest::addVariants(const Sample &sample)
 {
     const QByteArray &whole = sample.bytes;
     const int n = whole.size();
-    const QString stem = QLatin1String(sample.kind).section(QLatin1Char('.'), 0, 0);
-    const QString suffix = QLatin1String(sample.kind).section(QLatin1Char('.'), 1);
+    const QString kind = QLatin1String(sample.kind);
+    const QString stem = kind.section(QLatin1Char('.'), 0, 0);
+    const QString suffix = kind.section(QLatin1Char('.'), 1);
     auto name = [&](const char *what, int i) {
         return QStringLiteral("%1-%2-%3.%4").arg(stem, QLatin1String(what)).arg(i, 5, 10, QLatin1Char('0')).arg(suffix);
     };
@@ -277,6 +278,8 @@ void HostilePicturesTest::everyHostilePictureOpensSafely()
                  qPrintable(names.at(i)));
     }
     QVERIFY(thumbnails >= 7);
+    qInfo("%d files: %d shown, %d thumbnails; peak memory grew by %ld MiB", int(names.size()), shown,
+          thumbnails, peakMemoryMiB() - before);
 
     if (MeasuresMemory)
         QVERIFY2(peakMemoryMiB() - before < MemoryBoundMiB,
