@@ -145,8 +145,14 @@ bool GstPlaybackBackend::open(const QString &fileName)
     // second attempt plays the sound into a clocked fakesink.
     for (bool fakeAudio : {false, true}) {
         close();
-        forceFakeAudio = fakeAudio;
-        if (build(fileName) && waitForPreroll()) {
+        bool built = false;
+        {
+            // The streaming threads' callbacks read what is set up here under the same lock.
+            std::lock_guard<std::mutex> locker(padLock);
+            forceFakeAudio = fakeAudio;
+            built = build(fileName);
+        }
+        if (built && waitForPreroll()) {
             busTimer->start();
             return true;
         }
