@@ -67,8 +67,9 @@ void feedFrame(FuzzInput &input, const uint8_t *pixels, size_t pixelBytes)
                                           QImage::Format_ARGB32, QImage::Format_Indexed8,
                                           QImage::Format_Grayscale8, QImage::Format_Mono};
         const QImage::Format format = formats[input.range(0, 5)];
-        QImage picture(buffer.data(), width, height, width * (rgb32 ? 4 : 3),
-                       rgb32 ? QImage::Format_ARGB32 : QImage::Format_RGB888);
+        // The canvas may keep the picture: it must own its pixels, not borrow the buffer's.
+        const QImage picture = QImage(buffer.data(), width, height, width * (rgb32 ? 4 : 3),
+                                      rgb32 ? QImage::Format_ARGB32 : QImage::Format_RGB888).copy();
         canvas->processImage(picture.convertToFormat(format));
         require(canvas->currentImage().size() == QSize(width, height));
         return;

@@ -36,7 +36,10 @@ constexpr bool MeasuresMemory = false;
 #else
 constexpr bool MeasuresMemory = true;
 #endif
-constexpr long MemoryBoundMiB = 256;
+// A picture too large for full size is still read reduced, up to MaxReducedSide on its longer
+// side: one such picture may take its 256 MiB, and the rest of the folder little besides.
+constexpr long MemoryBoundMiB =
+    long(qint64(PictureReader::MaxReducedSide) * PictureReader::MaxReducedSide * 4 / (1024 * 1024)) + 128;
 
 // Stands in for the photograph canvas: keeps the size of every picture it is given.
 class Receiver : public ICaptureCB
@@ -134,6 +137,15 @@ QByteArray bmpWith(int offset, quint32 value)
 {
     QByteArray bytes = encoded(picture(40, 30), "bmp");
     qToLittleEndian<quint32>(value, bytes.data() + offset);
+    return bytes;
+}
+
+// A 1 x 1 GIF whose logical screen, which the decoder allocates, is width x height.
+QByteArray gifScreen(quint16 width, quint16 height)
+{
+    QByteArray bytes = gif();
+    qToLittleEndian<quint16>(width, bytes.data() + 6);
+    qToLittleEndian<quint16>(height, bytes.data() + 8);
     return bytes;
 }
 
@@ -236,6 +248,7 @@ void HostilePicturesTest::initTestCase()
     put("claim-zero.gif", gifClaiming(0, 0));
     put("claim-huge.gif", gifClaiming(65535, 65535));
     put("claim-screen.gif", gifClaiming(65535, 1));
+    put("claim-screen-only.gif", gifScreen(16000, 16000));
 }
 
 // The whole folder: the source shows every picture in turn, and the strip's loader reads every
@@ -291,7 +304,8 @@ void HostilePicturesTest::oversizedHeadersAreRefusedWithoutTheirMemory()
 {
     const long before = peakMemoryMiB();
     const char *const refused[] = {"claim-tall.bmp", "claim-huge.bmp", "claim-huge.jpeg", "claim-wide.png",
-                                   "claim-huge.png", "claim-beyond.png", "claim-huge.gif"};
+                                   "claim-huge.png", "claim-beyond.png", "claim-huge.gif",
+                                   "claim-screen-only.gif"};
     for (const char *name : refused) {
         const QString path = folder.filePath(QLatin1String(name));
         QVERIFY2(PictureReader::readPicture(path).isNull(), name);
