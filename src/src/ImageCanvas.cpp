@@ -6,6 +6,7 @@
 #include "ImageEffect.h"
 #include "ImageMask.h"
 #include "OSDProcessor.h"
+#include "PictureScaler.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -226,7 +227,7 @@ QImage ImageCanvas::fitToSource(const QImage &cut) const
     const int scaledH = static_cast<int>(cut.height() * r);
     QImage scaled;
     if (scaledW > 0 && scaledH > 0)
-        scaled = cut.scaled(scaledW, scaledH, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        scaled = PictureScaler::nearest(cut, scaledW, scaledH);
     if (scaled.width() >= source.width() && scaled.height() >= source.height())
         return scaled;
 

@@ -16,6 +16,14 @@
 #include "ToolWindow.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QButtonGroup>
 #include <QLabel>
 #include <QStackedWidget>
@@ -26,6 +34,9 @@ QString MainWindow::lineColorCaption;
 QString MainWindow::fillColorCaption;
 
 namespace {
+
+// Slide show intervals in seconds, by position of the interval slider; they match its captions.
+const int slideIntervals[] = {1, 2, 5, 10, 15, 30};
 
 QFont arial(int pointSize)
 {
@@ -261,6 +272,13 @@ MainWindow::MainWindow()
 
     expanded = false;
     expand();
+
+    // Troubles the sources and canvases report on their own reach the user here.
+    connect(liveSource, SIGNAL(recordingFailed(QString)), this, SLOT(recordingFailed(QString)));
+    connect(liveSource, SIGNAL(cameraLost(QString)), this, SLOT(cameraLost(QString)));
+    connect(filmSource, SIGNAL(playbackFailed(QString)), this, SLOT(filmFailed(QString)));
+    for (ImageCanvas *canvas : {liveCanvas, filmCanvas, photographCanvas, drawingBoardCanvas})
+        connect(canvas, SIGNAL(snapshotFailed()), this, SLOT(snapshotFailed()));
 
     qApp->installEventFilter(this);
 
@@ -526,64 +544,466 @@ void MainWindow::closeToolWindow()
 
 void MainWindow::recordingStopped()
 {
+    endRecordingState();
+}
+
+// The clock stops on the display it was started on, whichever canvas is shown now.
+void MainWindow::endRecordingState()
+{
+    if (OSDProcessor *clock = recordingDisplay ? recordingDisplay.data() : display())
+        clock->stopRecordTime();
+    recordingDisplay = nullptr;
+    recordButton->setChecked(false);
+    liveRecordButton->setChecked(false);
+    recording = false;
+}
+
+void MainWindow::closeToolWindowUnlessFrom(QWidget *button)
+{
+    if (toolWindow && toolWindow->anchor != button)
+        closeToolWindow();
+}
+
+void MainWindow::openToolWindow(ToolWindow *window)
+{
+    closeToolWindow();
+    toolWindow = window;
+    toolWindow->show();
+}
+
+OSDProcessor *MainWindow::display() const
+{
+    return osdByCanvas.value(currentCanvas);
+}
+
+void MainWindow::setDrawingTool(int drawMode, QWidget *button)
+{
+    currentCanvas->setDrawMode(drawMode);
+    closeToolWindowUnlessFrom(button);
+}
+
+void MainWindow::showError(const QString &text)
+{
+    QMessageBox::critical(this, tr("Error"), text, QMessageBox::Ok);
+}
+
+QString MainWindow::askOpenFileName(const QString &folder, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(this, QString(), folder, filter);
+}
+
+bool MainWindow::hasPrinters() const
+{
+    return !QPrinterInfo::availablePrinters().isEmpty();
+}
+
+bool MainWindow::askPrintSettings(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, this);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 // Commands behind the buttons.
+void MainWindow::line() { setDrawingTool(Line, lineButton); }
+void MainWindow::rectangle() { setDrawingTool(Rectangle, rectangleButton); }
+void MainWindow::freehand() { setDrawingTool(Freehand, freehandButton); }
+void MainWindow::circle() { setDrawingTool(Circle, circleButton); }
+void MainWindow::arrow() { setDrawingTool(Arrow, arrowButton); }
+void MainWindow::triangle() { setDrawingTool(Triangle, triangleButton); }
+void MainWindow::erase() { setDrawingTool(Eraser, eraserButton); }
+void MainWindow::text() { setDrawingTool(Text, textButton); }
+
+void MainWindow::eraseAll()
+{
+    closeToolWindow();
+    currentCanvas->clearAnnotations();
+}
+
+void MainWindow::clip()
+{
+    closeToolWindow();
+    currentCanvas->setDrawMode(Clip);
+}
+
+void MainWindow::fillBackground()
+{
+    closeToolWindowUnlessFrom(fillBackgroundButton);
+}
+
+void MainWindow::hand()
+{
+    closeToolWindow();
+    currentCanvas->setDrawMode(Hand);
+}
+
+void MainWindow::mask()
+{
+    closeToolWindowUnlessFrom(maskButton);
+    if (maskButton->isChecked()) {
+        currentCanvas->mask = savedMask;
+        return;
+    }
+    savedMask = currentCanvas->mask;
+    currentCanvas->mask = 0;
+}
+
+void MainWindow::zoomInStart()
+{
+    closeToolWindow();
+    currentCanvas->zoomIn();
+    display()->showZoomIn();
+}
+
+void MainWindow::zoomInStop()
+{
+    closeToolWindow();
+}
+
+void MainWindow::zoomOutStart()
+{
+    closeToolWindow();
+    currentCanvas->zoomOut();
+    display()->showZoomOut();
+}
+
+void MainWindow::zoomOutStop()
+{
+    closeToolWindow();
+}
+
+void MainWindow::zoomReset()
+{
+    closeToolWindow();
+    currentCanvas->zoomReset();
+    display()->showZoomIn();
+}
+
+void MainWindow::autoFocus()
+{
+    closeToolWindow();
+    if (!liveSource->isOpen())
+        return;
+    liveSource->triggerAutoFocus();
+    display()->showAutoFocus();
+}
+
+void MainWindow::brightnessDown()
+{
+    closeToolWindow();
+    liveSource->brightnessDown();
+    display()->showBrightness();
+}
+
+void MainWindow::brightnessUp()
+{
+    closeToolWindow();
+    liveSource->brightnessUp();
+    display()->showBrightness();
+}
+
+void MainWindow::rotate()
+{
+    closeToolWindow();
+    currentCanvas->rotateClockwise();
+    display()->showRotation();
+}
+
+void MainWindow::rotateRev()
+{
+    closeToolWindow();
+    currentCanvas->rotateCounterClockwise();
+    display()->showRotation();
+}
+
+void MainWindow::macro()
+{
+    // No control offers the macro switch: the supported cameras ignore it.
+    closeToolWindow();
+}
+
+void MainWindow::freeze()
+{
+    closeToolWindow();
+    currentCanvas->frozen = freezeButton->isChecked();
+    display()->showFreeze();
+}
+
+QString MainWindow::recordingFileName(const QDir &folder, const QDateTime &now)
+{
+    // An existing file is never replaced: a second recording within the same second, or a file
+    // from elsewhere, gets a numbered name instead.
+    const QString stem = now.toString(QStringLiteral("yyyy-MM-dd_hh-mm-ss"));
+    QString path = folder.filePath(stem + QStringLiteral(".avi"));
+    for (int number = 2; QFileInfo::exists(path); ++number)
+        path = folder.filePath(stem + QStringLiteral("_%1.avi").arg(number));
+    return path;
+}
+
+void MainWindow::record()
+{
+    closeToolWindow();
+    if (recording) {
+        liveSource->stopRecording();
+        endRecordingState();
+        return;
+    }
+    if (!liveSource->isOpen()) {
+        endRecordingState();
+        return;
+    }
+    const QDir folder(Config::recordPath());
+    if (!folder.exists()) {
+        showError(tr("Please select a folder first."));
+        endRecordingState();
+        return;
+    }
+
+    cameraTroubleReported = false;
+    liveSource->startRecording(recordingFileName(folder, QDateTime::currentDateTime()));
+    display()->startRecordTime();
+    recordingDisplay = display();
+    recording = true;
+    if (currentCanvas->frozen) {
+        currentCanvas->frozen = false;
+        freezeButton->setChecked(false);
+    }
+    recordButton->setChecked(true);
+    liveRecordButton->setChecked(true);
+}
+
+void MainWindow::recordingFailed(const QString &message)
+{
+    if (!recording)
+        return;
+    endRecordingState();
+    showError(message);
+}
+
+void MainWindow::cameraLost(const QString &message)
+{
+    // The camera keeps reporting while it stays unusable: tell the user once, and always when a
+    // recording was running.
+    const bool wasRecording = recording;
+    if (recording)
+        endRecordingState();
+    if (cameraTroubleReported && !wasRecording)
+        return;
+    cameraTroubleReported = true;
+    showError(message);
+}
+
+void MainWindow::snapshot()
+{
+    closeToolWindow();
+    const QString folder = Config::snapshotPath();
+    if (!QDir(folder).exists()) {
+        showError(tr("Please select a folder first."));
+        return;
+    }
+    currentCanvas->snapshotDir = folder;
+
+    if (Config::snapshotMode() == Continuous) {
+        if (!snapshotButton->isCheckable()) {
+            snapshotButton->setCheckable(true);
+            snapshotButton->setChecked(true);
+        }
+        currentCanvas->continuousSnapshot = true;
+        if (snapshotButton->isChecked()) {
+            currentCanvas->snapshotInterval = Config::snapshotInterval();
+            currentCanvas->snapshotDuration = std::numeric_limits<quint64>::max();
+            currentCanvas->startSnapshot();
+        } else {
+            currentCanvas->stopSnapshot();
+        }
+        return;
+    }
+
+    currentCanvas->continuousSnapshot = false;
+    currentCanvas->stopSnapshot();
+    currentCanvas->startSnapshot();
+    snapshotButton->setCheckable(false);
+}
+
+void MainWindow::snapshotFailed()
+{
+    showError(ImageCanvas::snapshotFailedText());
+}
+
+QImage MainWindow::fitToPage(const QImage &picture, const QSize &page, QPoint *position)
+{
+    QImage turned = picture;
+    if (page.width() < page.height())
+        turned = picture.transformed(QTransform().rotate(90), Qt::FastTransformation);
+    if (turned.isNull()) {
+        *position = QPoint();
+        return turned;
+    }
+    const double byWidth = double(page.width()) / turned.width();
+    const double byHeight = double(page.height()) / turned.height();
+    const double scale = byWidth < byHeight ? byWidth : byHeight;
+    const QImage scaled = turned.scaled(int(turned.width() * scale), int(turned.height() * scale),
+                                        Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    *position = QPoint((page.width() - scaled.width()) / 2, (page.height() - scaled.height()) / 2);
+    return scaled;
+}
+
+void MainWindow::print()
+{
+    closeToolWindow();
+    const QImage picture = currentCanvas->currentImage();
+    if (!hasPrinters()) {
+        showError(tr("No printers found on this system."));
+        return;
+    }
+    QPrinter printer(QPrinter::ScreenResolution);
+    if (!askPrintSettings(printer))
+        return;
+
+    QPoint position;
+    const QImage page = fitToPage(picture, QSize(printer.width(), printer.height()), &position);
+    QPainter painter(&printer);
+    painter.drawPixmap(position, QPixmap::fromImage(page));
+    painter.end();
+}
+
+void MainWindow::filmOpenFile()
+{
+    closeToolWindow();
+    const QString path = askOpenFileName(QDir(Config::recordPath()).path(),
+                                         QStringLiteral("AVI Files (*.avi);;WMV Files (*.wmv)"));
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    if (!filmSource->open(path))
+        showError(tr("The film could not be opened. The file may be damaged or of a kind this "
+                     "computer cannot play."));
+}
+
+void MainWindow::filmPlay()
+{
+    closeToolWindow();
+    filmSource->play();
+}
+
+void MainWindow::filmPause()
+{
+    closeToolWindow();
+    filmSource->pause();
+}
+
+void MainWindow::filmStop()
+{
+    closeToolWindow();
+    filmSource->stop();
+}
+
+void MainWindow::filmBackward()
+{
+    closeToolWindow();
+    filmSource->backward();
+}
+
+void MainWindow::filmForward()
+{
+    closeToolWindow();
+    filmSource->forward();
+}
+
+void MainWindow::filmVolume()
+{
+    closeToolWindow();
+    volumeSlider->setVisible(filmVolumeButton->isChecked());
+    volumeSlider->raise();
+}
+
+void MainWindow::filmTick()
+{
+    filmPositionBar->setValue(filmSource->position());
+}
+
+void MainWindow::filmFailed(const QString &message)
+{
+    showError(message);
+}
+
+void MainWindow::photographOpenDirectory()
+{
+    closeToolWindow();
+    const QString path = askOpenFileName(Config::snapshotPath(), QString());
+    if (path.isEmpty())
+        return;
+    const QFileInfo chosen(path);
+    const QDir folder = chosen.dir();
+    if (!folder.exists())
+        return;
+    if (photographSource->open(folder, chosen.fileName()))
+        photographSlideButton->setChecked(false);
+}
+
+void MainWindow::photographPrevious()
+{
+    closeToolWindow();
+    photographSource->previous();
+}
+
+void MainWindow::photographPlay()
+{
+    closeToolWindow();
+    if (photographSlideButton->isChecked())
+        photographSource->play();
+    else
+        photographSource->stop();
+}
+
+void MainWindow::photographPlayDone()
+{
+    photographSlideButton->setChecked(false);
+}
+
+void MainWindow::photographNext()
+{
+    closeToolWindow();
+    photographSource->next();
+}
+
+void MainWindow::photographPreview()
+{
+    closeToolWindow();
+    const bool shown = photographThumbnailButton->isChecked();
+    thumbnails->setVisible(shown);
+    photographScrollBar->setVisible(shown);
+}
+
+void MainWindow::photographPlayInterval()
+{
+    closeToolWindow();
+    const bool shown = photographIntervalButton->isChecked();
+    intervalSlider->setVisible(shown);
+    intervalLabel->setVisible(shown);
+}
+
+void MainWindow::photographPlayIntervalChanged(int value)
+{
+    if (value < 0 || value >= int(sizeof slideIntervals / sizeof *slideIntervals))
+        return;
+    photographSource->setInterval(slideIntervals[value] * 1000);
+}
+
+void MainWindow::photographIdChange(int id)
+{
+    counterLabel->setText(QStringLiteral("%1/%2").arg(id + 1).arg(photographSource->count()));
+}
+
+// Tool windows.
 void MainWindow::About() {}
-void MainWindow::line() {}
 void MainWindow::lineHold() {}
-void MainWindow::rectangle() {}
 void MainWindow::rectangleHold() {}
-void MainWindow::freehand() {}
 void MainWindow::freehandHold() {}
-void MainWindow::circle() {}
 void MainWindow::circleHold() {}
-void MainWindow::arrow() {}
 void MainWindow::arrowHold() {}
-void MainWindow::triangle() {}
 void MainWindow::triangleHold() {}
-void MainWindow::erase() {}
 void MainWindow::eraseHold() {}
-void MainWindow::eraseAll() {}
-void MainWindow::text() {}
 void MainWindow::textHold() {}
-void MainWindow::clip() {}
-void MainWindow::fillBackground() {}
 void MainWindow::fillBackgroundHold() {}
-void MainWindow::hand() {}
-void MainWindow::mask() {}
 void MainWindow::maskHold() {}
 void MainWindow::effectHold() {}
-void MainWindow::zoomInStart() {}
-void MainWindow::zoomInStop() {}
-void MainWindow::zoomOutStart() {}
-void MainWindow::zoomOutStop() {}
-void MainWindow::zoomReset() {}
-void MainWindow::autoFocus() {}
-void MainWindow::brightnessDown() {}
-void MainWindow::brightnessUp() {}
-void MainWindow::rotate() {}
-void MainWindow::rotateRev() {}
-void MainWindow::macro() {}
-void MainWindow::freeze() {}
-void MainWindow::record() {}
-void MainWindow::snapshot() {}
 void MainWindow::settings() {}
-void MainWindow::print() {}
-void MainWindow::filmOpenFile() {}
-void MainWindow::filmPlay() {}
-void MainWindow::filmPause() {}
-void MainWindow::filmStop() {}
-void MainWindow::filmBackward() {}
-void MainWindow::filmForward() {}
-void MainWindow::filmVolume() {}
-void MainWindow::filmTick() {}
-void MainWindow::photographOpenDirectory() {}
-void MainWindow::photographPrevious() {}
-void MainWindow::photographPlay() {}
-void MainWindow::photographPlayDone() {}
-void MainWindow::photographNext() {}
-void MainWindow::photographPreview() {}
-void MainWindow::photographPlayInterval() {}
-void MainWindow::photographPlayIntervalChanged(int value) { Q_UNUSED(value); }
-void MainWindow::photographIdChange(int id) { Q_UNUSED(id); }

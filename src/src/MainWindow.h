@@ -5,10 +5,14 @@
 
 #include <QHash>
 #include <QImage>
+#include <QPointer>
 #include <QSize>
 #include <QVector>
 
 class FilmSource;
+class QDateTime;
+class QDir;
+class QPrinter;
 class HorizontalSlider;
 class ImageButton;
 class ImageCanvas;
@@ -204,10 +208,25 @@ private slots:
     void photographPlayInterval();
     void photographPlayIntervalChanged(int value);
     void photographIdChange(int id);
+    void recordingFailed(const QString &message);
+    void cameraLost(const QString &message);
+    void filmFailed(const QString &message);
+    void snapshotFailed();
 
 public:
     // The configured capture size, capped at the largest known one.
     QSize cappedResolution() const;
+    // The file a recording started now is written to: never the name of an existing file.
+    static QString recordingFileName(const QDir &folder, const QDateTime &now);
+    // The picture turned to the page's orientation, scaled to fit it and centred at *position.
+    static QImage fitToPage(const QImage &picture, const QSize &page, QPoint *position);
+
+protected:
+    // The dialogs and message boxes the commands open; tests answer them here.
+    virtual void showError(const QString &text);
+    virtual QString askOpenFileName(const QString &folder, const QString &filter);
+    virtual bool hasPrinters() const;
+    virtual bool askPrintSettings(QPrinter &printer);
 
 private:
     ImageButton *addToolButton(QString icon, QString toolTip, const char *clickSlot,
@@ -219,6 +238,16 @@ private:
     void updateEnableStates();
     void alignPanelWithCanvas();
     void closeToolWindow();
+    void closeToolWindowUnlessFrom(QWidget *button);
+    void openToolWindow(ToolWindow *window);
+    void setDrawingTool(int drawMode, QWidget *button);
+    void endRecordingState();
+    // The display of the current canvas.
+    OSDProcessor *display() const;
+
+    // The display whose clock runs for the current recording.
+    QPointer<OSDProcessor> recordingDisplay;
+    bool cameraTroubleReported = false;
 };
 
 #endif

@@ -53,6 +53,8 @@ public:
 
     // "Best fit" below 1 when the picture is fitted, else 2^(z - 1) with z the whole zoom.
     static QString zoomTextFor(double zoom, double minZoom);
+    // The recording clock shows from startRecordTime() until stopRecordTime().
+    bool isRecordTimeRunning() const { return recordStart != NotStarted; }
     // hh:mm:ss of a recording that has run for the given milliseconds.
     static QString recordTimeText(qint64 elapsed);
 
