@@ -58,12 +58,6 @@ void TestButtons::constructionPlacesAndNamesTheButton()
     QCOMPARE(plain.pos(), QPoint(12, 34));
     QCOMPARE(tipped.pos(), QPoint(5, 6));
     QCOMPARE(tipped.toolTip(), QStringLiteral("Tip"));
-    QVERIFY(plain.isFlat());
-    QVERIFY(!plain.hovered);
-    QVERIFY(!plain.textColor.isValid());
-    QVERIFY(plain.holdTimer.isSingleShot());
-    QCOMPARE(plain.holdTimer.interval(), 500);
-    QCOMPARE(plain.imageName, QStringLiteral("SOME_NAME"));
 }
 
 void TestButtons::missingPicturesGiveAnEmptyButton()

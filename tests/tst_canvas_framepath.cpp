@@ -1,6 +1,7 @@
 #include "ICaptureCB.h"
 #include "ImageCanvas.h"
 #include "ImageWidget.h"
+#include "PictureScaler.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -56,6 +57,7 @@ private slots:
     void paintFitsPictureWithBlackAndFrame();
     void boardModePaintsNoBlack();
     void imageWidgetShowsItsPicture();
+    void scalerMatchesQtNearestPixels();
 };
 
 void TestCanvasFramePath::passThroughKeepsPixelsAndMakesThemOpaque()
@@ -312,6 +314,20 @@ void TestCanvasFramePath::imageWidgetShowsItsPicture()
     QCOMPARE(widget.size(), QSize(30, 20));
     QCOMPARE(widget.minimumSize(), widget.maximumSize());
     QCOMPARE(widget.grab().toImage().convertToFormat(QImage::Format_RGB32), picture);
+}
+
+void TestCanvasFramePath::scalerMatchesQtNearestPixels()
+{
+    for (QImage::Format format : {QImage::Format_RGB888, QImage::Format_RGB32}) {
+        const QImage picture = gradient(37, 23).convertToFormat(format);
+        for (int factor = 2; factor <= 6; ++factor) {
+            const QImage expected = picture.scaled(37 * factor, 23 * factor, Qt::IgnoreAspectRatio,
+                                                   Qt::FastTransformation);
+            QCOMPARE(PictureScaler::nearest(picture, 37 * factor, 23 * factor), expected);
+        }
+        const QImage odd = PictureScaler::nearest(picture, 80, 50);
+        QCOMPARE(odd, picture.scaled(80, 50, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    }
 }
 
 QTEST_MAIN(TestCanvasFramePath)

@@ -37,7 +37,7 @@ public:
                    .arg(size.width())
                    .arg(size.height())
                    .arg(fileName, audioInput ? audioInput->displayName : QStringLiteral("silent"));
-        return recordingWorks;
+        return recordingWorks && (!audioInput || soundWorks);
     }
     void stop() override
     {
@@ -76,6 +76,7 @@ public:
     QMap<QString, OpenResult> openResults;
     bool previewWorks = true;
     bool recordingWorks = true;
+    bool soundWorks = true;
     int brightnessValue = 10;
     QStringList log;
     int stopCount = 0;
@@ -123,6 +124,7 @@ private slots:
     void startAndStopDoNothingWhileWaiting();
     void recordingRebuildsWithFileAndAudio();
     void recordingThatCannotStartIsReported();
+    void brokenSoundInputRecordsPictureOnly();
     void cameraLossReturnsToWaitingAndReopens();
     void recordingFailureKeepsPreview();
     void failedPreviewReturnsToWaiting();
@@ -363,6 +365,7 @@ void TestLive::recordingRebuildsWithFileAndAudio()
 void TestLive::recordingThatCannotStartIsReported()
 {
     openCamera();
+    backend->audio = {named(QStringLiteral("Line in"))};
     backend->recordingWorks = false;
     QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
     source->startRecording(QStringLiteral("/read-only/a.avi"));
@@ -373,6 +376,20 @@ void TestLive::recordingThatCannotStartIsReported()
     QCOMPARE(failed.count(), 0);
     QVERIFY(failed.wait(1000));
     QVERIFY(failed.first().first().toString().contains("no luck"));
+}
+
+void TestLive::brokenSoundInputRecordsPictureOnly()
+{
+    openCamera();
+    backend->audio = {named(QStringLiteral("Line in"))};
+    backend->soundWorks = false;
+    QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
+    source->startRecording(QStringLiteral("/videos/a.avi"));
+    QCOMPARE(backend->log, QStringList({"stop", "record 1280x720 /videos/a.avi Line in",
+                                        "record 1280x720 /videos/a.avi silent"}));
+    QVERIFY(source->isRecording());
+    QTest::qWait(50);
+    QCOMPARE(failed.count(), 0);
 }
 
 void TestLive::cameraLossReturnsToWaitingAndReopens()

@@ -1,4 +1,5 @@
 #include "ICaptureCB.h"
+#include "ImageCanvas.h"
 #include "LiveSource.h"
 #include "media/CameraControls.h"
 #include "media/GstCameraBackend.h"
@@ -17,8 +18,8 @@ namespace {
 
 const QSize CaptureSize(320, 240);
 
-// Stands in for the live canvas: counts frames and inverts each picture, as the negative effect
-// would, so the recording can show that it holds what the receiver wrote back.
+// A receiver that counts frames, notes their layout and inverts each picture, for the cases that
+// need no real canvas.
 class InvertingReceiver : public ICaptureCB
 {
 public:
@@ -209,18 +210,20 @@ private slots:
     void cleanup();
 
     void previewFramesReachTheReceiver();
+    void previewFramesReachTheCanvas();
     void mjpegCameraIsDecoded();
     void cameraWithoutTheSizeIsScaled();
-    void recordingHoldsWhatTheReceiverDrew();
+    void recordingHoldsWhatTheCanvasShows();
     void errorWhileRecordingLeavesPlayableFile();
     void recordingIntoMissingFolderIsReported();
     void closingWhileRecordingFinishesTheFile();
 
 private:
-    void openSource(const char *cameraDescription);
+    void openSource(const char *cameraDescription, ICaptureCB *target = nullptr);
 
     QTemporaryDir folder;
     InvertingReceiver *receiver = nullptr;
+    ImageCanvas *canvas = nullptr;
     LiveSource *source = nullptr;
     qint64 now = 0;
 };
@@ -234,19 +237,23 @@ void TestLivePipeline::initTestCase()
 void TestLivePipeline::init()
 {
     receiver = new InvertingReceiver;
+    canvas = new ImageCanvas;
 }
 
+// The source goes first: its pipeline calls into the receiver until it is released.
 void TestLivePipeline::cleanup()
 {
     delete source;
     source = nullptr;
     delete receiver;
     receiver = nullptr;
+    delete canvas;
+    canvas = nullptr;
 }
 
 // A camera and a microphone that the program takes for a supported visualiser and a line input;
 // the poll sees the camera at 0 ms and opens it on the poll after the two-second wait.
-void TestLivePipeline::openSource(const char *cameraDescription)
+void TestLivePipeline::openSource(const char *cameraDescription, ICaptureCB *target)
 {
     GstCameraBackend::Devices devices;
     const CaptureDevice camera = device(QStringLiteral("Test camera (usb#vid_04fc&pid_5330)"),
@@ -259,7 +266,8 @@ void TestLivePipeline::openSource(const char *cameraDescription)
         return std::unique_ptr<CameraControls>(new FakeControls);
     };
     now = 0;
-    source = new LiveSource(std::unique_ptr<CameraBackend>(new GstCameraBackend(devices)), receiver,
+    source = new LiveSource(std::unique_ptr<CameraBackend>(new GstCameraBackend(devices)),
+                            target ? target : receiver,
                             CaptureSize.width(), CaptureSize.height(), CaptureSize.width(),
                             CaptureSize.height(), nullptr, [this] { return now; });
     now = 2001;
@@ -275,6 +283,13 @@ void TestLivePipeline::previewFramesReachTheReceiver()
     QCOMPARE(receiver->size, CaptureSize);
     QVERIFY(receiver->topDown);
     QVERIFY(receiver->fourBytes);
+}
+
+void TestLivePipeline::previewFramesReachTheCanvas()
+{
+    openSource(RedCamera, canvas);
+    QTRY_COMPARE_WITH_TIMEOUT(canvas->sourceSize(), CaptureSize, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(isNear(canvas->currentImage().pixel(160, 120), 255, 0, 0), 5000);
 }
 
 void TestLivePipeline::mjpegCameraIsDecoded()
@@ -293,9 +308,10 @@ void TestLivePipeline::cameraWithoutTheSizeIsScaled()
     QCOMPARE(receiver->size, CaptureSize);
 }
 
-void TestLivePipeline::recordingHoldsWhatTheReceiverDrew()
+void TestLivePipeline::recordingHoldsWhatTheCanvasShows()
 {
-    openSource(RedCamera);
+    canvas->effect = 2; // negative
+    openSource(RedCamera, canvas);
     const QString file = folder.filePath(QStringLiteral("two-seconds.avi"));
     QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
     source->startRecording(file);
@@ -316,7 +332,7 @@ void TestLivePipeline::recordingHoldsWhatTheReceiverDrew()
     QVERIFY(avi.audioCaps.contains("S16LE"));
     QVERIFY(avi.audioBuffers > 0);
 
-    // The camera is red; the receiver inverted it, and that is what was recorded.
+    // The camera is red; the canvas shows it negative, and that is what was recorded.
     QCOMPARE(avi.firstFrame.size(), CaptureSize);
     QVERIFY(isNear(avi.firstFrame.pixel(160, 120), 0, 255, 255));
     QVERIFY(isNear(avi.firstFrame.pixel(160, 239), 0, 255, 255));
@@ -376,5 +392,5 @@ void TestLivePipeline::closingWhileRecordingFinishesTheFile()
     QVERIFY(avi.videoFrames > 5);
 }
 
-QTEST_GUILESS_MAIN(TestLivePipeline)
+QTEST_MAIN(TestLivePipeline)
 #include "tst_livepipeline.moc"

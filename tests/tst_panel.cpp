@@ -32,7 +32,6 @@ class TestPanel : public QObject
     Q_OBJECT
 
 private slots:
-    void constructionSetsUpTheGrid();
     void buttonsFillTwoColumnsUnderTitles();
     void stretchClosesAHalfRow();
 
@@ -41,18 +40,6 @@ private slots:
     void groupOfDisabledButtonsOnlySwitchesTheTitle();
     void otherSendersLeaveThePanelAlone();
 };
-
-void TestPanel::constructionSetsUpTheGrid()
-{
-    Panel panel(nullptr);
-    QCOMPARE(panel.layout, panel.QWidget::layout());
-    QCOMPARE(panel.layout->spacing(), 0);
-    QCOMPARE(panel.layout->contentsMargins(), QMargins(0, 5, 4, 5));
-    QCOMPARE(panel.row, 0);
-    QCOMPARE(panel.column, 0);
-    QCOMPARE(panel.minimumWidth(), panel.mid.width());
-    QCOMPARE(panel.maximumWidth(), panel.mid.width());
-}
 
 void TestPanel::buttonsFillTwoColumnsUnderTitles()
 {

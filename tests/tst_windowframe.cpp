@@ -63,7 +63,6 @@ class TestWindowFrame : public QObject
 
 private slots:
     void framelessWindowTakesItsPictureSize();
-    void framelessWindowFlags();
     void dragStartsOnlyInTheTitleStrip();
     void dragMovesTheWindowWithTheLeftButton();
 
@@ -98,20 +97,6 @@ void TestWindowFrame::framelessWindowTakesItsPictureSize()
 
     FramelessWindow empty;
     QCOMPARE(empty.minimumSize(), QSize(0, 0));
-}
-
-void TestWindowFrame::framelessWindowFlags()
-{
-    QWidget owner;
-    FramelessWindow tool(QImage(), true, &owner);
-    QCOMPARE(tool.windowFlags() & Qt::WindowType_Mask, Qt::Tool);
-    QVERIFY(tool.windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(tool.isWindow());
-
-    FramelessWindow main;
-    QCOMPARE(main.windowFlags() & Qt::WindowType_Mask, Qt::Window);
-    QVERIFY(main.windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(main.windowFlags() & Qt::WindowMinimizeButtonHint);
 }
 
 void TestWindowFrame::dragStartsOnlyInTheTitleStrip()

@@ -1,10 +1,11 @@
 #include "AboutToolWindow.h"
 
 #include "ImageButton.h"
+#include "MainWindow.h"
 
 #include <QLabel>
 
-AboutToolWindow::AboutToolWindow(QWidget *anchor, QWidget *mainWindow, QImage background)
+AboutToolWindow::AboutToolWindow(QWidget *anchor, MainWindow *mainWindow, QImage background)
     : ToolWindow(background, anchor, mainWindow, tr("About"))
     , mainWindow(mainWindow)
 {

@@ -3,6 +3,8 @@
 
 #include "ToolWindow.h"
 
+class MainWindow;
+
 
 
 // The version line over the picture the main window hands in, and an OK button that closes it.
@@ -11,9 +13,9 @@ class AboutToolWindow : public ToolWindow
     Q_OBJECT
 
 public:
-    AboutToolWindow(QWidget *anchor, QWidget *mainWindow, QImage background);
+    AboutToolWindow(QWidget *anchor, MainWindow *mainWindow, QImage background);
 
-    QWidget *mainWindow;
+    MainWindow *mainWindow;
 
 private slots:
     void AboutOk();

@@ -58,43 +58,67 @@ void ImageEffect::negative(QImage &image)
     image.invertPixels(QImage::InvertRgb);
 }
 
+namespace {
+
+// One row of blocks (rows [top, top + rows)) of a picture with bpp bytes per pixel: each block
+// gets the truncated average of its first three bytes.
+template<int bpp>
+void mosaicBlockRow(QImage &image, int top, int rows, std::vector<quint32> &sums)
+{
+    const int block = ImageEffect::MosaicBlock;
+    const int width = image.width();
+    const int blocksAcross = (width + block - 1) / block;
+    std::fill(sums.begin(), sums.end(), 0u);
+    for (int y = top; y < top + rows; ++y) {
+        const uchar *pixel = image.constScanLine(y);
+        for (int b = 0; b < blocksAcross; ++b) {
+            const int columns = std::min(block, width - b * block);
+            quint32 s0 = 0, s1 = 0, s2 = 0;
+            for (int i = 0; i < columns; ++i, pixel += bpp) {
+                s0 += pixel[0];
+                s1 += pixel[1];
+                s2 += pixel[2];
+            }
+            quint32 *sum = &sums[size_t(b) * 3];
+            sum[0] += s0;
+            sum[1] += s1;
+            sum[2] += s2;
+        }
+    }
+    for (int b = 0; b < blocksAcross; ++b) {
+        const quint32 count = quint32(std::min(block, width - b * block) * rows);
+        quint32 *sum = &sums[size_t(b) * 3];
+        for (int i = 0; i < 3; ++i)
+            sum[i] /= count;
+    }
+    for (int y = top; y < top + rows; ++y) {
+        uchar *pixel = image.scanLine(y);
+        for (int b = 0; b < blocksAcross; ++b) {
+            const int columns = std::min(block, width - b * block);
+            const quint32 *average = &sums[size_t(b) * 3];
+            const uchar a0 = uchar(average[0]), a1 = uchar(average[1]), a2 = uchar(average[2]);
+            for (int i = 0; i < columns; ++i, pixel += bpp) {
+                pixel[0] = a0;
+                pixel[1] = a1;
+                pixel[2] = a2;
+            }
+        }
+    }
+}
+
+} // namespace
+
 void ImageEffect::mosaic(QImage &image)
 {
     if (!isByteAddressable(image))
         return;
-    const int bpp = bytesPerPixel(image);
-    const int width = image.width();
     const int height = image.height();
-    const int blocksAcross = (width + MosaicBlock - 1) / MosaicBlock;
-    std::vector<quint32> sums(size_t(blocksAcross) * 3);
-
+    std::vector<quint32> sums(size_t((image.width() + MosaicBlock - 1) / MosaicBlock) * 3);
     for (int top = 0; top < height; top += MosaicBlock) {
         const int rows = std::min(MosaicBlock, height - top);
-        std::fill(sums.begin(), sums.end(), 0u);
-        for (int y = top; y < top + rows; ++y) {
-            const uchar *pixel = image.constScanLine(y);
-            for (int x = 0; x < width; ++x, pixel += bpp) {
-                quint32 *sum = &sums[size_t(x / MosaicBlock) * 3];
-                sum[0] += pixel[0];
-                sum[1] += pixel[1];
-                sum[2] += pixel[2];
-            }
-        }
-        for (int block = 0; block < blocksAcross; ++block) {
-            const int columns = std::min(MosaicBlock, width - block * MosaicBlock);
-            const quint32 count = quint32(columns * rows);
-            quint32 *sum = &sums[size_t(block) * 3];
-            for (int i = 0; i < 3; ++i)
-                sum[i] /= count;
-        }
-        for (int y = top; y < top + rows; ++y) {
-            uchar *pixel = image.scanLine(y);
-            for (int x = 0; x < width; ++x, pixel += bpp) {
-                const quint32 *average = &sums[size_t(x / MosaicBlock) * 3];
-                pixel[0] = uchar(average[0]);
-                pixel[1] = uchar(average[1]);
-                pixel[2] = uchar(average[2]);
-            }
-        }
+        if (bytesPerPixel(image) == 4)
+            mosaicBlockRow<4>(image, top, rows, sums);
+        else
+            mosaicBlockRow<3>(image, top, rows, sums);
     }
 }

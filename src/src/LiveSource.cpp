@@ -231,6 +231,15 @@ void LiveSource::buildGraph(bool record)
         recording = true;
         return;
     }
+    // A sound input that cannot be opened is treated like none: the picture is still recorded.
+    if (audioPresent) {
+        qDebug() << Q_FUNC_INFO << "recording with sound did not start:" << backend->lastError();
+        audioPresent = false;
+        if (backend->startRecording(receiver, size, recordFile, nullptr)) {
+            recording = true;
+            return;
+        }
+    }
     const QString error = backend->lastError();
     qDebug() << Q_FUNC_INFO << "recording did not start:" << error;
     reportRecordingFailed(tr("The recording could not be started: %1").arg(error));

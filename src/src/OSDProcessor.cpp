@@ -1,16 +1,264 @@
 #include "OSDProcessor.h"
 
+#include "CanvasConstants.h"
+#include "ImageCanvas.h"
+#include "LiveSourceBase.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QThread>
+
+namespace {
+
+// The pictures are small and read at each command; nothing is cached.
+QImage osdPicture(const QString &name)
+{
+    return QImage(QStringLiteral(":/icons/OSD/") + name);
+}
+
+QString twoDigits(qint64 number)
+{
+    return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
 OSDProcessor::OSDProcessor(QObject *parent, ImageCanvas *canvas)
     : QObject(parent)
     , canvas(canvas)
 {
+    monotonic.start();
+}
+
+void OSDProcessor::setLiveSource(LiveSourceBase *source)
+{
+    this->source = source;
+}
+
+LiveSourceBase *OSDProcessor::liveSource() const
+{
+    return source;
+}
+
+void OSDProcessor::setClock(Clock clock)
+{
+    this->clock = std::move(clock);
+}
+
+qint64 OSDProcessor::now() const
+{
+    return clock ? clock() : monotonic.elapsed();
+}
+
+bool OSDProcessor::isDue(qint64 start, qint64 period, qint64 at) const
+{
+    return start != NotStarted && at - start < period;
+}
+
+QString OSDProcessor::zoomTextFor(double zoom, double minZoom)
+{
+    const int z = int(zoom);
+    if (z < 1 && minZoom + 0.000001 > z)
+        return tr("Best fit");
+    return QStringLiteral("%1x").arg(qint64(1) << qBound(0, z - 1, 62));
+}
+
+QString OSDProcessor::recordTimeText(qint64 elapsed)
+{
+    const qint64 s = elapsed / 1000;
+    const qint64 hours = s / 3600;
+    const qint64 minutes = (s - hours * 3600) / 60;
+    const qint64 seconds = s - (s / 60) * 60;
+    return twoDigits(hours) + QLatin1Char(':') + twoDigits(minutes) + QLatin1Char(':') + twoDigits(seconds);
+}
+
+void OSDProcessor::showZoomIn()
+{
+    zoomStart = now();
+    zoomImage = osdPicture(QStringLiteral("OSD_ZOOM_IN.png"));
+    zoomText = zoomTextFor(canvas->zoom(), canvas->minZoom());
+}
+
+void OSDProcessor::showZoomOut()
+{
+    zoomStart = now();
+    zoomImage = osdPicture(QStringLiteral("OSD_ZOOM_OUT.png"));
+    zoomText = zoomTextFor(canvas->zoom(), canvas->minZoom());
+}
+
+void OSDProcessor::showRotation()
+{
+    rotateStart = now();
+    rotateImage = osdPicture(QStringLiteral("OSD_ROTATE.png"));
+    rotateText = QStringLiteral("%1").arg(canvas->rotation() * 90);
+}
+
+void OSDProcessor::showBrightness()
+{
+    brightnessStart = now();
+    brightnessMin = osdPicture(QStringLiteral("OSD_BRIGHTNESS_BK_MIN.png"));
+    brightnessMax = osdPicture(QStringLiteral("OSD_BRIGHTNESS_BK_MAX.png"));
+    brightnessShort = osdPicture(QStringLiteral("OSD_BRIGHTNESS_BK_SHORT.png"));
+    brightnessLong = osdPicture(QStringLiteral("OSD_BRIGHTNESS_BK_LONG.png"));
+    brightnessBar = osdPicture(QStringLiteral("OSD_BRIGHTNESS_BAR.png"));
+    brightnessBarCenter = osdPicture(QStringLiteral("OSD_BRIGHTNESS_BAR_CENTER.png"));
+}
+
+void OSDProcessor::showAutoFocus()
+{
+    autoFocusStart = now();
+    autoFocusImage = osdPicture(QStringLiteral("OSD_AUTOFOCUS.png"));
+}
+
+void OSDProcessor::showFreeze()
+{
+    freezeImage = osdPicture(QStringLiteral("OSD_FREEZE.png"));
+}
+
+void OSDProcessor::showMacro(bool on)
+{
+    macroOn = on;
+    macroImage = osdPicture(QStringLiteral("OSD_MACRO.png"));
+}
+
+void OSDProcessor::startRecordTime()
+{
+    recordStart = now();
+    timeImage = osdPicture(QStringLiteral("OSD_TIME.png"));
+}
+
+void OSDProcessor::stopRecordTime()
+{
+    recordStart = NotStarted;
 }
 
 void OSDProcessor::showSnapshot()
 {
+    // Continuous snapshots are written from the frame path; the notice belongs to the thread
+    // that paints.
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(this, [this] { showSnapshot(); }, Qt::QueuedConnection);
+        return;
+    }
+    snapshotStart = now();
+    snapshotImage = osdPicture(QStringLiteral("OSD_SNAPSHOT.png"));
+}
+
+void OSDProcessor::showMask()
+{
+    maskStart = now();
+    maskImage = osdPicture(QStringLiteral("OSD_MASK_%1.png").arg(CanvasConstants::maskKey(canvas->mask)));
+}
+
+void OSDProcessor::showEffect()
+{
+    effectStart = now();
+    const int effect = canvas->effect;
+    effectImage = osdPicture(QStringLiteral("OSD_COLOR_%1.png").arg(CanvasConstants::effectKey(effect)));
+    effectText = CanvasConstants::effectName(effect);
+}
+
+void OSDProcessor::drawCaptioned(QPainter *painter, int x, int y, const QImage &image, const QString &text)
+{
+    // The text is centred in the part of the picture right of its 38-pixel icon.
+    painter->drawImage(x, y, image);
+    painter->setPen(Qt::white);
+    painter->setFont(QFont(QStringLiteral("Arial"), 11));
+    const QFontMetrics metrics = painter->fontMetrics();
+    const int baseline = y + (metrics.height() + image.height()) / 2;
+    const int textX = x + (image.width() - metrics.horizontalAdvance(text) - 38) / 2 + 38;
+    painter->drawText(textX, baseline, text);
+}
+
+void OSDProcessor::drawBrightness(QPainter *painter, int width, int height)
+{
+    const int level = source ? source->brightnessLevel() : 0;
+    const int max = source ? source->brightnessMaxLevel() : 0;
+    const int min = source ? source->brightnessMinLevel() : 0;
+    const int mid = (min + max) / 2;
+
+    const int total = brightnessShort.width() * (max - min) + brightnessLong.width() + brightnessMax.width()
+                      + brightnessMin.width();
+    int x = (width - total) / 2;
+    const int y = height - 50;
+    painter->drawImage(x, y, brightnessMin);
+    x += brightnessMin.width();
+    for (int v = min; v <= max; ++v) {
+        if (v == mid) {
+            painter->drawImage(x, y, brightnessLong);
+            if (v == level)
+                painter->drawImage(x + 4, y + 10, brightnessBarCenter);
+            x += brightnessLong.width();
+            continue;
+        }
+        painter->drawImage(x, y, brightnessShort);
+        if (v == level)
+            painter->drawImage(x + 5, y + 13, brightnessBar);
+        x += brightnessShort.width();
+    }
+    painter->drawImage(x, y, brightnessMax);
+}
+
+void OSDProcessor::drawRecordTime(QPainter *painter, int width, int height, qint64 at)
+{
+    const int x0 = (width - timeImage.width()) / 2;
+    painter->drawImage(x0, height - 100, timeImage);
+    const QString text = recordTimeText(at - recordStart);
+    painter->setPen(Qt::red);
+    painter->setFont(QFont(QStringLiteral("Arial"), 15, 75));
+    const QFontMetrics metrics = painter->fontMetrics();
+    const int baseline = height - 103 + (metrics.height() + timeImage.height()) / 2;
+    painter->drawText(x0 + (timeImage.width() - metrics.horizontalAdvance(text)) / 2, baseline, text);
+}
+
+void OSDProcessor::drawClip(QPainter *painter, qint64 at)
+{
+    // While a selection is being dragged the outline stays lit; once it is taken it blinks.
+    const QRect selection = canvas->clipRect();
+    if (selection.right() >= selection.left() && selection.bottom() >= selection.top()) {
+        clipRect = canvas->clipRectOnWidget();
+        clipStart = at;
+    }
+    if (!isDue(clipStart, clipTime, at))
+        return;
+    if ((at - clipStart) / 100 % 2 != 0)
+        return;
+    painter->setPen(QPen(Qt::black));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(clipRect);
 }
 
 void OSDProcessor::paintOsd(QPainter *painter)
 {
-    Q_UNUSED(painter);
+    if (!painter || !canvas)
+        return;
+    const int w = canvas->width();
+    const int h = canvas->height();
+    const qint64 at = now();
+    painter->save();
+
+    if (isDue(maskStart, displayTime, at))
+        painter->drawImage(30, h - 50, maskImage);
+    if (isDue(effectStart, displayTime, at))
+        drawCaptioned(painter, 75, h - 50, effectImage, effectText);
+    if (isDue(brightnessStart, displayTime, at))
+        drawBrightness(painter, w, h);
+    if (isDue(zoomStart, displayTime, at))
+        drawCaptioned(painter, w - 100, h - 50, zoomImage, zoomText);
+    if (isDue(rotateStart, displayTime, at))
+        drawCaptioned(painter, w - 100, h - 100, rotateImage, rotateText);
+    if (isDue(autoFocusStart, displayTime, at))
+        painter->drawImage(w - 145, h - 50, autoFocusImage);
+    if (canvas->frozen)
+        painter->drawImage(w - 190, h - 50, freezeImage);
+    if (macroOn)
+        painter->drawImage(w - 235, h - 50, macroImage);
+    if (recordStart != NotStarted)
+        drawRecordTime(painter, w, h, at);
+    if (isDue(snapshotStart, snapshotTime, at))
+        painter->drawImage(10, 10, snapshotImage);
+    drawClip(painter, at);
+
+    painter->restore();
 }

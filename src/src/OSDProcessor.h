@@ -1,12 +1,24 @@
 #ifndef OSDPROCESSOR_H
 #define OSDPROCESSOR_H
 
+#include <QElapsedTimer>
+#include <QImage>
 #include <QObject>
+#include <QPointer>
+#include <QRectF>
+#include <QString>
+
+#include <functional>
 
 class ImageCanvas;
+class LiveSourceBase;
 class QPainter;
 
-// Timed status pictures drawn over a canvas. (Minimal for now: the canvas can already call it.)
+// Short-lived status pictures over a canvas: zoom, rotation, brightness scale, mask, colour
+// effect, autofocus, freeze and macro markers, the recording clock, the snapshot flash and the
+// blinking outline of a fresh clip. Commands only note what happened and when; the canvas calls
+// paintOsd() from its paint handler and every item still due is drawn. The display never
+// repaints by itself: items come and go with the canvas's own repaints.
 class OSDProcessor : public QObject
 {
     Q_OBJECT
@@ -14,11 +26,89 @@ class OSDProcessor : public QObject
 public:
     OSDProcessor(QObject *parent, ImageCanvas *canvas);
 
+    void showZoomIn();
+    void showZoomOut();
+    void showRotation();
+    void showBrightness();
+    void showAutoFocus();
+    void showFreeze();
+    void showMacro(bool on);
+    void startRecordTime();
+    void stopRecordTime();
+    // May be called from any thread: the notice is taken over on the display's own thread.
     void showSnapshot();
+    void showMask();
+    void showEffect();
+
     void paintOsd(QPainter *painter);
 
-private:
+    // The camera whose brightness scale is drawn; read at every paint while the scale is due.
+    // Null, closed or deleted draws a scale of zero levels.
+    void setLiveSource(LiveSourceBase *source);
+    LiveSourceBase *liveSource() const;
+
+    // Milliseconds on a monotonic clock. The display keeps its own; tests hand in theirs.
+    using Clock = std::function<qint64()>;
+    void setClock(Clock clock);
+
+    // "Best fit" below 1 when the picture is fitted, else 2^(z - 1) with z the whole zoom.
+    static QString zoomTextFor(double zoom, double minZoom);
+    // The recording clock shows from startRecordTime() until stopRecordTime().
+    bool isRecordTimeRunning() const { return recordStart != NotStarted; }
+    // hh:mm:ss of a recording that has run for the given milliseconds.
+    static QString recordTimeText(qint64 elapsed);
+
+    static constexpr qint64 displayTime = 1000;
+    static constexpr qint64 snapshotTime = 500;
+    static constexpr qint64 clipTime = 900;
+
+    QImage maskImage;
+    QImage effectImage;
+    QImage zoomImage;
+    QImage rotateImage;
+    QImage autoFocusImage;
+    QImage freezeImage;
+    QImage macroImage;
+    QString effectText;
+    QString zoomText;
+    QString rotateText;
+    QImage brightnessMin;
+    QImage brightnessMax;
+    QImage brightnessShort;
+    QImage brightnessLong;
+    QImage brightnessBar;
+    QImage brightnessBarCenter;
+    QImage timeImage;
+    QImage snapshotImage;
     ImageCanvas *canvas;
+    bool macroOn = false;
+    QRectF clipRect;
+
+private:
+    // An item that has not been started since construction (or was stopped) is never due.
+    static constexpr qint64 NotStarted = -1;
+
+    qint64 now() const;
+    bool isDue(qint64 start, qint64 period, qint64 at) const;
+    void drawCaptioned(QPainter *painter, int x, int y, const QImage &image, const QString &text);
+    void drawBrightness(QPainter *painter, int width, int height);
+    void drawRecordTime(QPainter *painter, int width, int height, qint64 at);
+    void drawClip(QPainter *painter, qint64 at);
+
+    QPointer<LiveSourceBase> source;
+    QElapsedTimer monotonic;
+    Clock clock;
+
+    // Start times of the timed items on the display's clock.
+    qint64 maskStart = NotStarted;
+    qint64 effectStart = NotStarted;
+    qint64 brightnessStart = NotStarted;
+    qint64 zoomStart = NotStarted;
+    qint64 rotateStart = NotStarted;
+    qint64 clipStart = NotStarted;
+    qint64 autoFocusStart = NotStarted;
+    qint64 recordStart = NotStarted;
+    qint64 snapshotStart = NotStarted;
 };
 
 #endif

@@ -1,10 +1,10 @@
 #include "Config.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QDebug>
 #include <QScreen>
 #include <QIcon>
-#include <QLabel>
 #include <QTranslator>
 
 // The build-configuration dump written to the debug log at every start.
@@ -56,9 +56,7 @@ int main(int argc, char *argv[])
     loadTranslation(translator, Config::language(), QCoreApplication::applicationDirPath());
     QCoreApplication::installTranslator(&translator);
 
-    QLabel window;
-    window.setWindowTitle(QCoreApplication::translate("MainWindow", "Document Camera"));
-    window.setPixmap(QPixmap(QStringLiteral(":/icons/Background/MAIN_WINDOWS.png")));
+    MainWindow window;
     window.show();
 
     window.move(centredPosition(QGuiApplication::primaryScreen()->availableGeometry().size(), window.size()));

@@ -6,6 +6,7 @@
 #include <QDeadlineTimer>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutexLocker>
 #include <QTimer>
 
@@ -121,7 +122,9 @@ GstPlaybackBackend::GstPlaybackBackend(ICaptureCB *receiver, QObject *parent)
 {
     GstRuntime::ensureInitialised();
     // One grabber serves every film; each pipeline borrows it.
-    grabber = GST_ELEMENT(gst_object_ref_sink(GrabberElement::create(receiver, false)));
+    grabber = GrabberElement::create(receiver, false);
+    if (grabber)
+        gst_object_ref_sink(grabber);
     busTimer->setInterval(BusInterval);
     connect(busTimer, SIGNAL(timeout()), this, SLOT(readBus()));
 }
@@ -129,11 +132,16 @@ GstPlaybackBackend::GstPlaybackBackend(ICaptureCB *receiver, QObject *parent)
 GstPlaybackBackend::~GstPlaybackBackend()
 {
     close();
-    gst_object_unref(grabber);
+    if (grabber)
+        gst_object_unref(grabber);
 }
 
 bool GstPlaybackBackend::open(const QString &fileName)
 {
+    close();
+    // Only plain files: opening a named pipe or a device would block this thread in filesrc.
+    if (!grabber || !QFileInfo(fileName).isFile())
+        return false;
     // A sound output that opens but then refuses the film's sound must not cost the picture: the
     // second attempt plays the sound into a clocked fakesink.
     for (bool fakeAudio : {false, true}) {
@@ -207,7 +215,7 @@ bool GstPlaybackBackend::waitForPreroll()
 bool GstPlaybackBackend::drainFailure()
 {
     GstBus *bus = gst_element_get_bus(pipeline);
-    while (GstMessage *message = gst_bus_pop_filtered(bus, GST_MESSAGE_ERROR)) {
+    if (GstMessage *message = gst_bus_pop_filtered(bus, GST_MESSAGE_ERROR)) {
         noteOpenError(message);
         gst_message_unref(message);
     }
@@ -229,7 +237,7 @@ void GstPlaybackBackend::close()
     busTimer->stop();
     if (pipeline) {
         gst_element_set_state(pipeline, GST_STATE_NULL);
-        if (GST_OBJECT_PARENT(grabber) == GST_OBJECT(pipeline))
+        if (grabber && GST_OBJECT_PARENT(grabber) == GST_OBJECT(pipeline))
             gst_bin_remove(GST_BIN(pipeline), grabber);
         gst_object_unref(pipeline);
         pipeline = nullptr;
@@ -245,12 +253,16 @@ void GstPlaybackBackend::close()
     realAudioOutput = false;
     audioOutputFailed = false;
     audioOutput = nullptr;
+    videoRenderer = nullptr;
     volume = nullptr;
     atEnd = false;
     failing = false;
-    seekPending = false;
+    seekWhileRunning = false;
+    seekInFlight = false;
     seekTarget = 0;
     endPosition = 0;
+    failedAt = 0;
+    seekSeqnum = GST_SEQNUM_INVALID;
 }
 
 bool GstPlaybackBackend::hasVideo() const
@@ -265,12 +277,6 @@ bool GstPlaybackBackend::hasAudio() const
     return audio;
 }
 
-bool GstPlaybackBackend::audioOutputOpened() const
-{
-    QMutexLocker locker(&padLock);
-    return realAudioOutput;
-}
-
 void GstPlaybackBackend::run()
 {
     if (!pipeline)
@@ -279,13 +285,22 @@ void GstPlaybackBackend::run()
     // again (and brings the failure back if the damage is right there).
     if (failing)
         seek(position());
+    seekWhileRunning = false;
+    forgetSettledSeek();
     gst_element_set_state(pipeline, GST_STATE_PLAYING);
 }
 
 void GstPlaybackBackend::pause()
 {
-    if (pipeline)
-        gst_element_set_state(pipeline, GST_STATE_PAUSED);
+    if (!pipeline)
+        return;
+    forgetSettledSeek();
+    gst_element_set_state(pipeline, GST_STATE_PAUSED);
+    // A seek made a moment ago while the film ran lands wherever the running pipeline has got to
+    // when it pauses; seeking again, paused, brings up the very frame that was asked for.
+    if (seekWhileRunning && !failing)
+        flushingSeek(seekTarget);
+    seekWhileRunning = false;
 }
 
 qint64 GstPlaybackBackend::duration() const
@@ -302,12 +317,13 @@ qint64 GstPlaybackBackend::position() const
 {
     if (!pipeline)
         return 0;
-    // Where the last seek went until the pipeline has settled there: the sinks report old or no
-    // positions in between.
-    if (seekPending)
-        return seekTarget;
     if (atEnd)
         return endPosition;
+    if (failing)
+        return failedAt;
+    // Until the pipeline has settled after a seek its sinks report old positions, or none.
+    if (seekInFlight && settling())
+        return seekTarget;
     gint64 nanoseconds = -1;
     if (gst_element_query_position(pipeline, GST_FORMAT_TIME, &nanoseconds) && nanoseconds >= 0)
         return nanoseconds / NanosecondsPerUnit;
@@ -322,13 +338,41 @@ void GstPlaybackBackend::seek(qint64 position)
     const qint64 length = duration();
     if (length > 0)
         position = qMin(position, length);
-    const auto flags = GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE);
-    if (!gst_element_seek_simple(pipeline, GST_FORMAT_TIME, flags, position * NanosecondsPerUnit))
+    if (!flushingSeek(position))
         return;
-    seekPending = true;
-    seekTarget = position;
-    atEnd = false;
+    seekWhileRunning = GST_STATE_TARGET(pipeline) == GST_STATE_PLAYING;
     failing = false;
+}
+
+bool GstPlaybackBackend::flushingSeek(qint64 position)
+{
+    const auto flags = GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE);
+    GstEvent *event = gst_event_new_seek(1.0, GST_FORMAT_TIME, flags, GST_SEEK_TYPE_SET,
+                                         position * NanosecondsPerUnit, GST_SEEK_TYPE_NONE, 0);
+    const guint32 seqnum = gst_event_get_seqnum(event);
+    // Sent to the pipeline, a seek goes upstream from every sink and the demuxer performs it once
+    // per stream; from the picture's sink it is performed once and still moves every stream.
+    GstElement *target = videoRenderer ? videoRenderer : pipeline;
+    if (!gst_element_send_event(target, event))
+        return false;
+    seekSeqnum = seqnum;
+    seekTarget = position;
+    seekInFlight = true;
+    atEnd = false;
+    return true;
+}
+
+void GstPlaybackBackend::forgetSettledSeek()
+{
+    if (seekInFlight && !settling())
+        seekInFlight = false;
+}
+
+// A flushing seek (like a pause) takes the pipeline's state away until the frame at the new place
+// is ready.
+bool GstPlaybackBackend::settling() const
+{
+    return gst_element_get_state(pipeline, nullptr, nullptr, 0) == GST_STATE_CHANGE_ASYNC;
 }
 
 void GstPlaybackBackend::setVolume(int hundredthsOfDecibel)
@@ -355,6 +399,10 @@ void GstPlaybackBackend::readBus()
 {
     if (!pipeline)
         return;
+    // A seek counts as just made until the next look at the bus, and as in flight until the
+    // pipeline is seen settled.
+    seekWhileRunning = false;
+    forgetSettledSeek();
     GstBus *bus = gst_element_get_bus(pipeline);
     while (pipeline) {
         GstMessage *message = gst_bus_pop(bus);
@@ -369,11 +417,11 @@ void GstPlaybackBackend::readBus()
 void GstPlaybackBackend::handleMessage(GstMessage *message)
 {
     switch (GST_MESSAGE_TYPE(message)) {
-    case GST_MESSAGE_ASYNC_DONE:
-        seekPending = false;
-        break;
     case GST_MESSAGE_EOS: {
-        seekPending = false;
+        // An end reached before the latest seek was flushed away by it; after a seek the end
+        // carries that seek's number.
+        if (seekSeqnum != GST_SEQNUM_INVALID && gst_message_get_seqnum(message) != seekSeqnum)
+            break;
         gint64 nanoseconds = -1;
         if (gst_element_query_duration(pipeline, GST_FORMAT_TIME, &nanoseconds) && nanoseconds > 0)
             endPosition = nanoseconds / NanosecondsPerUnit;
@@ -386,6 +434,7 @@ void GstPlaybackBackend::handleMessage(GstMessage *message)
         // One failure often shows as several errors (the decoder, then the demuxer): tell once.
         if (failing)
             break;
+        failedAt = position();
         failing = true;
         emit failed(errorText(message));
         break;
@@ -442,7 +491,10 @@ bool GstPlaybackBackend::linkVideo(GstPad *pad)
     if (renderer)
         g_object_set(renderer, "sync", TRUE, nullptr);
     // The pipeline takes a reference of its own on the grabber; ours keeps it for the next film.
-    return attachChain(pipeline, pad, {makeElement("videoconvert"), filter, grabber, renderer});
+    if (!attachChain(pipeline, pad, {makeElement("videoconvert"), filter, grabber, renderer}))
+        return false;
+    videoRenderer = renderer;
+    return true;
 }
 
 bool GstPlaybackBackend::linkAudio(GstPad *pad)

@@ -38,11 +38,13 @@ public:
 
     // The linear gain the volume element applies, for checking the decibel mapping.
     double audioGain() const;
-    // False when the audio goes into a clocked fakesink because no output could be opened.
-    bool audioOutputOpened() const;
 
     // How long open() waits for the first frame before it gives up on a file.
     static constexpr int PrerollTimeoutMs = 5000;
+
+protected:
+    // The film's pipeline while one is loaded, for tests that act on it from outside.
+    GstElement *pipelineElement() const { return pipeline; }
 
 private slots:
     void readBus();
@@ -60,6 +62,9 @@ private:
     void discard(GstPad *pad);
     GstElement *makeAudioOutput();
     void handleMessage(GstMessage *message);
+    bool flushingSeek(qint64 position);
+    bool settling() const;
+    void forgetSettledSeek();
 
     GstElement *grabber;
     GstElement *pipeline = nullptr;
@@ -72,6 +77,7 @@ private:
     bool padsComplete = false;
     bool video = false;
     bool audio = false;
+    GstElement *videoRenderer = nullptr;
     GstElement *volume = nullptr;
     GstElement *audioOutput = nullptr;
     bool forceFakeAudio = false;
@@ -80,9 +86,12 @@ private:
 
     bool atEnd = false;
     bool failing = false;
-    bool seekPending = false;
+    bool seekWhileRunning = false;
+    bool seekInFlight = false;
     qint64 seekTarget = 0;
     qint64 endPosition = 0;
+    qint64 failedAt = 0;
+    quint32 seekSeqnum = 0;
 };
 
 #endif

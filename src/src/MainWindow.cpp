@@ -1,0 +1,1009 @@
+#include "MainWindow.h"
+
+#include "CanvasConstants.h"
+#include "Config.h"
+#include "FilmSource.h"
+#include "HorizontalSlider.h"
+#include "ImageButton.h"
+#include "ImageCanvas.h"
+#include "ImageWidget.h"
+#include "LiveSource.h"
+#include "OSDProcessor.h"
+#include "Panel.h"
+#include "PhotographSource.h"
+#include "Slider.h"
+#include "ThumbnailWidget.h"
+#include "ToolWindow.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QButtonGroup>
+#include <QLabel>
+#include <QStackedWidget>
+
+QString MainWindow::widthCaption;
+QString MainWindow::lineWidthCaption;
+QString MainWindow::lineColorCaption;
+QString MainWindow::fillColorCaption;
+
+namespace {
+
+// Slide show intervals in seconds, by position of the interval slider; they match its captions.
+const int slideIntervals[] = {1, 2, 5, 10, 15, 30};
+
+QFont arial(int pointSize)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(pointSize);
+    return font;
+}
+
+} // namespace
+
+MainWindow::MainWindow()
+{
+    widthCaption = tr("Width");
+    lineWidthCaption = tr("Line Width");
+    lineColorCaption = tr("Line Color");
+    fillColorCaption = tr("Fill Color");
+    resolutions = {QSize(1024, 768), QSize(1280, 720), QSize(1600, 1200),
+                   QSize(1920, 1080), QSize(2048, 1536), QSize(2592, 1944)};
+    setWindowTitle(tr("Document Camera"));
+    setMinimumSize(800, 640);
+    resize(800, 680);
+
+    stack = new QStackedWidget(this);
+    recording = false;
+    mode = LiveMode;
+
+    const QFont modeFont = arial(11);
+    liveButton = new ImageButton(QStringLiteral("MAIN_BUTTON"), this, 0, 0);
+    liveButton->setText(tr("Live"));
+    filmButton = new ImageButton(QStringLiteral("MAIN_BUTTON"), this, 0, 0);
+    filmButton->setText(tr("Film"));
+    photographButton = new ImageButton(QStringLiteral("MAIN_BUTTON"), this, 0, 0);
+    photographButton->setText(tr("Photograph"));
+    drawingBoardButton = new ImageButton(QStringLiteral("MAIN_BUTTON_LONG"), this, 0, 0);
+    drawingBoardButton->setText(tr("Drawing Board"));
+    for (ImageButton *button : {liveButton, filmButton, photographButton, drawingBoardButton}) {
+        button->setFont(modeFont);
+        button->setTextColor(Qt::white);
+        button->setCheckable(true);
+        connect(button, SIGNAL(clicked()), this, SLOT(switchMode()));
+    }
+
+    aboutIcon = QStringLiteral("AboutButton");
+    aboutX = 34;
+    aboutBackground = QImage(QStringLiteral(":/icons/Background/POP_BK_ABOUT_small.png"));
+    aboutButton = new ImageButton(aboutIcon, this, aboutX, height() - 55);
+    connect(aboutButton, SIGNAL(clicked()), this, SLOT(About()));
+
+    modeGroup = new QButtonGroup(this);
+    modeGroup->setExclusive(true);
+    for (ImageButton *button : {liveButton, filmButton, photographButton, drawingBoardButton})
+        modeGroup->addButton(button, -1);
+
+    sideButton = new ImageButton(QString(), this, 0, 0);
+    connect(sideButton, SIGNAL(clicked()), this, SLOT(expand()));
+
+    panel = new Panel(this);
+    drawingGroup = new QButtonGroup(this);
+    drawingGroup->setExclusive(true);
+
+    panel->addGroup(tr("Noting"));
+    lineButton = addToolButton("ICON_LINE", tr("Line"), SLOT(line()), SLOT(lineHold()), drawingGroup);
+    rectangleButton = addToolButton("ICON_RETANGLE", tr("Rectangle"), SLOT(rectangle()),
+                                    SLOT(rectangleHold()), drawingGroup);
+    freehandButton = addToolButton("ICON_FREEHAND", tr("Freehand"), SLOT(freehand()),
+                                   SLOT(freehandHold()), drawingGroup);
+    circleButton = addToolButton("ICON_CIRCLE", tr("Circle"), SLOT(circle()), SLOT(circleHold()),
+                                 drawingGroup);
+    arrowButton = addToolButton("ICON_ARROW", tr("Arrow"), SLOT(arrow()), SLOT(arrowHold()),
+                                drawingGroup);
+    triangleButton = addToolButton("ICON_TRIANGLE", tr("Triangle"), SLOT(triangle()),
+                                   SLOT(triangleHold()), drawingGroup);
+    eraserButton = addToolButton("ICON_ERASE", tr("Eraser"), SLOT(erase()), SLOT(eraseHold()),
+                                 drawingGroup);
+    textButton = addToolButton("ICON_TEXT", tr("Text"), SLOT(text()), SLOT(textHold()), drawingGroup);
+    eraseAllButton = addToolButton("ICON_ERASE_ALL", tr("Erase all"), SLOT(eraseAll()), nullptr,
+                                   nullptr);
+    clipButton = addToolButton("ICON_COPY", tr("Clip image"), SLOT(clip()), nullptr, drawingGroup);
+    handButton = addToolButton("ICON_HAND", tr("Hand"), SLOT(hand()), nullptr, drawingGroup);
+    fillBackgroundButton = addToolButton("ICON_FILL", tr("Fill background"), SLOT(fillBackground()),
+                                         SLOT(fillBackgroundHold()), drawingGroup);
+    fillBackgroundButton->setCheckable(false);
+    fillBackgroundButton->hide();
+    fillBackgroundButton->setEnabled(false);
+    freehandButton->setChecked(true);
+
+    panel->addGroup(tr("Assisting"));
+    maskButton = addToolButton("ICON_MASK_CIRCLE", tr("Mask"), SLOT(mask()), SLOT(maskHold()), nullptr);
+    maskButton->setCheckable(true);
+    savedMask = 1;
+    effectButton = addToolButton("ICON_EFFECT_COLOR", tr("Effect"), nullptr, SLOT(effectHold()), nullptr);
+
+    panel->addGroup(tr("Adjustment"));
+    zoomOutButton = addToolButton("ICON_ZOOM_OUT", tr("Zoom out"), nullptr, nullptr, nullptr);
+    zoomInButton = addToolButton("ICON_ZOOM_IN", tr("Zoom in"), nullptr, nullptr, nullptr);
+    connect(zoomInButton, SIGNAL(pressed()), this, SLOT(zoomInStart()));
+    connect(zoomInButton, SIGNAL(released()), this, SLOT(zoomInStop()));
+    connect(zoomOutButton, SIGNAL(pressed()), this, SLOT(zoomOutStart()));
+    connect(zoomOutButton, SIGNAL(released()), this, SLOT(zoomOutStop()));
+    zoomResetButton = addToolButton("ICON_ZOOM_RESET", tr("Reset zoom"), SLOT(zoomReset()), nullptr,
+                                    nullptr);
+    autoFocusButton = addToolButton("ICON_AUTOFOCUS", tr("Auto focus"), SLOT(autoFocus()), nullptr,
+                                    nullptr);
+    brightnessDownButton = addToolButton("ICON_BRIGHTNESS_REDUCE", tr("Brightness down"),
+                                         SLOT(brightnessDown()), nullptr, nullptr);
+    brightnessUpButton = addToolButton("ICON_BRIGHTNESS_INCREASE", tr("Brightness up"),
+                                       SLOT(brightnessUp()), nullptr, nullptr);
+    rotateButton = addToolButton("ICON_ROTATE", tr("Rotate"), SLOT(rotate()), nullptr, nullptr);
+    freezeButton = addToolButton("ICON_FREEZE", tr("Freeze"), SLOT(freeze()), nullptr, nullptr);
+    freezeButton->setCheckable(true);
+
+    panel->addGroup(tr("Recording"));
+    recordButton = addToolButton("ICON_RECORDING", tr("Record video"), SLOT(record()), nullptr, nullptr);
+    recordButton->setCheckable(true);
+    snapshotButton = addToolButton("ICON_CAPTURE", tr("Take snapshot"), SLOT(snapshot()), nullptr,
+                                   nullptr);
+    settingsButton = addToolButton("ICON_SETTING", tr("Settings"), SLOT(settings()), nullptr, nullptr);
+    printButton = addToolButton("ICON_PRINT", tr("Print"), SLOT(print()), nullptr, nullptr);
+    panel->addStretch();
+
+    liveCanvas = addCanvas();
+    const QSize recordingSize = Config::recordingResolution();
+    const QSize captureSize = cappedResolution();
+    liveSource = new LiveSource(liveCanvas, captureSize.width(), captureSize.height(),
+                                recordingSize.width(), recordingSize.height(), this);
+
+    liveBar = new QWidget(this);
+    liveBar->setFixedSize(60, 37);
+    liveRecordButton = new ImageButton(QStringLiteral("ICON_LIVE_RECORDING"), liveBar, 20, 5);
+    liveRecordButton->setCheckable(true);
+    connect(liveRecordButton, SIGNAL(clicked()), this, SLOT(record()));
+
+    filmCanvas = addCanvas();
+    filmSource = new FilmSource(filmCanvas, this);
+
+    filmBar = new ImageWidget(QImage(QStringLiteral(":/icons/Background/FILM_CONTROL_BK.png")), this);
+    filmOpenButton = new ImageButton(QStringLiteral("ICON_FILM_OPEN"), filmBar, 20, 5);
+    connect(filmOpenButton, SIGNAL(clicked()), this, SLOT(filmOpenFile()));
+    filmPlayButton = new ImageButton(QStringLiteral("ICON_FILM_PLAY"), filmBar, 60, 5);
+    connect(filmPlayButton, SIGNAL(clicked()), this, SLOT(filmPlay()));
+    filmPauseButton = new ImageButton(QStringLiteral("ICON_FILM_PAUSE"), filmBar, 100, 5);
+    connect(filmPauseButton, SIGNAL(clicked()), this, SLOT(filmPause()));
+    filmStopButton = new ImageButton(QStringLiteral("ICON_FILM_STOP"), filmBar, 140, 5);
+    connect(filmStopButton, SIGNAL(clicked()), this, SLOT(filmStop()));
+    filmBackwardButton = new ImageButton(QStringLiteral("ICON_FILM_BACKWARD"), filmBar, 180, 5);
+    connect(filmBackwardButton, SIGNAL(clicked()), this, SLOT(filmBackward()));
+    filmForwardButton = new ImageButton(QStringLiteral("ICON_FILM_FORWARD"), filmBar, 220, 5);
+    connect(filmForwardButton, SIGNAL(clicked()), this, SLOT(filmForward()));
+    filmVolumeButton = new ImageButton(QStringLiteral("ICON_FILM_VOLUME"), filmBar, 260, 5);
+    filmVolumeButton->setCheckable(true);
+    connect(filmVolumeButton, SIGNAL(clicked()), this, SLOT(filmVolume()));
+    filmBar->hide();
+
+    volumeSlider = new Slider(Qt::Vertical, this);
+    volumeSlider->setFixedSize(QImage(QStringLiteral(":/icons/Background/POP_VOL_BK.png")).size());
+    volumeSlider->setRange(1, 100);
+    volumeSlider->setValue(100);
+    connect(volumeSlider, SIGNAL(valueChanged(int)), filmSource, SLOT(setVolume(int)));
+    volumeSlider->hide();
+
+    filmPositionBar =
+        new HorizontalSlider(QImage(QStringLiteral(":/icons/Background/FILM_SCROLL_BAR.png")), this);
+    filmPositionBar->setBarWidth(22);
+    filmPositionBar->setRange(0, 100);
+    connect(filmPositionBar, SIGNAL(valueChanged(int)), filmSource, SLOT(setPosition(int)));
+    filmPositionBar->hide();
+    connect(filmSource, SIGNAL(tick()), this, SLOT(filmTick()));
+
+    photographCanvas = addCanvas();
+    photographSource = new PhotographSource(photographCanvas, this);
+    photographSource->setInterval(1000);
+    connect(photographSource, SIGNAL(playDone()), this, SLOT(photographPlayDone()));
+
+    photographBar =
+        new ImageWidget(QImage(QStringLiteral(":/icons/Background/PHOTO_CONTROL_BK.png")), this);
+    photographOpenButton = new ImageButton(QStringLiteral("ICON_PHOTO_OPEN"), photographBar, 20, 5);
+    connect(photographOpenButton, SIGNAL(clicked()), this, SLOT(photographOpenDirectory()));
+    photographPreviousButton =
+        new ImageButton(QStringLiteral("ICON_PHOTO_BACKWARD"), photographBar, 60, 5);
+    connect(photographPreviousButton, SIGNAL(clicked()), this, SLOT(photographPrevious()));
+    photographSlideButton = new ImageButton(QStringLiteral("ICON_PHOTO_SLIDE"), photographBar, 100, 5);
+    photographSlideButton->setCheckable(true);
+    connect(photographSlideButton, SIGNAL(clicked()), this, SLOT(photographPlay()));
+    photographNextButton = new ImageButton(QStringLiteral("ICON_PHOTO_FORWARD"), photographBar, 140, 5);
+    connect(photographNextButton, SIGNAL(clicked()), this, SLOT(photographNext()));
+    photographThumbnailButton =
+        new ImageButton(QStringLiteral("ICON_PHOTO_THUMBNIL"), photographBar, 180, 5);
+    photographThumbnailButton->setCheckable(true);
+    connect(photographThumbnailButton, SIGNAL(clicked()), this, SLOT(photographPreview()));
+    photographIntervalButton = new ImageButton(QStringLiteral("ICON_PHOTO_TIME"), photographBar, 220, 5);
+    photographIntervalButton->setCheckable(true);
+    connect(photographIntervalButton, SIGNAL(clicked()), this, SLOT(photographPlayInterval()));
+    photographBar->hide();
+
+    intervalSlider = new Slider(Qt::Horizontal, this);
+    intervalSlider->setTickPosition(QSlider::TicksBelow);
+    intervalSlider->setFixedWidth(160);
+    intervalSlider->setPageStep(1);
+    intervalSlider->setRange(0, 5);
+    intervalSlider->setValue(0);
+    connect(intervalSlider, SIGNAL(valueChanged(int)), this, SLOT(photographPlayIntervalChanged(int)));
+    intervalSlider->hide();
+
+    intervalLabel = new QLabel(QStringLiteral("1        2        5       10      15     30  sec."), this);
+    setLabelColor(Qt::gray, intervalLabel);
+    intervalLabel->setFixedSize(200, 10);
+    intervalLabel->hide();
+
+    counterLabel = new QLabel(this);
+    counterLabel->setFont(arial(15));
+    setLabelColor(Qt::white, counterLabel);
+    connect(photographSource, SIGNAL(photographChanged(int)), this, SLOT(photographIdChange(int)));
+    counterLabel->setText(QStringLiteral("0/0"));
+    counterLabel->hide();
+
+    photographScrollBar =
+        new HorizontalSlider(QImage(QStringLiteral(":/icons/Background/PHOTO_SCROLL_BAR.png")), this);
+    photographScrollBar->hide();
+    thumbnails = new ThumbnailWidget(photographSource, photographScrollBar, photographCanvas);
+    thumbnails->hide();
+
+    drawingBoardCanvas = addCanvas();
+    drawingBoardCanvas->boardMode = true;
+    drawingBoardCanvas->fillWithColor(QColor::fromRgba(0xFFFFFFFF));
+
+    // Every display's brightness scale reads the live camera.
+    for (OSDProcessor *osd : qAsConst(osdByCanvas))
+        osd->setLiveSource(liveSource);
+
+    currentCanvas = liveCanvas;
+    liveCanvas->setDrawMode(Freehand);
+    stack->setCurrentWidget(liveCanvas);
+
+    expanded = false;
+    expand();
+
+    // Troubles the sources and canvases report on their own reach the user here.
+    connect(liveSource, SIGNAL(recordingFailed(QString)), this, SLOT(recordingFailed(QString)));
+    connect(liveSource, SIGNAL(cameraLost(QString)), this, SLOT(cameraLost(QString)));
+    connect(filmSource, SIGNAL(playbackFailed(QString)), this, SLOT(filmFailed(QString)));
+    for (ImageCanvas *canvas : {liveCanvas, filmCanvas, photographCanvas, drawingBoardCanvas})
+        connect(canvas, SIGNAL(snapshotFailed()), this, SLOT(snapshotFailed()));
+
+    qApp->installEventFilter(this);
+
+    // One pass through Film mode leaves every per-mode widget and source hook exactly as a switch
+    // into Live mode sets them.
+    filmButton->setChecked(true);
+    switchMode();
+    filmButton->setChecked(false);
+    liveButton->setChecked(true);
+    switchMode();
+}
+
+MainWindow::~MainWindow()
+{
+    closeToolWindow();
+    if (recording)
+        liveSource->stopRecording();
+    delete liveSource;
+    liveSource = nullptr;
+    delete filmSource;
+    filmSource = nullptr;
+    // The strip's loader reads the photograph list: stop it before the source goes.
+    delete thumbnails;
+    thumbnails = nullptr;
+    delete photographSource;
+    photographSource = nullptr;
+}
+
+ImageCanvas *MainWindow::addCanvas()
+{
+    ImageCanvas *canvas = new ImageCanvas(this);
+    OSDProcessor *osd = new OSDProcessor(this, canvas);
+    osdByCanvas.insert(canvas, osd);
+    canvas->osd = osd;
+    stack->addWidget(canvas);
+    return canvas;
+}
+
+ImageButton *MainWindow::addToolButton(QString icon, QString toolTip, const char *clickSlot,
+                                       const char *holdSlot, QButtonGroup *group)
+{
+    ImageButton *button = new ImageButton(icon, toolTip, this, 0, 0);
+    if (clickSlot)
+        connect(button, SIGNAL(clicked()), this, clickSlot);
+    if (holdSlot)
+        connect(button, SIGNAL(hold()), this, holdSlot);
+    if (group) {
+        button->setCheckable(true);
+        group->addButton(button, -1);
+    }
+    panel->addButton(button);
+    return button;
+}
+
+void MainWindow::setLabelColor(QColor color, QWidget *widget)
+{
+    QPalette palette;
+    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(color));
+    widget->setPalette(palette);
+}
+
+QSize MainWindow::cappedResolution() const
+{
+    const QSize configured = Config::resolution();
+    const QSize largest = resolutions.last();
+    if (configured.width() > largest.width() || configured.height() > largest.height())
+        return largest;
+    return configured;
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    Q_UNUSED(watched);
+    Q_UNUSED(event);
+    return false;
+}
+
+void MainWindow::layoutContents()
+{
+    // Called from the frame's first resize, before the constructor has built the children.
+    if (!panel || !thumbnails)
+        return;
+    const int w = width();
+    const int h = height();
+    const int p = expanded ? PanelWidth : 0;
+
+    panel->resize(panel->width(), h - 100);
+    aboutButton->move(aboutX, h - 55);
+    sideButton->move(4, 50);
+    liveButton->move(p + 40, 5);
+    filmButton->move(p + 147, 5);
+    photographButton->move(p + 254, 5);
+    drawingBoardButton->move(p + 361, 5);
+    stack->setGeometry(p + 36, 25, w - p - 55, h - 100);
+    liveBar->move((w - p - liveBar->width()) / 2 + p, h - 60);
+    filmBar->move((w - p - filmBar->width()) / 2 + p, h - 60);
+    volumeSlider->move(filmBar->x() + filmBar->width(),
+                       filmBar->y() + filmBar->height() - volumeSlider->height());
+    filmPositionBar->move(stack->x(), stack->y() + stack->height());
+    filmPositionBar->setFixedSize(stack->width() + 2, 10);
+    photographBar->move((w - p - photographBar->width()) / 2 + p, h - 60);
+    intervalSlider->move(photographBar->x() + photographBar->width() + 10, h - 50);
+    counterLabel->move(w - 70, h - 60);
+    counterLabel->setFixedSize(70, 30);
+    intervalLabel->move(photographBar->x() + photographBar->width() + 12, h - 30);
+    thumbnails->setFixedSize(stack->width(), 60);
+    photographScrollBar->setFixedSize(stack->width() + 2, 10);
+    thumbnails->move(0, stack->height() - thumbnails->height() - 7);
+    photographScrollBar->move(stack->x(), stack->y() + stack->height());
+}
+
+void MainWindow::expand()
+{
+    expanded = !expanded;
+    const bool keepGeometry = isMaximized() || isFullScreen();
+    if (expanded) {
+        if (!keepGeometry) {
+            resize(width() + PanelWidth, height());
+            if (isVisible())
+                move(x() - PanelWidth, y());
+        }
+        sideButton->setImage(QStringLiteral("BUTTON_SIDE_CLOSE"));
+        panel->move(40, 30);
+        panel->show();
+    } else {
+        if (!keepGeometry) {
+            resize(width() - PanelWidth, height());
+            if (isVisible())
+                move(x() + PanelWidth, y());
+        }
+        sideButton->setImage(QStringLiteral("BUTTON_SIDE_OPEN"));
+        panel->hide();
+        closeToolWindow();
+    }
+    layoutContents();
+}
+
+void MainWindow::switchMode()
+{
+    int newMode = mode;
+    ImageCanvas *canvases[] = {liveCanvas, filmCanvas, photographCanvas, drawingBoardCanvas};
+    ImageButton *buttons[] = {liveButton, filmButton, photographButton, drawingBoardButton};
+    for (int candidate = LiveMode; candidate <= DrawingBoardMode; ++candidate) {
+        if (buttons[candidate]->isChecked()) {
+            newMode = candidate;
+            currentCanvas = canvases[candidate];
+            stack->setCurrentWidget(currentCanvas);
+            break;
+        }
+    }
+    if (newMode == mode)
+        return;
+
+    leaveMode(mode);
+    enterMode(newMode);
+    mode = newMode;
+    updateEnableStates();
+    alignPanelWithCanvas();
+    closeToolWindow();
+    panel->showEnabledOnly();
+    emit modeChanged();
+}
+
+void MainWindow::leaveMode(int oldMode)
+{
+    switch (oldMode) {
+    case LiveMode:
+        liveBar->hide();
+        break;
+    case FilmMode:
+        filmBar->hide();
+        filmVolumeButton->setChecked(false);
+        volumeSlider->hide();
+        filmPositionBar->hide();
+        filmSource->pauseCapture();
+        break;
+    case PhotographMode:
+        photographBar->hide();
+        photographIntervalButton->setChecked(false);
+        photographThumbnailButton->setChecked(false);
+        intervalSlider->hide();
+        intervalLabel->hide();
+        thumbnails->hide();
+        photographScrollBar->hide();
+        counterLabel->hide();
+        photographSource->pauseCapture();
+        break;
+    case DrawingBoardMode:
+        drawingBoardCanvas->stopAutoRefresh();
+        break;
+    }
+}
+
+void MainWindow::enterMode(int newMode)
+{
+    switch (newMode) {
+    case LiveMode:
+        liveBar->show();
+        liveBar->raise();
+        liveSource->stopAutoRefresh();
+        break;
+    case FilmMode:
+        filmBar->show();
+        filmBar->raise();
+        filmPositionBar->show();
+        filmSource->resumeCapture();
+        break;
+    case PhotographMode:
+        photographBar->show();
+        photographBar->raise();
+        counterLabel->show();
+        photographSource->resumeCapture();
+        break;
+    case DrawingBoardMode:
+        drawingBoardCanvas->startAutoRefresh();
+        break;
+    }
+}
+
+void MainWindow::updateEnableStates()
+{
+    const bool live = mode == LiveMode;
+    fillBackgroundButton->setEnabled(mode == DrawingBoardMode);
+    for (ImageButton *button : {autoFocusButton, brightnessUpButton, brightnessDownButton,
+                                freezeButton, recordButton, settingsButton})
+        button->setEnabled(live);
+    snapshotButton->setEnabled(true);
+    handButton->setEnabled(!live);
+}
+
+void MainWindow::alignPanelWithCanvas()
+{
+    ImageButton *byDrawMode[] = {handButton,      freehandButton, lineButton,
+                                 arrowButton,     rectangleButton, circleButton,
+                                 triangleButton,  eraserButton,   clipButton,
+                                 textButton};
+    const int drawMode = currentCanvas->drawMode();
+    if (drawMode >= 0 && drawMode < int(sizeof byDrawMode / sizeof *byDrawMode))
+        byDrawMode[drawMode]->setChecked(true);
+
+    const int maskKind = currentCanvas->mask;
+    maskButton->setChecked(maskKind != 0);
+    if (maskKind >= 0 && maskKind <= 4) {
+        static const char *const maskIcons[] = {"ICON_MASK_CIRCLE", "ICON_MASK_CIRCLE",
+                                                "ICON_MASK_RECTANGLE", "ICON_MASK_LEFT",
+                                                "ICON_MASK_TOP"};
+        maskButton->setImage(QLatin1String(maskIcons[maskKind]));
+    }
+    const int effectKind = currentCanvas->effect;
+    if (effectKind >= 0 && effectKind <= 3) {
+        static const char *const effectIcons[] = {"ICON_EFFECT_COLOR", "ICON_EFFECT_BW",
+                                                  "ICON_EFFECT_NEGATIVE", "ICON_EFFECT_MOSAIC"};
+        effectButton->setImage(QLatin1String(effectIcons[effectKind]));
+    }
+    freezeButton->setChecked(currentCanvas->frozen);
+}
+
+void MainWindow::closeToolWindow()
+{
+    delete toolWindow;
+    toolWindow = nullptr;
+}
+
+void MainWindow::recordingStopped()
+{
+    endRecordingState();
+}
+
+// The clock stops on the display it was started on, whichever canvas is shown now.
+void MainWindow::endRecordingState()
+{
+    if (OSDProcessor *clock = recordingDisplay ? recordingDisplay.data() : display())
+        clock->stopRecordTime();
+    recordingDisplay = nullptr;
+    recordButton->setChecked(false);
+    liveRecordButton->setChecked(false);
+    recording = false;
+}
+
+void MainWindow::closeToolWindowUnlessFrom(QWidget *button)
+{
+    if (toolWindow && toolWindow->anchor != button)
+        closeToolWindow();
+}
+
+void MainWindow::openToolWindow(ToolWindow *window)
+{
+    closeToolWindow();
+    toolWindow = window;
+    toolWindow->show();
+}
+
+OSDProcessor *MainWindow::display() const
+{
+    return osdByCanvas.value(currentCanvas);
+}
+
+void MainWindow::setDrawingTool(int drawMode, QWidget *button)
+{
+    currentCanvas->setDrawMode(drawMode);
+    closeToolWindowUnlessFrom(button);
+}
+
+void MainWindow::showError(const QString &text)
+{
+    QMessageBox::critical(this, tr("Error"), text, QMessageBox::Ok);
+}
+
+QString MainWindow::askOpenFileName(const QString &folder, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(this, QString(), folder, filter);
+}
+
+bool MainWindow::hasPrinters() const
+{
+    return !QPrinterInfo::availablePrinters().isEmpty();
+}
+
+bool MainWindow::askPrintSettings(QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+// Commands behind the buttons.
+void MainWindow::line() { setDrawingTool(Line, lineButton); }
+void MainWindow::rectangle() { setDrawingTool(Rectangle, rectangleButton); }
+void MainWindow::freehand() { setDrawingTool(Freehand, freehandButton); }
+void MainWindow::circle() { setDrawingTool(Circle, circleButton); }
+void MainWindow::arrow() { setDrawingTool(Arrow, arrowButton); }
+void MainWindow::triangle() { setDrawingTool(Triangle, triangleButton); }
+void MainWindow::erase() { setDrawingTool(Eraser, eraserButton); }
+void MainWindow::text() { setDrawingTool(Text, textButton); }
+
+void MainWindow::eraseAll()
+{
+    closeToolWindow();
+    currentCanvas->clearAnnotations();
+}
+
+void MainWindow::clip()
+{
+    closeToolWindow();
+    currentCanvas->setDrawMode(Clip);
+}
+
+void MainWindow::fillBackground()
+{
+    closeToolWindowUnlessFrom(fillBackgroundButton);
+}
+
+void MainWindow::hand()
+{
+    closeToolWindow();
+    currentCanvas->setDrawMode(Hand);
+}
+
+void MainWindow::mask()
+{
+    closeToolWindowUnlessFrom(maskButton);
+    if (maskButton->isChecked()) {
+        currentCanvas->mask = savedMask;
+        return;
+    }
+    savedMask = currentCanvas->mask;
+    currentCanvas->mask = 0;
+}
+
+void MainWindow::zoomInStart()
+{
+    closeToolWindow();
+    currentCanvas->zoomIn();
+    display()->showZoomIn();
+}
+
+void MainWindow::zoomInStop()
+{
+    closeToolWindow();
+}
+
+void MainWindow::zoomOutStart()
+{
+    closeToolWindow();
+    currentCanvas->zoomOut();
+    display()->showZoomOut();
+}
+
+void MainWindow::zoomOutStop()
+{
+    closeToolWindow();
+}
+
+void MainWindow::zoomReset()
+{
+    closeToolWindow();
+    currentCanvas->zoomReset();
+    display()->showZoomIn();
+}
+
+void MainWindow::autoFocus()
+{
+    closeToolWindow();
+    if (!liveSource->isOpen())
+        return;
+    liveSource->triggerAutoFocus();
+    display()->showAutoFocus();
+}
+
+void MainWindow::brightnessDown()
+{
+    closeToolWindow();
+    liveSource->brightnessDown();
+    display()->showBrightness();
+}
+
+void MainWindow::brightnessUp()
+{
+    closeToolWindow();
+    liveSource->brightnessUp();
+    display()->showBrightness();
+}
+
+void MainWindow::rotate()
+{
+    closeToolWindow();
+    currentCanvas->rotateClockwise();
+    display()->showRotation();
+}
+
+void MainWindow::rotateRev()
+{
+    closeToolWindow();
+    currentCanvas->rotateCounterClockwise();
+    display()->showRotation();
+}
+
+void MainWindow::macro()
+{
+    // No control offers the macro switch: the supported cameras ignore it.
+    closeToolWindow();
+}
+
+void MainWindow::freeze()
+{
+    closeToolWindow();
+    currentCanvas->frozen = freezeButton->isChecked();
+    display()->showFreeze();
+}
+
+QString MainWindow::recordingFileName(const QDir &folder, const QDateTime &now)
+{
+    // An existing file is never replaced: a second recording within the same second, or a file
+    // from elsewhere, gets a numbered name instead.
+    const QString stem = now.toString(QStringLiteral("yyyy-MM-dd_hh-mm-ss"));
+    QString path = folder.filePath(stem + QStringLiteral(".avi"));
+    for (int number = 2; QFileInfo::exists(path); ++number)
+        path = folder.filePath(stem + QStringLiteral("_%1.avi").arg(number));
+    return path;
+}
+
+void MainWindow::record()
+{
+    closeToolWindow();
+    if (recording) {
+        liveSource->stopRecording();
+        endRecordingState();
+        return;
+    }
+    if (!liveSource->isOpen()) {
+        endRecordingState();
+        return;
+    }
+    const QDir folder(Config::recordPath());
+    if (!folder.exists()) {
+        showError(tr("Please select a folder first."));
+        endRecordingState();
+        return;
+    }
+
+    cameraTroubleReported = false;
+    liveSource->startRecording(recordingFileName(folder, QDateTime::currentDateTime()));
+    display()->startRecordTime();
+    recordingDisplay = display();
+    recording = true;
+    if (currentCanvas->frozen) {
+        currentCanvas->frozen = false;
+        freezeButton->setChecked(false);
+    }
+    recordButton->setChecked(true);
+    liveRecordButton->setChecked(true);
+}
+
+void MainWindow::recordingFailed(const QString &message)
+{
+    if (!recording)
+        return;
+    endRecordingState();
+    showError(message);
+}
+
+void MainWindow::cameraLost(const QString &message)
+{
+    // The camera keeps reporting while it stays unusable: tell the user once, and always when a
+    // recording was running.
+    const bool wasRecording = recording;
+    if (recording)
+        endRecordingState();
+    if (cameraTroubleReported && !wasRecording)
+        return;
+    cameraTroubleReported = true;
+    showError(message);
+}
+
+void MainWindow::snapshot()
+{
+    closeToolWindow();
+    const QString folder = Config::snapshotPath();
+    if (!QDir(folder).exists()) {
+        showError(tr("Please select a folder first."));
+        return;
+    }
+    currentCanvas->snapshotDir = folder;
+
+    if (Config::snapshotMode() == Continuous) {
+        if (!snapshotButton->isCheckable()) {
+            snapshotButton->setCheckable(true);
+            snapshotButton->setChecked(true);
+        }
+        currentCanvas->continuousSnapshot = true;
+        if (snapshotButton->isChecked()) {
+            currentCanvas->snapshotInterval = Config::snapshotInterval();
+            currentCanvas->snapshotDuration = std::numeric_limits<quint64>::max();
+            currentCanvas->startSnapshot();
+        } else {
+            currentCanvas->stopSnapshot();
+        }
+        return;
+    }
+
+    currentCanvas->continuousSnapshot = false;
+    currentCanvas->stopSnapshot();
+    currentCanvas->startSnapshot();
+    snapshotButton->setCheckable(false);
+}
+
+void MainWindow::snapshotFailed()
+{
+    showError(ImageCanvas::snapshotFailedText());
+}
+
+QImage MainWindow::fitToPage(const QImage &picture, const QSize &page, QPoint *position)
+{
+    QImage turned = picture;
+    if (page.width() < page.height())
+        turned = picture.transformed(QTransform().rotate(90), Qt::FastTransformation);
+    if (turned.isNull()) {
+        *position = QPoint();
+        return turned;
+    }
+    const double byWidth = double(page.width()) / turned.width();
+    const double byHeight = double(page.height()) / turned.height();
+    const double scale = byWidth < byHeight ? byWidth : byHeight;
+    const QImage scaled = turned.scaled(int(turned.width() * scale), int(turned.height() * scale),
+                                        Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    *position = QPoint((page.width() - scaled.width()) / 2, (page.height() - scaled.height()) / 2);
+    return scaled;
+}
+
+void MainWindow::print()
+{
+    closeToolWindow();
+    const QImage picture = currentCanvas->currentImage();
+    if (!hasPrinters()) {
+        showError(tr("No printers found on this system."));
+        return;
+    }
+    QPrinter printer(QPrinter::ScreenResolution);
+    if (!askPrintSettings(printer))
+        return;
+
+    QPoint position;
+    const QImage page = fitToPage(picture, QSize(printer.width(), printer.height()), &position);
+    QPainter painter(&printer);
+    painter.drawPixmap(position, QPixmap::fromImage(page));
+    painter.end();
+}
+
+void MainWindow::filmOpenFile()
+{
+    closeToolWindow();
+    const QString path = askOpenFileName(QDir(Config::recordPath()).path(),
+                                         QStringLiteral("AVI Files (*.avi);;WMV Files (*.wmv)"));
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return;
+    if (!filmSource->open(path))
+        showError(tr("The film could not be opened. The file may be damaged or of a kind this "
+                     "computer cannot play."));
+}
+
+void MainWindow::filmPlay()
+{
+    closeToolWindow();
+    filmSource->play();
+}
+
+void MainWindow::filmPause()
+{
+    closeToolWindow();
+    filmSource->pause();
+}
+
+void MainWindow::filmStop()
+{
+    closeToolWindow();
+    filmSource->stop();
+}
+
+void MainWindow::filmBackward()
+{
+    closeToolWindow();
+    filmSource->backward();
+}
+
+void MainWindow::filmForward()
+{
+    closeToolWindow();
+    filmSource->forward();
+}
+
+void MainWindow::filmVolume()
+{
+    closeToolWindow();
+    volumeSlider->setVisible(filmVolumeButton->isChecked());
+    volumeSlider->raise();
+}
+
+void MainWindow::filmTick()
+{
+    filmPositionBar->setValue(filmSource->position());
+}
+
+void MainWindow::filmFailed(const QString &message)
+{
+    showError(message);
+}
+
+void MainWindow::photographOpenDirectory()
+{
+    closeToolWindow();
+    const QString path = askOpenFileName(Config::snapshotPath(), QString());
+    if (path.isEmpty())
+        return;
+    const QFileInfo chosen(path);
+    const QDir folder = chosen.dir();
+    if (!folder.exists())
+        return;
+    if (photographSource->open(folder, chosen.fileName()))
+        photographSlideButton->setChecked(false);
+}
+
+void MainWindow::photographPrevious()
+{
+    closeToolWindow();
+    photographSource->previous();
+}
+
+void MainWindow::photographPlay()
+{
+    closeToolWindow();
+    if (photographSlideButton->isChecked())
+        photographSource->play();
+    else
+        photographSource->stop();
+}
+
+void MainWindow::photographPlayDone()
+{
+    photographSlideButton->setChecked(false);
+}
+
+void MainWindow::photographNext()
+{
+    closeToolWindow();
+    photographSource->next();
+}
+
+void MainWindow::photographPreview()
+{
+    closeToolWindow();
+    const bool shown = photographThumbnailButton->isChecked();
+    thumbnails->setVisible(shown);
+    photographScrollBar->setVisible(shown);
+}
+
+void MainWindow::photographPlayInterval()
+{
+    closeToolWindow();
+    const bool shown = photographIntervalButton->isChecked();
+    intervalSlider->setVisible(shown);
+    intervalLabel->setVisible(shown);
+}
+
+void MainWindow::photographPlayIntervalChanged(int value)
+{
+    if (value < 0 || value >= int(sizeof slideIntervals / sizeof *slideIntervals))
+        return;
+    photographSource->setInterval(slideIntervals[value] * 1000);
+}
+
+void MainWindow::photographIdChange(int id)
+{
+    counterLabel->setText(QStringLiteral("%1/%2").arg(id + 1).arg(photographSource->count()));
+}
+
+// Tool windows.
+void MainWindow::About() {}
+void MainWindow::lineHold() {}
+void MainWindow::rectangleHold() {}
+void MainWindow::freehandHold() {}
+void MainWindow::circleHold() {}
+void MainWindow::arrowHold() {}
+void MainWindow::triangleHold() {}
+void MainWindow::eraseHold() {}
+void MainWindow::textHold() {}
+void MainWindow::fillBackgroundHold() {}
+void MainWindow::maskHold() {}
+void MainWindow::effectHold() {}
+void MainWindow::settings() {}

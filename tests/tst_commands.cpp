@@ -1,0 +1,336 @@
+#include "CanvasConstants.h"
+#include "Config.h"
+#include "FilmSource.h"
+#include "HorizontalSlider.h"
+#include "ImageButton.h"
+#include "ImageCanvas.h"
+#include "LiveSource.h"
+#include "MainWindow.h"
+#include "OSDProcessor.h"
+#include "PhotographSource.h"
+#include "Slider.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPrinter>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// The main window with its dialogs answered by the test instead of a person.
+class TestedWindow : public MainWindow
+{
+public:
+    QStringList errors;
+    QString fileToOpen;
+    bool printers = false;
+    bool printAccepted = false;
+
+protected:
+    void showError(const QString &text) override { errors << text; }
+    QString askOpenFileName(const QString &, const QString &) override { return fileToOpen; }
+    bool hasPrinters() const override { return printers; }
+    bool askPrintSettings(QPrinter &) override { return printAccepted; }
+};
+
+void writePicture(const QString &path, QColor color)
+{
+    QImage picture(64, 48, QImage::Format_RGB32);
+    picture.fill(color);
+    QVERIFY(picture.save(path));
+}
+
+} // namespace
+
+class CommandsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void zoomStepsOncePerPress();
+    void drawingToolsSetTheCanvasMode();
+    void maskToggleRestoresTheChosenKind();
+    void freezeFollowsItsButton();
+    void recordingNeedsAnOpenCamera();
+    void recordingNamesNeverReplaceAFile();
+    void recordingTroubleResetsTheState();
+    void cameraLossIsToldOnce();
+    void singleSnapshotIsWritten();
+    void continuousSnapshotToggles();
+    void snapshotWithoutFolderSaysSo();
+    void failedSnapshotIsReported();
+    void printFitsThePage();
+    void printWithoutPrinterSaysSo();
+    void brokenFilmIsReported();
+    void photographCounterAndInterval();
+    void barTogglesShowTheirWidgets();
+
+private:
+    TestedWindow *window = nullptr;
+    QScopedPointer<QTemporaryDir> folder;
+};
+
+void CommandsTest::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Document Camera"));
+}
+
+void CommandsTest::init()
+{
+    folder.reset(new QTemporaryDir);
+    Config::setSnapshotMode(SingleShot);
+    Config::setSnapshotPath(folder->path());
+    Config::setRecordPath(folder->path());
+    window = new TestedWindow;
+}
+
+void CommandsTest::cleanup()
+{
+    delete window;
+    window = nullptr;
+}
+
+void CommandsTest::zoomStepsOncePerPress()
+{
+    ImageCanvas *canvas = window->currentCanvas;
+    const double before = canvas->zoom();
+    QTest::mousePress(window->zoomInButton, Qt::LeftButton);
+    QCOMPARE(canvas->zoom(), before + 1);
+    // Held well past the hold time: still one step, and the release adds nothing.
+    QTest::qWait(ImageButton::HoldInterval + 100);
+    QTest::mouseRelease(window->zoomInButton, Qt::LeftButton);
+    QCOMPARE(canvas->zoom(), before + 1);
+    QCOMPARE(window->osdByCanvas.value(canvas)->zoomText, QStringLiteral("2x"));
+
+    QTest::mouseClick(window->zoomOutButton, Qt::LeftButton);
+    QCOMPARE(canvas->zoom(), before);
+}
+
+void CommandsTest::drawingToolsSetTheCanvasMode()
+{
+    QTest::mouseClick(window->lineButton, Qt::LeftButton);
+    QCOMPARE(window->currentCanvas->drawMode(), int(Line));
+    QVERIFY(window->lineButton->isChecked());
+    QTest::mouseClick(window->textButton, Qt::LeftButton);
+    QCOMPARE(window->currentCanvas->drawMode(), int(Text));
+    QTest::mouseClick(window->clipButton, Qt::LeftButton);
+    QCOMPARE(window->currentCanvas->drawMode(), int(Clip));
+}
+
+void CommandsTest::maskToggleRestoresTheChosenKind()
+{
+    ImageCanvas *canvas = window->currentCanvas;
+    QTest::mouseClick(window->maskButton, Qt::LeftButton);
+    QCOMPARE(int(canvas->mask), int(MaskCircle));
+
+    canvas->mask = MaskTop;
+    QTest::mouseClick(window->maskButton, Qt::LeftButton);
+    QCOMPARE(int(canvas->mask), 0);
+    QTest::mouseClick(window->maskButton, Qt::LeftButton);
+    QCOMPARE(int(canvas->mask), int(MaskTop));
+}
+
+void CommandsTest::freezeFollowsItsButton()
+{
+    QTest::mouseClick(window->freezeButton, Qt::LeftButton);
+    QVERIFY(window->currentCanvas->frozen);
+    QTest::mouseClick(window->freezeButton, Qt::LeftButton);
+    QVERIFY(!window->currentCanvas->frozen);
+}
+
+void CommandsTest::recordingNeedsAnOpenCamera()
+{
+    QVERIFY(!window->liveSource->isOpen());
+    QTest::mouseClick(window->recordButton, Qt::LeftButton);
+    QVERIFY(!window->recording);
+    QVERIFY(!window->recordButton->isChecked());
+    QVERIFY(!window->liveRecordButton->isChecked());
+    QVERIFY(window->errors.isEmpty());
+}
+
+void CommandsTest::recordingNamesNeverReplaceAFile()
+{
+    const QDir dir(folder->path());
+    const QDateTime when(QDate(2024, 3, 5), QTime(14, 7, 9));
+    QCOMPARE(MainWindow::recordingFileName(dir, when), dir.filePath("2024-03-05_14-07-09.avi"));
+
+    QFile taken(dir.filePath("2024-03-05_14-07-09.avi"));
+    QVERIFY(taken.open(QIODevice::WriteOnly));
+    taken.close();
+    QCOMPARE(MainWindow::recordingFileName(dir, when), dir.filePath("2024-03-05_14-07-09_2.avi"));
+    QFile second(dir.filePath("2024-03-05_14-07-09_2.avi"));
+    QVERIFY(second.open(QIODevice::WriteOnly));
+    second.close();
+    QCOMPARE(MainWindow::recordingFileName(dir, when), dir.filePath("2024-03-05_14-07-09_3.avi"));
+}
+
+void CommandsTest::recordingTroubleResetsTheState()
+{
+    OSDProcessor *display = window->osdByCanvas.value(window->liveCanvas);
+    window->recording = true;
+    window->recordButton->setChecked(true);
+    window->liveRecordButton->setChecked(true);
+    display->startRecordTime();
+
+    emit window->liveSource->recordingFailed(QStringLiteral("The disk is full."));
+    QTRY_COMPARE(window->errors, QStringList{QStringLiteral("The disk is full.")});
+    QVERIFY(!window->recording);
+    QVERIFY(!window->recordButton->isChecked());
+    QVERIFY(!window->liveRecordButton->isChecked());
+    QVERIFY(!display->isRecordTimeRunning());
+}
+
+void CommandsTest::cameraLossIsToldOnce()
+{
+    emit window->liveSource->cameraLost(QStringLiteral("The camera is gone."));
+    emit window->liveSource->cameraLost(QStringLiteral("The camera is gone."));
+    QTRY_COMPARE(window->errors.size(), 1);
+
+    // A loss during a recording is always told, and ends the recording state.
+    window->recording = true;
+    emit window->liveSource->cameraLost(QStringLiteral("The camera is gone."));
+    QTRY_COMPARE(window->errors.size(), 2);
+    QVERIFY(!window->recording);
+}
+
+void CommandsTest::singleSnapshotIsWritten()
+{
+    QTest::mouseClick(window->snapshotButton, Qt::LeftButton);
+    QVERIFY(!window->snapshotButton->isCheckable());
+    QCOMPARE(window->currentCanvas->snapshotDir, folder->path());
+    QImage frame(320, 240, QImage::Format_RGB888);
+    frame.fill(Qt::green);
+    window->currentCanvas->processImage(frame);
+    QTRY_COMPARE(QDir(folder->path()).entryList({"*.jpg"}).size(), 1);
+    QVERIFY(window->errors.isEmpty());
+}
+
+void CommandsTest::continuousSnapshotToggles()
+{
+    Config::setSnapshotMode(Continuous);
+    Config::setSnapshotInterval(5);
+    QTest::mouseClick(window->snapshotButton, Qt::LeftButton);
+    QVERIFY(window->snapshotButton->isCheckable());
+    QVERIFY(window->snapshotButton->isChecked());
+    QVERIFY(window->currentCanvas->continuousSnapshot);
+    QCOMPARE(window->currentCanvas->snapshotInterval, quint64(5));
+    QVERIFY(window->currentCanvas->isSnapshotArmed());
+
+    QTest::mouseClick(window->snapshotButton, Qt::LeftButton);
+    QVERIFY(!window->snapshotButton->isChecked());
+    QVERIFY(!window->currentCanvas->isSnapshotArmed());
+
+    // Back in single mode one click takes one picture and the button is plain again.
+    Config::setSnapshotMode(SingleShot);
+    QTest::mouseClick(window->snapshotButton, Qt::LeftButton);
+    QVERIFY(!window->snapshotButton->isCheckable());
+}
+
+void CommandsTest::snapshotWithoutFolderSaysSo()
+{
+    Config::setSnapshotPath(folder->path() + QStringLiteral("/gone"));
+    QTest::mouseClick(window->snapshotButton, Qt::LeftButton);
+    QCOMPARE(window->errors, QStringList{QStringLiteral("Please select a folder first.")});
+}
+
+void CommandsTest::failedSnapshotIsReported()
+{
+    emit window->photographCanvas->snapshotFailed();
+    QCOMPARE(window->errors, QStringList{ImageCanvas::snapshotFailedText()});
+}
+
+void CommandsTest::printFitsThePage()
+{
+    QImage picture(1600, 1200, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QPoint at;
+    const QImage page = MainWindow::fitToPage(picture, QSize(4800, 6600), &at);
+    QCOMPARE(page.size(), QSize(4800, 6400));
+    QCOMPARE(at, QPoint(0, 100));
+
+    const QImage landscape = MainWindow::fitToPage(picture, QSize(6600, 4800), &at);
+    QCOMPARE(landscape.size(), QSize(6400, 4800));
+    QCOMPARE(at, QPoint(100, 0));
+
+    MainWindow::fitToPage(QImage(), QSize(100, 100), &at);
+}
+
+void CommandsTest::printWithoutPrinterSaysSo()
+{
+    QTest::mouseClick(window->printButton, Qt::LeftButton);
+    QCOMPARE(window->errors, QStringList{QStringLiteral("No printers found on this system.")});
+
+    // A cancelled print dialog prints nothing and says nothing.
+    window->errors.clear();
+    window->printers = true;
+    QTest::mouseClick(window->printButton, Qt::LeftButton);
+    QVERIFY(window->errors.isEmpty());
+}
+
+void CommandsTest::brokenFilmIsReported()
+{
+    QTest::mouseClick(window->filmButton, Qt::LeftButton);
+    const QString notAFilm = folder->filePath(QStringLiteral("notes.avi"));
+    QFile file(notAFilm);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("these are lesson notes, not a film\n");
+    file.close();
+
+    window->fileToOpen = notAFilm;
+    QTest::mouseClick(window->filmOpenButton, Qt::LeftButton);
+    QCOMPARE(window->errors.size(), 1);
+    QVERIFY(!window->filmSource->isOpened());
+
+    // A cancelled dialog does nothing.
+    window->fileToOpen.clear();
+    QTest::mouseClick(window->filmOpenButton, Qt::LeftButton);
+    QCOMPARE(window->errors.size(), 1);
+}
+
+void CommandsTest::photographCounterAndInterval()
+{
+    QTest::mouseClick(window->photographButton, Qt::LeftButton);
+    for (int i = 1; i <= 12; ++i)
+        writePicture(folder->filePath(QStringLiteral("p%1.png").arg(i, 2, 10, QLatin1Char('0'))), Qt::red);
+    window->fileToOpen = folder->filePath(QStringLiteral("p03.png"));
+    QTest::mouseClick(window->photographOpenButton, Qt::LeftButton);
+    QCOMPARE(window->counterLabel->text(), QStringLiteral("3/12"));
+    QTest::mouseClick(window->photographNextButton, Qt::LeftButton);
+    QCOMPARE(window->counterLabel->text(), QStringLiteral("4/12"));
+
+    window->intervalSlider->setValue(3);
+    QCOMPARE(window->photographSource->slideInterval(), 10000);
+}
+
+void CommandsTest::barTogglesShowTheirWidgets()
+{
+    window->show();
+    QTest::mouseClick(window->filmButton, Qt::LeftButton);
+    QTest::mouseClick(window->filmVolumeButton, Qt::LeftButton);
+    QVERIFY(window->volumeSlider->isVisible());
+    QTest::mouseClick(window->filmVolumeButton, Qt::LeftButton);
+    QVERIFY(!window->volumeSlider->isVisible());
+
+    QTest::mouseClick(window->photographButton, Qt::LeftButton);
+    QTest::mouseClick(window->photographIntervalButton, Qt::LeftButton);
+    QVERIFY(window->intervalSlider->isVisible());
+    QVERIFY(window->intervalLabel->isVisible());
+    QTest::mouseClick(window->photographThumbnailButton, Qt::LeftButton);
+    QVERIFY(window->photographScrollBar->isVisible());
+
+    // Leaving the mode puts the pop-ups away and unchecks their buttons.
+    QTest::mouseClick(window->liveButton, Qt::LeftButton);
+    QVERIFY(!window->intervalSlider->isVisible());
+    QVERIFY(!window->photographIntervalButton->isChecked());
+    QVERIFY(!window->photographThumbnailButton->isChecked());
+}
+
+QTEST_MAIN(CommandsTest)
+#include "tst_commands.moc"
