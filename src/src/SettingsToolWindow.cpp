@@ -209,7 +209,11 @@ void SettingsToolWindow::settingsOk()
     if (size.isValid())
         Config::setResolution(size);
     const QSize resolution = Config::resolution();
-    mainWindow->liveSource->setResolution(resolution.width(), resolution.height());
-    mainWindow->recordingStopped();
+    LiveSource *camera = mainWindow->liveSource;
+    camera->setResolution(resolution.width(), resolution.height());
+    // A new size rebuilds the camera, which ends a recording; the same size leaves a recording
+    // running, and the window must keep showing it and be able to stop it.
+    if (!camera->isRecording())
+        mainWindow->recordingStopped();
     close();
 }
