@@ -75,6 +75,9 @@ SettingsToolWindow::SettingsToolWindow(QWidget *anchor, MainWindow *mainWindow)
 
     (new QLabel(tr("Source"), this))->move(LabelX, 24);
     sourceEdit = addReadOnlyEdit(this, tr("Document Camera"), 24);
+    // A name too long for the field is cut at its end, not its start; folders keep showing
+    // their last, most telling part.
+    sourceEdit->setCursorPosition(0);
 
     (new QLabel(tr("Resolution"), this))->move(LabelX, 48);
     resolutionBox = new QComboBox(this);
