@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLineEdit>
+#include <QScreen>
 #include <QtTest>
 
 namespace {
@@ -46,6 +47,7 @@ private slots:
 
     void rowsFollowTheLabels_data();
     void rowsFollowTheLabels();
+    void staysOnTheScreenFromTheStart();
     void widthButtonsShowAndSetTheWidth();
     void lineColorShowsTheLastMatch();
     void noFillKeepsTheFillColour();
@@ -132,6 +134,21 @@ void ColorToolWindowTest::rowsFollowTheLabels()
         QCOMPARE(tool->fillColorButtons.at(4)->pos(), QPoint(119, 67));
         QCOMPARE(tool->fillColorButtons.at(4)->imageName, QStringLiteral("ICON_FILL_COLOR_NONE"));
     }
+}
+
+void ColorToolWindowTest::staysOnTheScreenFromTheStart()
+{
+    // The picture is chosen after the base placed the window; the window is placed again with
+    // its real size, so it does not hang over the right edge until the main window moves.
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    window->move(available.width() - 200, 0);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QScopedPointer<ColorToolWindow> tool(shapeWindow(QString(), QString()));
+    QCOMPARE(tool->x(), available.width() - 290);
+    QScopedPointer<FillBackgroundToolWindow> fill(new FillBackgroundToolWindow(
+        window->fillBackgroundButton, window, QStringLiteral("Background"), QStringLiteral("Fill Color")));
+    QCOMPARE(fill->x(), available.width() - 290);
 }
 
 void ColorToolWindowTest::widthButtonsShowAndSetTheWidth()
