@@ -2,10 +2,114 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>EffectToolWindow</name>
+    <message>
+        <source>Color Effect</source>
+        <translation>カラー効果</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Document Camera</source>
         <translation>書画カメラ</translation>
+    </message>
+</context>
+<context>
+    <name>MaskToolWindow</name>
+    <message>
+        <source>Effect</source>
+        <translation>効果</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsToolWindow</name>
+    <message>
+        <source>Setting</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>ソース</translation>
+    </message>
+    <message>
+        <source>Document Camera</source>
+        <translation>書画カメラ</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>解像度</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>キャプチャ</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>単発</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>連続</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>間隔</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>保存先</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>参照</translation>
+    </message>
+    <message>
+        <source>RecordingSave</source>
+        <translation>録画の保存先</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>録画</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Using a recording resolution of %1x%2 may cause low framerate when the PC isn&apos;t powerful. Continue?</source>
+        <translation>%1x%2 の録画解像度では、PC の性能が十分でない場合にフレームレートが低下することがあります。続行しますか?</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>確認</translation>
+    </message>
+</context>
+<context>
+    <name>TextToolWindow</name>
+    <message>
+        <source>Text</source>
+        <translation>テキスト</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>色</translation>
     </message>
 </context>
 </TS>
