@@ -166,16 +166,22 @@ void restingPhotograph(benchmark::State &state)
     canvas.stopAutoRefresh();
 }
 
-// Prints, after the usual table, each frame-path case as a multiple of its baseline.
+// Prints, after the usual table, each frame-path case as a multiple of its baseline. Run with
+// --benchmark_repetitions=N to compare medians on a busy machine.
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            if (!run.error_occurred && run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+        // With repetitions the median stands for the case; otherwise its only run does.
+        for (const Run &run : runs) {
+            if (run.error_occurred)
+                continue;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type == Run::RT_Iteration || median)
+                times[run.run_name.str()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
+        }
     }
 
     void Finalize() override

@@ -9,6 +9,7 @@
 #include "OSDProcessor.h"
 #include "PhotographSource.h"
 #include "Slider.h"
+#include "ToolWindow.h"
 
 #include <QDir>
 #include <QLabel>
@@ -70,6 +71,10 @@ private slots:
     void brokenFilmIsReported();
     void photographCounterAndInterval();
     void barTogglesShowTheirWidgets();
+    void toolWindowBelongsToItsButton();
+    void longPressOpensAndTheClickKeepsIt();
+    void longPressOnMaskAlsoToggles();
+    void aboutOpensANewWindowEachTime();
 
 private:
     TestedWindow *window = nullptr;
@@ -330,6 +335,67 @@ void CommandsTest::barTogglesShowTheirWidgets()
     QVERIFY(!window->intervalSlider->isVisible());
     QVERIFY(!window->photographIntervalButton->isChecked());
     QVERIFY(!window->photographThumbnailButton->isChecked());
+}
+
+void CommandsTest::toolWindowBelongsToItsButton()
+{
+    window->show();
+    emit window->lineButton->hold();
+    QPointer<ToolWindow> lineWindow = window->toolWindow;
+    QVERIFY(lineWindow);
+    QCOMPARE(lineWindow->anchor, window->lineButton);
+
+    QTest::mouseClick(window->lineButton, Qt::LeftButton);
+    QCOMPARE(window->toolWindow, lineWindow.data());
+    QTest::mouseClick(window->rectangleButton, Qt::LeftButton);
+    QVERIFY(!window->toolWindow);
+    QVERIFY(lineWindow.isNull());
+
+    // Opening replaces whatever is open.
+    emit window->circleButton->hold();
+    QPointer<ToolWindow> circleWindow = window->toolWindow;
+    emit window->lineButton->hold();
+    QVERIFY(circleWindow.isNull());
+    QCOMPARE(window->toolWindow->anchor, window->lineButton);
+    QCOMPARE(window->currentCanvas->drawMode(), int(Line));
+}
+
+void CommandsTest::longPressOpensAndTheClickKeepsIt()
+{
+    window->show();
+    QSignalSpy clicks(window->triangleButton, SIGNAL(clicked()));
+    QTest::mousePress(window->triangleButton, Qt::LeftButton);
+    QTRY_VERIFY(window->toolWindow);
+    QTest::mouseRelease(window->triangleButton, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 1);
+    QVERIFY(window->toolWindow);
+    QCOMPARE(window->toolWindow->anchor, window->triangleButton);
+    QCOMPARE(window->currentCanvas->drawMode(), int(Triangle));
+}
+
+void CommandsTest::longPressOnMaskAlsoToggles()
+{
+    window->show();
+    QTest::mousePress(window->maskButton, Qt::LeftButton);
+    QTRY_VERIFY(window->toolWindow);
+    QTest::mouseRelease(window->maskButton, Qt::LeftButton);
+
+    QVERIFY(window->toolWindow);
+    QVERIFY(window->maskButton->isChecked());
+    QCOMPARE(int(window->currentCanvas->mask), int(MaskCircle));
+}
+
+void CommandsTest::aboutOpensANewWindowEachTime()
+{
+    window->show();
+    QTest::mouseClick(window->aboutButton, Qt::LeftButton);
+    QPointer<ToolWindow> first = window->toolWindow;
+    QVERIFY(first);
+    QVERIFY(first->isVisible());
+    QCOMPARE(first->size(), QSize(248, 100));
+    QTest::mouseClick(window->aboutButton, Qt::LeftButton);
+    QVERIFY(first.isNull());
+    QVERIFY(window->toolWindow);
 }
 
 QTEST_MAIN(CommandsTest)

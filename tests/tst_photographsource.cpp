@@ -1,4 +1,5 @@
 #include "ICaptureCB.h"
+#include "ImageCanvas.h"
 #include "PhotographSource.h"
 #include "tst_photographfiles.h"
 
@@ -52,6 +53,8 @@ private slots:
     void rescanAfterTheOpenedFileWasDeletedKeepsTheList();
     void rescanShowsTheOpenedFileAndPicksUpNewOnes();
     void deletedFolderIsNotRescanned();
+
+    void damagedPicturesReachTheCanvasAsNothing();
 
 private:
     // A.png 10x10, a.gif 1x1, b.JPG 30x20, and files that are no pictures of the five kinds.
@@ -324,5 +327,32 @@ void PhotographSourceTest::deletedFolderIsNotRescanned()
     QCOMPARE(receiver.refreshStarts, 2);
 }
 
-QTEST_GUILESS_MAIN(PhotographSourceTest)
+void PhotographSourceTest::damagedPicturesReachTheCanvasAsNothing()
+{
+    const QByteArray jpeg = encoded(picture(64, 48), "jpeg");
+    const QByteArray png = encoded(picture(64, 48), "png");
+    const QByteArray bmp = encoded(picture(64, 48), "bmp");
+    QTemporaryDir damaged;
+    QDir into(damaged.path());
+    write(into.filePath("0.png"), png);
+    write(into.filePath("1.bmp"), bmp.left(40));
+    write(into.filePath("2.jpg"), jpeg.left(200));
+    write(into.filePath("3.jpeg"), QByteArray(2000, '\xff'));
+    write(into.filePath("4.png"), png.left(png.size() / 2));
+    write(into.filePath("5.gif"), gif().left(20));
+    write(into.filePath("6.png"), pngOfZeros(12000, 12000, 6, true));
+
+    ImageCanvas canvas(nullptr);
+    canvas.resize(320, 240);
+    PhotographSource source(&canvas, nullptr);
+    QVERIFY(source.open(into, "0.png"));
+    QCOMPARE(canvas.currentImage().size(), QSize(64, 48));
+    for (int id = 1; id < source.count(); ++id) {
+        source.next();
+        QVERIFY2(canvas.currentImage().isNull(), qPrintable(source.filePaths().at(id)));
+        QVERIFY(!canvas.grab().isNull());
+    }
+}
+
+QTEST_MAIN(PhotographSourceTest)
 #include "tst_photographsource.moc"

@@ -3,6 +3,7 @@
 //
 //   icon_generator <output folder> <application icon SVG> [--review <folder>]
 //
+// The output folder also receives hicolor/<size>/apps/document-camera.png for the desktop.
 // --review also writes a contact sheet of all pictures and a mock-up of the main window and its
 // pop-up windows, for looking the artwork over.
 
@@ -80,6 +81,15 @@ int main(int argc, char *argv[])
         return fail(QStringLiteral("cannot write %1").arg(out.filePath(iconFileName)));
     if (!writeResourceList(outFolder, pictures))
         return fail(QStringLiteral("cannot write the resource list in %1").arg(outFolder));
+
+    // The application icon for the desktop's icon theme; installed, not compiled in.
+    for (int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = out.filePath(QStringLiteral("hicolor/%1x%1/apps").arg(side));
+        QDir().mkpath(folder);
+        const QString path = folder + QStringLiteral("/document-camera.png");
+        if (!renderSvg(appIconSvg, side).save(path, "PNG"))
+            return fail(QStringLiteral("cannot write %1").arg(path));
+    }
 
     if (args.size() == 5) {
         QDir review(args[4]);

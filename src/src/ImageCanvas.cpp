@@ -60,6 +60,15 @@ QRect blockAligned(const QRect &rect, const QRect &frame)
     return QRect(QPoint(left, top), QPoint(right, bottom)) & frame;
 }
 
+// The rectangle of the frame as a picture of its own, without copying: it reads the frame's
+// rows, and anything that writes to it detaches into a copy first. It must not outlive the frame,
+// so it never leaves one pass of the frame path (only whole frames are output unscaled).
+QImage readOnlyView(const QImage &frame, const QRect &rect)
+{
+    const uchar *first = frame.constScanLine(rect.y()) + rect.x() * (frame.depth() / 8);
+    return QImage(first, rect.width(), rect.height(), frame.bytesPerLine(), frame.format());
+}
+
 QImage turned(const QImage &image, int rotation)
 {
     switch (rotation) {
@@ -107,10 +116,11 @@ void ImageCanvas::processFrame(uchar *data, int width, int height, bool bottomUp
         Lock lock(mutex);
         // A frozen picture of the same size needs nothing from the new frame but its place in
         // the buffer, which the write-back fills.
-        const bool keepHeld = frozen && !heldFrame.isNull() && heldFrame.size() == QSize(width, height);
+        const bool frozenNow = frozen;
+        const bool keepHeld = frozenNow && !heldFrame.isNull() && heldFrame.size() == QSize(width, height);
         if (!keepHeld)
             takeFrameLocked(FrameBuffer::read(data, width, height, bottomUp, rgb32, std::move(spareFrame)));
-        renderHeldFrameLocked();
+        renderHeldFrameLocked(frozenNow);
         FrameBuffer::write(lastOutput, data, width, height, bottomUp, rgb32);
     }
     emit updateFromWorker();
@@ -123,10 +133,11 @@ void ImageCanvas::processImage(const QImage &image)
         // Converting is all the packing a picture needs: an RGB888 picture already is the frame
         // a packed buffer would describe, and one in that format is shared, not copied.
         const QImage frame = image.convertToFormat(QImage::Format_RGB888);
-        const bool keepHeld = frozen && !heldFrame.isNull() && heldFrame.size() == frame.size();
+        const bool frozenNow = frozen;
+        const bool keepHeld = frozenNow && !heldFrame.isNull() && heldFrame.size() == frame.size();
         if (!keepHeld)
             takeFrameLocked(frame);
-        renderHeldFrameLocked();
+        renderHeldFrameLocked(frozenNow);
     }
     emit updateFromWorker();
 }
@@ -146,7 +157,7 @@ void ImageCanvas::takeFrameLocked(QImage frame)
     heldFrame = std::move(frame);
 }
 
-void ImageCanvas::renderHeldFrameLocked()
+void ImageCanvas::renderHeldFrameLocked(bool frozenNow)
 {
     const int effectNow = effect;
     const int maskNow = mask;
@@ -156,18 +167,22 @@ void ImageCanvas::renderHeldFrameLocked()
 
     QImage cut = cutViewLocked(heldFrame, effectNow);
     ImageMask::apply(cut, maskNow);
-    QImage output = fitToSource(cut);
+    QImage output = fitToSource(cut, std::move(spareOutput));
     snapshotStepLocked(output);
 
+    // Once only we hold the previous output, its buffer takes the output after next.
+    QImage previousOutput = std::move(lastOutput);
     lastOutput = output;
     displayImage = output;
+    if (previousOutput.isDetached())
+        spareOutput = std::move(previousOutput);
     publishedDisplayWidth = output.width();
     publishedDisplayHeight = output.height();
 
     renderedChangeCount = changeCount;
     renderedEffect = effectNow;
     renderedMask = maskNow;
-    renderedFrozen = frozen;
+    renderedFrozen = frozenNow;
     if (!spareFrame.isDetached())
         spareFrame = QImage();
 }
@@ -200,7 +215,7 @@ QImage ImageCanvas::cutViewLocked(const QImage &frame, int effectNow) const
     // mosaic needs its blocks whole, so its part reaches out to the block grid of the frame.
     const QRect region = effectNow == EffectMosaic ? blockAligned(cut, turnedRect) : cut;
     const QRect source = unturnedRegion(region, view.rotation, frame.size());
-    QImage part = turned(source == frame.rect() ? frame : frame.copy(source), view.rotation);
+    QImage part = turned(source == frame.rect() ? frame : readOnlyView(frame, source), view.rotation);
     decorateLocked(part, region, effectNow);
     if (region == cut)
         return part;
@@ -216,7 +231,7 @@ void ImageCanvas::decorateLocked(QImage &part, const QRect &region, int effectNo
     ImageEffect::apply(part, effectNow);
 }
 
-QImage ImageCanvas::fitToSource(const QImage &cut) const
+QImage ImageCanvas::fitToSource(const QImage &cut, QImage recycled) const
 {
     const QSize source = view.source;
     if (cut.isNull() || cut.size() == source)
@@ -227,12 +242,12 @@ QImage ImageCanvas::fitToSource(const QImage &cut) const
     const int scaledH = static_cast<int>(cut.height() * r);
     QImage scaled;
     if (scaledW > 0 && scaledH > 0)
-        scaled = PictureScaler::nearest(cut, scaledW, scaledH);
+        scaled = PictureScaler::nearest(cut, scaledW, scaledH, std::move(recycled));
     if (scaled.width() >= source.width() && scaled.height() >= source.height())
         return scaled;
 
     // Black bars around a picture narrower or lower than the source.
-    QImage boxed(source, cut.format());
+    QImage boxed = PictureScaler::reuseOrCreate(std::move(recycled), source, cut.format());
     boxed.fill(QColor(Qt::black));
     QPainter painter(&boxed);
     painter.drawImage(QPoint((source.width() - scaledW) / 2, (source.height() - scaledH) / 2), scaled);

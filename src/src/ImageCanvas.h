@@ -148,12 +148,12 @@ protected:
 private:
     using Lock = std::lock_guard<std::mutex>;
 
-    void renderHeldFrameLocked();
+    void renderHeldFrameLocked(bool frozenNow);
     void takeFrameLocked(QImage frame);
     void adoptSourceSizeLocked(const QSize &size);
     QImage cutViewLocked(const QImage &frame, int effectNow) const;
     void decorateLocked(QImage &part, const QRect &region, int effectNow) const;
-    QImage fitToSource(const QImage &cut) const;
+    QImage fitToSource(const QImage &cut, QImage recycled) const;
     void viewChangedLocked();
     bool needsRenderLocked() const;
     void drawPicture(QPainter &painter, const QRect &target);
@@ -168,6 +168,7 @@ private:
     QImage heldFrame;
     QImage spareFrame;       // the buffer of an earlier frame, written over by the next one
     QImage lastOutput;
+    QImage spareOutput;      // the buffer of an earlier output, written over by a later one
     QImage displayImage;
     QImage annotationLayer;   // premultiplied ARGB32, turned-frame pixels
     QImage layerBackup;       // the layer as it was at the last press, for rubber bands

@@ -1,6 +1,13 @@
 #include "MainWindow.h"
 
+#include "AboutToolWindow.h"
 #include "CanvasConstants.h"
+#include "ColorToolWindow.h"
+#include "EffectToolWindow.h"
+#include "FillBackgroundToolWindow.h"
+#include "MaskToolWindow.h"
+#include "SettingsToolWindow.h"
+#include "TextToolWindow.h"
 #include "Config.h"
 #include "FilmSource.h"
 #include "HorizontalSlider.h"
@@ -1002,16 +1009,83 @@ void MainWindow::photographIdChange(int id)
 }
 
 // Tool windows.
-void MainWindow::About() {}
-void MainWindow::lineHold() {}
-void MainWindow::rectangleHold() {}
-void MainWindow::freehandHold() {}
-void MainWindow::circleHold() {}
-void MainWindow::arrowHold() {}
-void MainWindow::triangleHold() {}
-void MainWindow::eraseHold() {}
-void MainWindow::textHold() {}
-void MainWindow::fillBackgroundHold() {}
-void MainWindow::maskHold() {}
-void MainWindow::effectHold() {}
-void MainWindow::settings() {}
+void MainWindow::About()
+{
+    openToolWindow(new AboutToolWindow(aboutButton, this, aboutBackground.copy()));
+}
+
+void MainWindow::openColorWindow(int drawMode, ImageButton *button, const QString &title,
+                                 const QString &widthLabel, const QString &lineColorLabel,
+                                 const QString &fillColorLabel)
+{
+    currentCanvas->setDrawMode(drawMode);
+    openToolWindow(new ColorToolWindow(button, this, title, widthLabel, lineColorLabel,
+                                       fillColorLabel));
+}
+
+void MainWindow::lineHold()
+{
+    openColorWindow(Line, lineButton, tr("Line"), lineWidthCaption, lineColorCaption, QString());
+}
+
+void MainWindow::rectangleHold()
+{
+    openColorWindow(Rectangle, rectangleButton, tr("Rectangle"), lineWidthCaption,
+                    lineColorCaption, fillColorCaption);
+}
+
+void MainWindow::freehandHold()
+{
+    openColorWindow(Freehand, freehandButton, tr("Freehand"), lineWidthCaption, lineColorCaption,
+                    QString());
+}
+
+void MainWindow::circleHold()
+{
+    openColorWindow(Circle, circleButton, tr("Circle"), lineWidthCaption, lineColorCaption,
+                    fillColorCaption);
+}
+
+void MainWindow::arrowHold()
+{
+    openColorWindow(Arrow, arrowButton, tr("Arrow"), lineWidthCaption, lineColorCaption,
+                    fillColorCaption);
+}
+
+void MainWindow::triangleHold()
+{
+    openColorWindow(Triangle, triangleButton, tr("Triangle"), lineWidthCaption, lineColorCaption,
+                    fillColorCaption);
+}
+
+void MainWindow::eraseHold()
+{
+    openColorWindow(Eraser, eraserButton, tr("Eraser"), widthCaption, QString(), QString());
+}
+
+void MainWindow::textHold()
+{
+    currentCanvas->setDrawMode(Text);
+    openToolWindow(new TextToolWindow(textButton, this));
+}
+
+void MainWindow::fillBackgroundHold()
+{
+    openToolWindow(new FillBackgroundToolWindow(fillBackgroundButton, this, tr("Background Color"),
+                                                fillColorCaption));
+}
+
+void MainWindow::maskHold()
+{
+    openToolWindow(new MaskToolWindow(maskButton, this));
+}
+
+void MainWindow::effectHold()
+{
+    openToolWindow(new EffectToolWindow(effectButton, this));
+}
+
+void MainWindow::settings()
+{
+    openToolWindow(new SettingsToolWindow(settingsButton, this));
+}

@@ -241,6 +241,9 @@ private:
     void closeToolWindowUnlessFrom(QWidget *button);
     void openToolWindow(ToolWindow *window);
     void setDrawingTool(int drawMode, QWidget *button);
+    void openColorWindow(int drawMode, ImageButton *button, const QString &title,
+                         const QString &widthLabel, const QString &lineColorLabel,
+                         const QString &fillColorLabel);
     void endRecordingState();
     // The display of the current canvas.
     OSDProcessor *display() const;

@@ -15,18 +15,25 @@ int wholeFactor(const QImage &picture, int width, int height)
 
 } // namespace
 
-QImage PictureScaler::nearest(const QImage &picture, int width, int height)
+QImage PictureScaler::nearest(const QImage &picture, int width, int height, QImage recycled)
 {
     const int depth = picture.depth();
     const int factor = wholeFactor(picture, width, height);
     if (factor && (depth == 24 || depth == 32))
-        return enlarge(picture, factor);
+        return enlarge(picture, factor, std::move(recycled));
     return picture.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
-QImage PictureScaler::enlarge(const QImage &picture, int factor)
+QImage PictureScaler::reuseOrCreate(QImage recycled, const QSize &size, QImage::Format format)
 {
-    QImage large(picture.width() * factor, picture.height() * factor, picture.format());
+    if (recycled.isDetached() && recycled.size() == size && recycled.format() == format)
+        return recycled;
+    return QImage(size, format);
+}
+
+QImage PictureScaler::enlarge(const QImage &picture, int factor, QImage recycled)
+{
+    QImage large = reuseOrCreate(std::move(recycled), picture.size() * factor, picture.format());
     if (large.isNull())
         return large;
     const int bpp = picture.depth() / 8;

@@ -9,10 +9,15 @@
 class PictureScaler
 {
 public:
-    static QImage nearest(const QImage &picture, int width, int height);
+    // A picture that only the caller holds and has the size and format of the result is
+    // written over instead of allocating a new one.
+    static QImage nearest(const QImage &picture, int width, int height, QImage recycled = QImage());
+
+    // A picture of the size and format: the recycled one when it fits and nobody else holds it.
+    static QImage reuseOrCreate(QImage recycled, const QSize &size, QImage::Format format);
 
 private:
-    static QImage enlarge(const QImage &picture, int factor);
+    static QImage enlarge(const QImage &picture, int factor, QImage recycled);
 };
 
 #endif

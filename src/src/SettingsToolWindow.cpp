@@ -1,0 +1,222 @@
+#include "SettingsToolWindow.h"
+
+#include "Config.h"
+#include "ImageButton.h"
+#include "LiveSource.h"
+#include "MainWindow.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+const QVector<int> SettingsToolWindow::snapshotModes{SingleShot, Continuous};
+
+const QVector<quint64> SettingsToolWindow::snapshotIntervals{
+    1, 2, 3, 4, 5, 10, 20, 30, 60, 120, 180, 240, 300, 600, 1200, 1800, 3600};
+
+const QVector<QSize> SettingsToolWindow::largeResolutions{
+    QSize(1920, 1080), QSize(2048, 1536), QSize(2592, 1944)};
+
+namespace {
+
+const int LabelX = 8;
+const int ControlX = 105;
+const int BrowseX = 160;
+
+// Captions in the order of snapshotIntervals: eight in seconds, eight in minutes, one hour.
+QStringList intervalCaptions(const QString &seconds, const QString &minutes, const QString &hour)
+{
+    const QStringList counts{QStringLiteral("1 "), QStringLiteral("2 "), QStringLiteral("3 "),
+                             QStringLiteral("4 "), QStringLiteral("5 "), QStringLiteral("10 "),
+                             QStringLiteral("20 "), QStringLiteral("30 ")};
+    QStringList captions;
+    for (const QString &count : counts)
+        captions << count + seconds;
+    for (const QString &count : counts)
+        captions << count + minutes;
+    captions << QStringLiteral("1 ") + hour;
+    return captions;
+}
+
+QLineEdit *addReadOnlyEdit(QWidget *window, const QString &text, int y)
+{
+    QLineEdit *edit = new QLineEdit(text, window);
+    edit->setReadOnly(true);
+    edit->move(ControlX, y);
+    return edit;
+}
+
+ImageButton *addCaptionButton(QWidget *window, const QString &caption, int x, int y)
+{
+    ImageButton *button = new ImageButton(QStringLiteral("POPUP_BUTTON"), window, x, y);
+    button->setText(caption);
+    button->setFont(QFont(QStringLiteral("Calibri"), 8));
+    return button;
+}
+
+} // namespace
+
+SettingsToolWindow::SettingsToolWindow(QWidget *anchor, MainWindow *mainWindow)
+    : ToolWindow(QImage(QStringLiteral(":/icons/Background/POP_BK_SETTING.png")), anchor, mainWindow,
+                 tr("Setting"))
+    , chooseFolder([] {
+        return QFileDialog::getExistingDirectory(nullptr, QString(), QString(),
+                                                 QFileDialog::ShowDirsOnly);
+    })
+    , mainWindow(mainWindow)
+{
+    setStyleSheet(QStringLiteral("QLabel { font-family: Arial; font-size: ") + QStringLiteral("14")
+                  + QStringLiteral("px; color: gray; }QLineEdit { font-family: Calibri; font-size: 10; "
+                                   "width: 124px; } QComboBox { font-family: Calibri; font-size: 10; "
+                                   "width: 124px; } "));
+
+    (new QLabel(tr("Source"), this))->move(LabelX, 24);
+    sourceEdit = addReadOnlyEdit(this, tr("Document Camera"), 24);
+    // A name too long for the field is cut at its end, not its start; folders keep showing
+    // their last, most telling part.
+    sourceEdit->setCursorPosition(0);
+
+    (new QLabel(tr("Resolution"), this))->move(LabelX, 48);
+    resolutionBox = new QComboBox(this);
+    resolutionBox->move(ControlX, 48);
+    for (const QSize &size : mainWindow->resolutions)
+        resolutionBox->addItem(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height()));
+    lastResolutionIndex = nearestResolution(resolutionBox, Config::resolution());
+    resolutionBox->setCurrentIndex(lastResolutionIndex);
+    // Connected only now, so the initial choice asks nothing.
+    connect(resolutionBox, SIGNAL(currentIndexChanged(int)), this, SLOT(resolutionChanged(int)));
+
+    (new QLabel(tr("Capture"), this))->move(LabelX, 72);
+    captureModeBox = new QComboBox(this);
+    captureModeBox->move(ControlX, 72);
+    captureModeBox->addItems({tr("Single"), tr("Continuous")});
+    const int modeIndex = snapshotModes.indexOf(Config::snapshotMode());
+    if (modeIndex >= 0)
+        captureModeBox->setCurrentIndex(modeIndex);
+
+    (new QLabel(tr("Time"), this))->move(LabelX, 96);
+    intervalBox = new QComboBox(this);
+    intervalBox->move(ControlX, 96);
+    intervalBox->addItems(intervalCaptions(tr("sec"), tr("min"), tr("hr")));
+    const int intervalIndex = snapshotIntervals.indexOf(Config::snapshotInterval());
+    if (intervalIndex >= 0)
+        intervalBox->setCurrentIndex(intervalIndex);
+
+    (new QLabel(tr("Save as"), this))->move(LabelX, 120);
+    snapshotPathEdit = addReadOnlyEdit(this, Config::snapshotPath(), 120);
+    ImageButton *snapshotBrowse = addCaptionButton(this, tr("Browse"), BrowseX, 144);
+    connect(snapshotBrowse, SIGNAL(clicked()), this, SLOT(snapshotFileBrowse()));
+
+    // The longer caption fits these two languages better.
+    const QString language = Config::language();
+    const bool longCaption = language == QLatin1String("ja") || language == QLatin1String("ru");
+    (new QLabel(longCaption ? tr("RecordingSave") : tr("Recording"), this))->move(LabelX, 169);
+    recordPathEdit = addReadOnlyEdit(this, Config::recordPath(), 169);
+    ImageButton *recordBrowse = addCaptionButton(this, tr("Browse"), BrowseX, 193);
+    connect(recordBrowse, SIGNAL(clicked()), this, SLOT(recordFileBrowse()));
+
+    ImageButton *ok = addCaptionButton(this, tr("OK"), 80, 225);
+    connect(ok, SIGNAL(clicked()), this, SLOT(settingsOk()));
+    ImageButton *cancel = addCaptionButton(this, tr("Cancel"), 160, 225);
+    connect(cancel, SIGNAL(clicked()), this, SLOT(close()));
+}
+
+QSize SettingsToolWindow::parseResolution(const QString &text)
+{
+    const QStringList parts =
+        text.split(QRegularExpression(QStringLiteral("[x\\s]")), Qt::SkipEmptyParts);
+    if (parts.size() < 2)
+        return QSize();
+    return QSize(parts.at(0).toInt(nullptr, 10), parts.at(1).toInt(nullptr, 10));
+}
+
+int SettingsToolWindow::nearestResolution(const QComboBox *box, const QSize &target)
+{
+    int best = -1;
+    int bestDistance = 0;
+    for (int i = 0; i < box->count(); ++i) {
+        const QSize size = parseResolution(box->itemText(i));
+        const int distance = qAbs(target.width() - size.width()) + qAbs(target.height() - size.height());
+        if (best < 0 || distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+void SettingsToolWindow::recordingResolutionChanged(int index)
+{
+    Q_UNUSED(index);
+}
+
+void SettingsToolWindow::resolutionChanged(int index)
+{
+    if (index == lastResolutionIndex)
+        return;
+    const QSize size = parseResolution(resolutionBox->itemText(index));
+    if (!confirmLargeResolution(size.width())) {
+        // Going back calls this slot again, which stops at once on the accepted index.
+        resolutionBox->setCurrentIndex(lastResolutionIndex);
+        return;
+    }
+    lastResolutionIndex = index;
+}
+
+bool SettingsToolWindow::confirmLargeResolution(int width)
+{
+    // Only widths from 1920 on are looked up; 3264, say, is not in the table and not asked about.
+    if (width < 1920)
+        return true;
+    for (const QSize &large : largeResolutions) {
+        if (large.width() != width)
+            continue;
+        const QString text = tr("Using a recording resolution of %1x%2 may cause low framerate "
+                                "when the PC isn't powerful. Continue?")
+                                 .arg(large.width())
+                                 .arg(large.height());
+        return QMessageBox::question(this, tr("Question"), text, QMessageBox::Yes | QMessageBox::No)
+               != QMessageBox::No;
+    }
+    return true;
+}
+
+void SettingsToolWindow::browseInto(QLineEdit *edit)
+{
+    const QString folder = chooseFolder ? chooseFolder() : QString();
+    if (!folder.isEmpty())
+        edit->setText(folder);
+}
+
+void SettingsToolWindow::snapshotFileBrowse()
+{
+    browseInto(snapshotPathEdit);
+}
+
+void SettingsToolWindow::recordFileBrowse()
+{
+    browseInto(recordPathEdit);
+}
+
+void SettingsToolWindow::settingsOk()
+{
+    Config::setSnapshotMode(snapshotModes.value(captureModeBox->currentIndex(), SingleShot));
+    Config::setSnapshotInterval(snapshotIntervals.value(intervalBox->currentIndex(), snapshotIntervals.first()));
+    Config::setSnapshotPath(snapshotPathEdit->text());
+    Config::setRecordPath(recordPathEdit->text());
+    const QSize size = parseResolution(resolutionBox->currentText());
+    // An empty list names no size; the stored one stays.
+    if (size.isValid())
+        Config::setResolution(size);
+    const QSize resolution = Config::resolution();
+    LiveSource *camera = mainWindow->liveSource;
+    camera->setResolution(resolution.width(), resolution.height());
+    // A new size rebuilds the camera, which ends a recording; the same size leaves a recording
+    // running, and the window must keep showing it and be able to stop it.
+    if (!camera->isRecording())
+        mainWindow->recordingStopped();
+    close();
+}

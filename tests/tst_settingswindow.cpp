@@ -1,0 +1,401 @@
+#include "Config.h"
+#include "ImageButton.h"
+#include "ImageCanvas.h"
+#include "LiveSource.h"
+#include "MainWindow.h"
+#include "SettingsToolWindow.h"
+#include "media/CameraBackend.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Answers every message box that comes up while it lives, and remembers what they said.
+class BoxAnswerer : public QObject
+{
+public:
+    explicit BoxAnswerer(QMessageBox::StandardButton answer)
+        : answer(answer)
+    {
+        timer.setInterval(5);
+        connect(&timer, &QTimer::timeout, this, &BoxAnswerer::answerOpenBox);
+        timer.start();
+    }
+
+    QStringList texts;
+
+private:
+    void answerOpenBox()
+    {
+        QMessageBox *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible())
+            return;
+        texts << box->text();
+        box->button(answer)->click();
+    }
+
+    QMessageBox::StandardButton answer;
+    QTimer timer;
+};
+
+// A camera that is always there and does whatever it is asked.
+class ObedientCamera : public CameraBackend
+{
+public:
+    QList<CaptureDevice> videoInputDevices() override
+    {
+        CaptureDevice camera;
+        camera.displayName = QStringLiteral("Visualiser (usb#vid_04fc&pid_5330) /dev/video0");
+        return {camera};
+    }
+    QList<CaptureDevice> audioInputDevices() override { return {}; }
+    OpenResult openCamera(const CaptureDevice &) override { return OpenResult::Opened; }
+    void releaseCamera() override {}
+    bool startPreview(ICaptureCB *, const QSize &) override { return true; }
+    bool startRecording(ICaptureCB *, const QSize &, const QString &, const CaptureDevice *) override
+    {
+        return true;
+    }
+    void stop() override {}
+    QString lastError() const override { return QString(); }
+    int brightness() override { return 0; }
+    void setBrightness(int) override {}
+    QPair<int, int> brightnessRange() override { return {0, 10}; }
+    int focus() override { return 0; }
+    void setFocus(int, FocusMode) override {}
+    int setExtensionControl(int, const void *, int) override { return 0; }
+    int getExtensionControl(int, void *, int) override { return 0; }
+};
+
+QLabel *labelAt(QWidget *window, const QPoint &position)
+{
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->pos() == position)
+            return label;
+    }
+    return nullptr;
+}
+
+ImageButton *buttonWithCaption(QWidget *window, const QString &caption)
+{
+    for (ImageButton *button : window->findChildren<ImageButton *>()) {
+        if (button->text() == caption)
+            return button;
+    }
+    return nullptr;
+}
+
+void setLanguage(const QString &code)
+{
+    Config::reload();
+    QSettings().setValue(QStringLiteral("language"), code);
+    Config::reload();
+}
+
+} // namespace
+
+class SettingsWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void rowsAndTables();
+    void opensOnTheNearestResolution_data();
+    void opensOnTheNearestResolution();
+    void parsesAndMeasuresResolutions();
+    void largeResolutionAsksAndNoGoesBack();
+    void largeResolutionAcceptedWithYes();
+    void smallResolutionAsksNothing();
+    void recordingLabelFollowsTheLanguage_data();
+    void recordingLabelFollowsTheLanguage();
+    void unknownStoredValuesShowTheFirstEntry();
+    void cancelAfterBrowseStoresNothing();
+    void okStoresAllFiveAndResetsRecording();
+    void okWithTheSameSizeKeepsARecordingRunning();
+
+private:
+    SettingsToolWindow *openSettings();
+
+    MainWindow *window = nullptr;
+    QTemporaryDir folders;
+};
+
+void SettingsWindowTest::initTestCase()
+{
+    // The cases clear the store: keep it away from a real profile even when run by hand.
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Document Camera"));
+    QVERIFY(folders.isValid());
+}
+
+void SettingsWindowTest::init()
+{
+    // Every case starts from a fresh store.
+    Config::reload();
+    QSettings().clear();
+    Config::reload();
+    window = new MainWindow;
+}
+
+void SettingsWindowTest::cleanup()
+{
+    delete window;
+    window = nullptr;
+}
+
+SettingsToolWindow *SettingsWindowTest::openSettings()
+{
+    SettingsToolWindow *settings = new SettingsToolWindow(window->settingsButton, window);
+    // No real folder dialog in tests: a cancelled one unless a case says otherwise.
+    settings->chooseFolder = [] { return QString(); };
+    return settings;
+}
+
+void SettingsWindowTest::rowsAndTables()
+{
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    QCOMPARE(settings->size(), QSize(268, 256));
+    QCOMPARE(settings->sourceEdit->text(), QStringLiteral("Document Camera"));
+    QVERIFY(settings->sourceEdit->isReadOnly());
+    QVERIFY(settings->snapshotPathEdit->isReadOnly());
+    QVERIFY(settings->recordPathEdit->isReadOnly());
+
+    QCOMPARE(settings->resolutionBox->count(), 6);
+    QCOMPARE(settings->resolutionBox->itemText(0), QStringLiteral("1024 x 768"));
+    QCOMPARE(settings->resolutionBox->itemText(5), QStringLiteral("2592 x 1944"));
+    QCOMPARE(settings->captureModeBox->count(), 2);
+    QCOMPARE(settings->captureModeBox->itemText(1), QStringLiteral("Continuous"));
+    QCOMPARE(settings->intervalBox->count(), 17);
+    QCOMPARE(settings->intervalBox->itemText(5), QStringLiteral("10 sec"));
+    QCOMPARE(settings->intervalBox->itemText(8), QStringLiteral("1 min"));
+    QCOMPARE(settings->intervalBox->itemText(16), QStringLiteral("1 hr"));
+
+    QCOMPARE(buttonWithCaption(settings.data(), QStringLiteral("OK"))->pos(), QPoint(80, 225));
+    QCOMPARE(buttonWithCaption(settings.data(), QStringLiteral("Cancel"))->pos(), QPoint(160, 225));
+}
+
+void SettingsWindowTest::opensOnTheNearestResolution_data()
+{
+    QTest::addColumn<QSize>("configured");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("listed") << QSize(1280, 720) << "1280 x 720";
+    QTest::newRow("between") << QSize(1900, 1000) << "1920 x 1080";
+    QTest::newRow("larger than all") << QSize(3264, 2448) << "2592 x 1944";
+    QTest::newRow("tie keeps the first") << QSize(1152, 744) << "1024 x 768";
+}
+
+void SettingsWindowTest::opensOnTheNearestResolution()
+{
+    QFETCH(QSize, configured);
+    QFETCH(QString, shown);
+    Config::setResolution(configured);
+
+    BoxAnswerer answerer(QMessageBox::No);
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    QCOMPARE(settings->resolutionBox->currentText(), shown);
+    QCOMPARE(settings->lastResolutionIndex, settings->resolutionBox->currentIndex());
+    QTest::qWait(20);
+    QVERIFY(answerer.texts.isEmpty());
+}
+
+void SettingsWindowTest::parsesAndMeasuresResolutions()
+{
+    QCOMPARE(SettingsToolWindow::parseResolution(QStringLiteral("2048 x 1536")), QSize(2048, 1536));
+    QCOMPARE(SettingsToolWindow::parseResolution(QStringLiteral("640x480")), QSize(640, 480));
+    QVERIFY(!SettingsToolWindow::parseResolution(QStringLiteral("wide")).isValid());
+
+    QComboBox empty;
+    QCOMPARE(SettingsToolWindow::nearestResolution(&empty, QSize(1280, 720)), -1);
+}
+
+void SettingsWindowTest::largeResolutionAsksAndNoGoesBack()
+{
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    QCOMPARE(settings->resolutionBox->currentIndex(), 1);
+
+    BoxAnswerer answerer(QMessageBox::No);
+    settings->resolutionBox->setCurrentIndex(4);
+    QCOMPARE(answerer.texts.size(), 1);
+    QVERIFY(answerer.texts.first().contains(QStringLiteral("2048x1536")));
+    QCOMPARE(settings->resolutionBox->currentIndex(), 1);
+    QCOMPARE(settings->lastResolutionIndex, 1);
+    QTest::qWait(20);
+    QCOMPARE(answerer.texts.size(), 1);
+}
+
+void SettingsWindowTest::largeResolutionAcceptedWithYes()
+{
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    BoxAnswerer answerer(QMessageBox::Yes);
+    settings->resolutionBox->setCurrentIndex(5);
+    QCOMPARE(answerer.texts.size(), 1);
+    QVERIFY(answerer.texts.first().contains(QStringLiteral("2592x1944")));
+    QCOMPARE(settings->lastResolutionIndex, 5);
+    // Nothing is stored before OK.
+    QCOMPARE(Config::resolution(), QSize(1280, 720));
+}
+
+void SettingsWindowTest::smallResolutionAsksNothing()
+{
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    BoxAnswerer answerer(QMessageBox::No);
+    settings->resolutionBox->setCurrentIndex(2);
+    settings->resolutionBox->setCurrentIndex(0);
+    QTest::qWait(20);
+    QVERIFY(answerer.texts.isEmpty());
+    QCOMPARE(settings->lastResolutionIndex, 0);
+}
+
+void SettingsWindowTest::recordingLabelFollowsTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("ja") << "ja" << "RecordingSave";
+    QTest::newRow("ru") << "ru" << "RecordingSave";
+    QTest::newRow("de") << "de" << "Recording";
+    QTest::newRow("en") << "en" << "Recording";
+}
+
+void SettingsWindowTest::recordingLabelFollowsTheLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, caption);
+    setLanguage(language);
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    QLabel *label = labelAt(settings.data(), QPoint(8, 169));
+    QVERIFY(label);
+    QCOMPARE(label->text(), caption);
+}
+
+void SettingsWindowTest::unknownStoredValuesShowTheFirstEntry()
+{
+    // A fresh store holds interval 0, which no entry names.
+    Config::setSnapshotMode(7);
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    QCOMPARE(settings->captureModeBox->currentIndex(), 0);
+    QCOMPARE(settings->intervalBox->currentIndex(), 0);
+
+    Config::setSnapshotMode(Continuous);
+    Config::setSnapshotInterval(1800);
+    QScopedPointer<SettingsToolWindow> again(openSettings());
+    QCOMPARE(again->captureModeBox->currentIndex(), 1);
+    QCOMPARE(again->intervalBox->currentText(), QStringLiteral("30 min"));
+}
+
+void SettingsWindowTest::cancelAfterBrowseStoresNothing()
+{
+    const QString before = Config::snapshotPath();
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    settings->show();
+    settings->chooseFolder = [this] { return folders.path(); };
+    QTest::mouseClick(buttonWithCaption(settings.data(), QStringLiteral("Browse")), Qt::LeftButton);
+    QCOMPARE(settings->snapshotPathEdit->text(), folders.path());
+    // A cancelled dialog keeps what the field shows.
+    settings->chooseFolder = [] { return QString(); };
+    settings->snapshotFileBrowse();
+    QCOMPARE(settings->snapshotPathEdit->text(), folders.path());
+
+    QTest::mouseClick(buttonWithCaption(settings.data(), QStringLiteral("Cancel")), Qt::LeftButton);
+    QVERIFY(settings->isHidden());
+    QCOMPARE(Config::snapshotPath(), before);
+    Config::reload();
+    QCOMPARE(Config::snapshotPath(), before);
+}
+
+void SettingsWindowTest::okStoresAllFiveAndResetsRecording()
+{
+    const QString snapshots = folders.path() + QStringLiteral("/pictures");
+    const QString videos = folders.path() + QStringLiteral("/videos");
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    settings->show();
+    settings->chooseFolder = [&] { return snapshots; };
+    settings->snapshotFileBrowse();
+    settings->chooseFolder = [&] { return videos; };
+    settings->recordFileBrowse();
+    settings->captureModeBox->setCurrentIndex(1);
+    settings->intervalBox->setCurrentIndex(9);
+    settings->resolutionBox->setCurrentIndex(0);
+
+    window->recording = true;
+    window->recordButton->setChecked(true);
+    window->liveRecordButton->setChecked(true);
+    QTest::mouseClick(buttonWithCaption(settings.data(), QStringLiteral("OK")), Qt::LeftButton);
+
+    QVERIFY(settings->isHidden());
+    QCOMPARE(window->liveSource->resolution(), QSize(1024, 768));
+    QVERIFY(!window->recording);
+    QVERIFY(!window->recordButton->isChecked());
+    QVERIFY(!window->liveRecordButton->isChecked());
+
+    // Written through to the store, not only cached.
+    Config::reload();
+    QCOMPARE(Config::snapshotMode(), int(Continuous));
+    QCOMPARE(Config::snapshotInterval(), quint64(120));
+    QCOMPARE(Config::snapshotPath(), snapshots);
+    QCOMPARE(Config::recordPath(), videos);
+    QCOMPARE(Config::resolution(), QSize(1024, 768));
+
+    // Unchanged fields are stored again; an interval the store did not know becomes the first entry.
+    QSettings().remove(QStringLiteral("snapshotInterval"));
+    Config::reload();
+    QScopedPointer<SettingsToolWindow> again(openSettings());
+    again->settingsOk();
+    QCOMPARE(QSettings().value(QStringLiteral("snapshotInterval")).toULongLong(), quint64(1));
+    QCOMPARE(QSettings().value(QStringLiteral("recordPath")).toString(), videos);
+}
+
+void SettingsWindowTest::okWithTheSameSizeKeepsARecordingRunning()
+{
+    qint64 now = 0;
+    LiveSource *camera = new LiveSource(std::unique_ptr<CameraBackend>(new ObedientCamera),
+                                        window->liveCanvas, 1280, 720, 1280, 720, window,
+                                        [&now] { return now; });
+    now = 2001;
+    camera->checkExistance();
+    QVERIFY(camera->isOpen());
+    camera->startRecording(folders.filePath(QStringLiteral("running.avi")));
+    QVERIFY(camera->isRecording());
+
+    LiveSource *systemCamera = window->liveSource;
+    window->liveSource = camera;
+    window->recording = true;
+    window->recordButton->setChecked(true);
+    window->liveRecordButton->setChecked(true);
+
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    QCOMPARE(settings->resolutionBox->currentText(), QStringLiteral("1280 x 720"));
+    settings->settingsOk();
+    QVERIFY(camera->isRecording());
+    QVERIFY(window->recording);
+    QVERIFY(window->recordButton->isChecked());
+    QVERIFY(window->liveRecordButton->isChecked());
+
+    // A new size ends the recording, and the window says so.
+    QScopedPointer<SettingsToolWindow> again(openSettings());
+    again->resolutionBox->setCurrentIndex(0);
+    again->settingsOk();
+    QVERIFY(!camera->isRecording());
+    QCOMPARE(camera->resolution(), QSize(1024, 768));
+    QVERIFY(!window->recording);
+    QVERIFY(!window->recordButton->isChecked());
+
+    window->liveSource = systemCamera;
+    delete camera;
+}
+
+QTEST_MAIN(SettingsWindowTest)
+#include "tst_settingswindow.moc"
