@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QProgressDialog>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -109,7 +110,7 @@ void RepairTest::init()
 }
 
 // The helper records through the live source until it is killed without warning. The file it
-// leaves has no index; the rescuer at the next start gives it one and keeps every frame.
+// leaves has no index; the next start of the program gives it one and keeps every frame.
 void RepairTest::killedRecordingIsRepairedAtTheNextStart()
 {
     const QString file = path(QStringLiteral("2024-05-01_12-00-00.avi"));
@@ -130,10 +131,24 @@ void RepairTest::killedRecordingIsRepairedAtTheNextStart()
     QVERIFY2(cut.demuxed >= 40, qPrintable(cut.describe()));
     const QDateTime modified = QFileInfo(file).lastModified();
 
-    RecordingRescuer rescuer;
-    QCOMPARE(rescuer.rescue(folder->path()), 1);
-    QCOMPARE(rescuer.repaired(), QStringList{file});
-    QVERIFY(rescuer.failed().isEmpty());
+    // The next start of the program itself, with this folder as its recording folder.
+    QTemporaryDir home;
+    QSettings settings(home.filePath(QStringLiteral(".config/Morvane/Document Camera.conf")),
+                       QSettings::IniFormat);
+    settings.setValue(QStringLiteral("recordPath"), folder->path());
+    settings.sync();
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QStringLiteral(TEST_BINARY_DIR "/document-camera"), QStringList());
+    QVERIFY2(program.waitForStarted(5000), qPrintable(program.errorString()));
+    QTRY_VERIFY_WITH_TIMEOUT(AviFileCheck::inspect(file) == AviFileCheck::State::Complete, 30000);
+    program.kill();
+    QVERIFY(program.waitForFinished(5000));
 
     QCOMPARE(AviFileCheck::inspect(file), AviFileCheck::State::Complete);
     QVERIFY(hasIdx1Chunk(file));
@@ -144,8 +159,10 @@ void RepairTest::killedRecordingIsRepairedAtTheNextStart()
     QCOMPARE(QFileInfo(file).lastModified(), modified);
     QVERIFY2(hiddenFiles(folder->path()).isEmpty(), qPrintable(hiddenFiles(folder->path()).join(' ')));
 
-    // A second start finds nothing more to do.
-    QCOMPARE(RecordingRescuer().rescue(folder->path()), 0);
+    // Another start finds nothing more to do.
+    RecordingRescuer rescuer;
+    QCOMPARE(rescuer.rescue(folder->path()), 0);
+    QVERIFY(rescuer.failed().isEmpty());
 }
 
 void RepairTest::checkTellsFinishedFromCutOff()

@@ -113,10 +113,7 @@ void RecordingRescuer::removeRemnants(const QString &folder)
     const QDir dir(folder);
     const QStringList names = dir.entryList(QDir::Files | QDir::Hidden);
     for (const QString &name : names) {
-        if (!RecordingRepair::isTemporaryName(name))
-            continue;
-        const QString original = name.mid(1, name.size() - 1 - int(qstrlen(".repair")));
-        if (isRecordingName(original) && QFile::remove(dir.filePath(name)))
+        if (isRecordingName(RecordingRepair::originalName(name)) && QFile::remove(dir.filePath(name)))
             qDebug() << "Removed the remnant of an interrupted repair:" << name;
     }
 }

@@ -62,9 +62,12 @@ QString RecordingRepair::temporaryName(const QString &path)
     return info.dir().filePath(QLatin1Char('.') + info.fileName() + QLatin1String(TemporarySuffix));
 }
 
-bool RecordingRepair::isTemporaryName(const QString &fileName)
+QString RecordingRepair::originalName(const QString &temporaryFileName)
 {
-    return fileName.startsWith(QLatin1Char('.')) && fileName.endsWith(QLatin1String(TemporarySuffix));
+    const QLatin1String suffix(TemporarySuffix);
+    if (!temporaryFileName.startsWith(QLatin1Char('.')) || !temporaryFileName.endsWith(suffix))
+        return QString();
+    return temporaryFileName.mid(1, temporaryFileName.size() - 1 - suffix.size());
 }
 
 QString RecordingRepair::error() const

@@ -34,7 +34,8 @@ public:
 
     // The name the new file is written under until it replaces the old one.
     static QString temporaryName(const QString &path);
-    static bool isTemporaryName(const QString &fileName);
+    // The file name a temporary name stands in for; empty when it is not a temporary name.
+    static QString originalName(const QString &temporaryFileName);
 
 private:
     bool remux(const QString &source, const QString &target, const Progress &progress);
