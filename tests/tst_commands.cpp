@@ -363,9 +363,11 @@ void CommandsTest::toolWindowBelongsToItsButton()
 void CommandsTest::longPressOpensAndTheClickKeepsIt()
 {
     window->show();
+    QSignalSpy clicks(window->triangleButton, SIGNAL(clicked()));
     QTest::mousePress(window->triangleButton, Qt::LeftButton);
     QTRY_VERIFY(window->toolWindow);
     QTest::mouseRelease(window->triangleButton, Qt::LeftButton);
+    QCOMPARE(clicks.count(), 1);
     QVERIFY(window->toolWindow);
     QCOMPARE(window->toolWindow->anchor, window->triangleButton);
     QCOMPARE(window->currentCanvas->drawMode(), int(Triangle));
@@ -377,6 +379,7 @@ void CommandsTest::longPressOnMaskAlsoToggles()
     QTest::mousePress(window->maskButton, Qt::LeftButton);
     QTRY_VERIFY(window->toolWindow);
     QTest::mouseRelease(window->maskButton, Qt::LeftButton);
+
     QVERIFY(window->toolWindow);
     QVERIFY(window->maskButton->isChecked());
     QCOMPARE(int(window->currentCanvas->mask), int(MaskCircle));

@@ -8,11 +8,13 @@
 #include "Slider.h"
 #include "MainWindow.h"
 #include "Panel.h"
+#include "PhotographSource.h"
 
 #include <QLabel>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 class MainWindowTest : public QObject
@@ -28,6 +30,7 @@ private slots:
     void layoutFollowsTheWindowSize();
     void activeModeButtonChangesNothing();
     void eachModeShowsItsOwnTools();
+    void sourcesFollowTheMode();
     void panelFollowsTheCanvas();
     void sidePanelClosesAndReopens();
     void maximizedWindowKeepsItsGeometry();
@@ -156,6 +159,30 @@ void MainWindowTest::eachModeShowsItsOwnTools()
     QVERIFY(window->liveBar->isVisible());
     QVERIFY(!window->drawingBoardCanvas->isAutoRefreshRunning());
     QVERIFY(!window->snapshotButton->isHidden());
+}
+
+void MainWindowTest::sourcesFollowTheMode()
+{
+    // A resting film keeps its canvas refreshing while shown; leaving the mode stops that.
+    clickMode(window->filmButton);
+    QVERIFY(window->filmCanvas->isAutoRefreshRunning());
+    clickMode(window->liveButton);
+    QVERIFY(!window->filmCanvas->isAutoRefreshRunning());
+
+    // Entering Photograph mode scans the open folder again.
+    QTemporaryDir folder;
+    QImage picture(32, 24, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(folder.filePath("a.png")));
+    clickMode(window->photographButton);
+    QVERIFY(window->photographSource->open(QDir(folder.path()), "a.png"));
+    QCOMPARE(window->photographSource->count(), 1);
+    QVERIFY(window->photographCanvas->isAutoRefreshRunning());
+    clickMode(window->liveButton);
+    QVERIFY(!window->photographCanvas->isAutoRefreshRunning());
+    QVERIFY(picture.save(folder.filePath("b.png")));
+    clickMode(window->photographButton);
+    QCOMPARE(window->photographSource->count(), 2);
 }
 
 void MainWindowTest::panelFollowsTheCanvas()

@@ -194,7 +194,6 @@ void PhotographPicturesTest::bombsStayWithinMemory()
 
     // Read row by row, this one costs only its reduced picture.
     const QString rows = put("bomb3.png", pngOfZeros(10002, 10000));
-    QCOMPARE(PictureReader::readThumbnail(rows, QSize(56, 50)).size(), QSize(50, 50));
     const QImage reduced = PictureReader::readPicture(rows);
     QCOMPARE(reduced.size(), QSize(5001, 5000));
     QCOMPARE(reduced.pixel(2500, 2500), qRgba(0, 0, 0, 0));

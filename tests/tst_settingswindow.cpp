@@ -1,8 +1,10 @@
 #include "Config.h"
 #include "ImageButton.h"
+#include "ImageCanvas.h"
 #include "LiveSource.h"
 #include "MainWindow.h"
 #include "SettingsToolWindow.h"
+#include "media/CameraBackend.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -42,6 +44,35 @@ private:
 
     QMessageBox::StandardButton answer;
     QTimer timer;
+};
+
+// A camera that is always there and does whatever it is asked.
+class ObedientCamera : public CameraBackend
+{
+public:
+    QList<CaptureDevice> videoInputDevices() override
+    {
+        CaptureDevice camera;
+        camera.displayName = QStringLiteral("Visualiser (usb#vid_04fc&pid_5330) /dev/video0");
+        return {camera};
+    }
+    QList<CaptureDevice> audioInputDevices() override { return {}; }
+    OpenResult openCamera(const CaptureDevice &) override { return OpenResult::Opened; }
+    void releaseCamera() override {}
+    bool startPreview(ICaptureCB *, const QSize &) override { return true; }
+    bool startRecording(ICaptureCB *, const QSize &, const QString &, const CaptureDevice *) override
+    {
+        return true;
+    }
+    void stop() override {}
+    QString lastError() const override { return QString(); }
+    int brightness() override { return 0; }
+    void setBrightness(int) override {}
+    QPair<int, int> brightnessRange() override { return {0, 10}; }
+    int focus() override { return 0; }
+    void setFocus(int, FocusMode) override {}
+    int setExtensionControl(int, const void *, int) override { return 0; }
+    int getExtensionControl(int, void *, int) override { return 0; }
 };
 
 QLabel *labelAt(QWidget *window, const QPoint &position)
@@ -91,8 +122,8 @@ private slots:
     void recordingLabelFollowsTheLanguage();
     void unknownStoredValuesShowTheFirstEntry();
     void cancelAfterBrowseStoresNothing();
-    void cancelledDialogKeepsTheFolder();
     void okStoresAllFiveAndResetsRecording();
+    void okWithTheSameSizeKeepsARecordingRunning();
 
 private:
     SettingsToolWindow *openSettings();
@@ -141,9 +172,6 @@ void SettingsWindowTest::rowsAndTables()
     QVERIFY(settings->sourceEdit->isReadOnly());
     QVERIFY(settings->snapshotPathEdit->isReadOnly());
     QVERIFY(settings->recordPathEdit->isReadOnly());
-    QCOMPARE(settings->resolutionBox->pos(), QPoint(105, 48));
-    QCOMPARE(settings->recordPathEdit->pos(), QPoint(105, 169));
-    QCOMPARE(labelAt(settings.data(), QPoint(8, 96))->text(), QStringLiteral("Time"));
 
     QCOMPARE(settings->resolutionBox->count(), 6);
     QCOMPARE(settings->resolutionBox->itemText(0), QStringLiteral("1024 x 768"));
@@ -154,7 +182,6 @@ void SettingsWindowTest::rowsAndTables()
     QCOMPARE(settings->intervalBox->itemText(5), QStringLiteral("10 sec"));
     QCOMPARE(settings->intervalBox->itemText(8), QStringLiteral("1 min"));
     QCOMPARE(settings->intervalBox->itemText(16), QStringLiteral("1 hr"));
-    QCOMPARE(SettingsToolWindow::snapshotIntervals.size(), 17);
 
     QCOMPARE(buttonWithCaption(settings.data(), QStringLiteral("OK"))->pos(), QPoint(80, 225));
     QCOMPARE(buttonWithCaption(settings.data(), QStringLiteral("Cancel"))->pos(), QPoint(160, 225));
@@ -277,20 +304,16 @@ void SettingsWindowTest::cancelAfterBrowseStoresNothing()
     settings->chooseFolder = [this] { return folders.path(); };
     QTest::mouseClick(buttonWithCaption(settings.data(), QStringLiteral("Browse")), Qt::LeftButton);
     QCOMPARE(settings->snapshotPathEdit->text(), folders.path());
+    // A cancelled dialog keeps what the field shows.
+    settings->chooseFolder = [] { return QString(); };
+    settings->snapshotFileBrowse();
+    QCOMPARE(settings->snapshotPathEdit->text(), folders.path());
 
     QTest::mouseClick(buttonWithCaption(settings.data(), QStringLiteral("Cancel")), Qt::LeftButton);
     QVERIFY(settings->isHidden());
     QCOMPARE(Config::snapshotPath(), before);
     Config::reload();
     QCOMPARE(Config::snapshotPath(), before);
-}
-
-void SettingsWindowTest::cancelledDialogKeepsTheFolder()
-{
-    QScopedPointer<SettingsToolWindow> settings(openSettings());
-    const QString before = settings->recordPathEdit->text();
-    settings->recordFileBrowse();
-    QCOMPARE(settings->recordPathEdit->text(), before);
 }
 
 void SettingsWindowTest::okStoresAllFiveAndResetsRecording()
@@ -333,6 +356,45 @@ void SettingsWindowTest::okStoresAllFiveAndResetsRecording()
     again->settingsOk();
     QCOMPARE(QSettings().value(QStringLiteral("snapshotInterval")).toULongLong(), quint64(1));
     QCOMPARE(QSettings().value(QStringLiteral("recordPath")).toString(), videos);
+}
+
+void SettingsWindowTest::okWithTheSameSizeKeepsARecordingRunning()
+{
+    qint64 now = 0;
+    LiveSource *camera = new LiveSource(std::unique_ptr<CameraBackend>(new ObedientCamera),
+                                        window->liveCanvas, 1280, 720, 1280, 720, window,
+                                        [&now] { return now; });
+    now = 2001;
+    camera->checkExistance();
+    QVERIFY(camera->isOpen());
+    camera->startRecording(folders.filePath(QStringLiteral("running.avi")));
+    QVERIFY(camera->isRecording());
+
+    LiveSource *systemCamera = window->liveSource;
+    window->liveSource = camera;
+    window->recording = true;
+    window->recordButton->setChecked(true);
+    window->liveRecordButton->setChecked(true);
+
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    QCOMPARE(settings->resolutionBox->currentText(), QStringLiteral("1280 x 720"));
+    settings->settingsOk();
+    QVERIFY(camera->isRecording());
+    QVERIFY(window->recording);
+    QVERIFY(window->recordButton->isChecked());
+    QVERIFY(window->liveRecordButton->isChecked());
+
+    // A new size ends the recording, and the window says so.
+    QScopedPointer<SettingsToolWindow> again(openSettings());
+    again->resolutionBox->setCurrentIndex(0);
+    again->settingsOk();
+    QVERIFY(!camera->isRecording());
+    QCOMPARE(camera->resolution(), QSize(1024, 768));
+    QVERIFY(!window->recording);
+    QVERIFY(!window->recordButton->isChecked());
+
+    window->liveSource = systemCamera;
+    delete camera;
 }
 
 QTEST_MAIN(SettingsWindowTest)

@@ -2,10 +2,407 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>AboutToolWindow</name>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Версия</translation>
+    </message>
+    <message>
+        <source> 2.00</source>
+        <translation> 2.00</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>CanvasConstants</name>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>B &amp; W</source>
+        <translation>Ч/Б</translation>
+    </message>
+    <message>
+        <source>Negative</source>
+        <translation>Негатив</translation>
+    </message>
+    <message>
+        <source>Mosaic</source>
+        <translation>Мозаика</translation>
+    </message>
+</context>
+<context>
+    <name>CapturePipeline</name>
+    <message>
+        <source>The camera pipeline could not be started.</source>
+        <translation>Не удалось запустить конвейер камеры.</translation>
+    </message>
+    <message>
+        <source>The camera could not be opened.</source>
+        <translation>Не удалось открыть камеру.</translation>
+    </message>
+    <message>
+        <source>The camera offers no picture format this program can use.</source>
+        <translation>Камера не предлагает формат изображения, который может использовать эта программа.</translation>
+    </message>
+    <message>
+        <source>A GStreamer element the camera needs is not installed.</source>
+        <translation>Не установлен элемент GStreamer, необходимый для камеры.</translation>
+    </message>
+    <message>
+        <source>The camera pipeline could not be linked.</source>
+        <translation>Не удалось связать конвейер камеры.</translation>
+    </message>
+    <message>
+        <source>A GStreamer element needed for recording (JPEG encoder or AVI writer) is not installed.</source>
+        <translation>Не установлен элемент GStreamer, нужный для записи (кодировщик JPEG или запись AVI).</translation>
+    </message>
+    <message>
+        <source>The recording pipeline could not be linked.</source>
+        <translation>Не удалось связать конвейер записи.</translation>
+    </message>
+    <message>
+        <source>The sound of the recording could not be set up.</source>
+        <translation>Не удалось настроить звук записи.</translation>
+    </message>
+    <message>
+        <source>The camera ended its stream.</source>
+        <translation>Камера завершила поток.</translation>
+    </message>
+</context>
+<context>
+    <name>EffectToolWindow</name>
+    <message>
+        <source>Color Effect</source>
+        <translation>Цветовой эффект</translation>
+    </message>
+</context>
+<context>
+    <name>FilmSource</name>
+    <message>
+        <source>The film cannot be played any further. The file may be damaged.</source>
+        <translation>Воспроизведение фильма невозможно продолжить. Возможно, файл повреждён.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageCanvas</name>
+    <message>
+        <source>The snapshot could not be saved.</source>
+        <translation>Не удалось сохранить снимок.</translation>
+    </message>
+</context>
+<context>
+    <name>LiveSource</name>
+    <message>
+        <source>The recording was stopped because the capture size changed. What was recorded has been saved.</source>
+        <translation>Запись остановлена, так как изменился размер захвата. Записанное сохранено.</translation>
+    </message>
+    <message>
+        <source>The recording could not be started: %1</source>
+        <translation>Не удалось начать запись: %1</translation>
+    </message>
+    <message>
+        <source>The camera stopped delivering pictures: %1</source>
+        <translation>Камера перестала передавать изображение: %1</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because the camera stopped working. What was recorded has been saved.</source>
+        <translation>Запись остановлена, так как камера перестала работать. Записанное сохранено.</translation>
+    </message>
+    <message>
+        <source>The recording failed: %1</source>
+        <translation>Ошибка записи: %1</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Document Camera</source>
         <translation>Документ-камера</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Толщина</translation>
+    </message>
+    <message>
+        <source>Line Width</source>
+        <translation>Толщина линии</translation>
+    </message>
+    <message>
+        <source>Line Color</source>
+        <translation>Цвет линии</translation>
+    </message>
+    <message>
+        <source>Fill Color</source>
+        <translation>Заливка</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Камера</translation>
+    </message>
+    <message>
+        <source>Film</source>
+        <translation>Видео</translation>
+    </message>
+    <message>
+        <source>Photograph</source>
+        <translation>Фото</translation>
+    </message>
+    <message>
+        <source>Drawing Board</source>
+        <translation>Доска</translation>
+    </message>
+    <message>
+        <source>Noting</source>
+        <translation>Пометки</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Линия</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Прямоугольник</translation>
+    </message>
+    <message>
+        <source>Freehand</source>
+        <translation>От руки</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>Круг</translation>
+    </message>
+    <message>
+        <source>Arrow</source>
+        <translation>Стрелка</translation>
+    </message>
+    <message>
+        <source>Triangle</source>
+        <translation>Треугольник</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Ластик</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Erase all</source>
+        <translation>Стереть всё</translation>
+    </message>
+    <message>
+        <source>Clip image</source>
+        <translation>Копировать область</translation>
+    </message>
+    <message>
+        <source>Hand</source>
+        <translation>Рука</translation>
+    </message>
+    <message>
+        <source>Fill background</source>
+        <translation>Заливка фона</translation>
+    </message>
+    <message>
+        <source>Assisting</source>
+        <translation>Помощь</translation>
+    </message>
+    <message>
+        <source>Mask</source>
+        <translation>Маска</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Эффект</translation>
+    </message>
+    <message>
+        <source>Adjustment</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Уменьшить</translation>
+    </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Увеличить</translation>
+    </message>
+    <message>
+        <source>Reset zoom</source>
+        <translation>Сбросить масштаб</translation>
+    </message>
+    <message>
+        <source>Auto focus</source>
+        <translation>Автофокус</translation>
+    </message>
+    <message>
+        <source>Brightness down</source>
+        <translation>Темнее</translation>
+    </message>
+    <message>
+        <source>Brightness up</source>
+        <translation>Ярче</translation>
+    </message>
+    <message>
+        <source>Rotate</source>
+        <translation>Повернуть</translation>
+    </message>
+    <message>
+        <source>Freeze</source>
+        <translation>Стоп-кадр</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Record video</source>
+        <translation>Записать видео</translation>
+    </message>
+    <message>
+        <source>Take snapshot</source>
+        <translation>Сделать снимок</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>Please select a folder first.</source>
+        <translation>Сначала выберите папку.</translation>
+    </message>
+    <message>
+        <source>No printers found on this system.</source>
+        <translation>В системе не найдено ни одного принтера.</translation>
+    </message>
+    <message>
+        <source>The film could not be opened. The file may be damaged or of a kind this computer cannot play.</source>
+        <translation>Не удалось открыть фильм. Возможно, файл повреждён или этот компьютер не может воспроизвести файлы такого типа.</translation>
+    </message>
+    <message>
+        <source>Background Color</source>
+        <translation>Цвет фона</translation>
+    </message>
+</context>
+<context>
+    <name>MaskToolWindow</name>
+    <message>
+        <source>Mask</source>
+        <translation>Маска</translation>
+    </message>
+</context>
+<context>
+    <name>OSDProcessor</name>
+    <message>
+        <source>Best fit</source>
+        <translation>Весь</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsToolWindow</name>
+    <message>
+        <source>Setting</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>Document Camera</source>
+        <translation>Документ-камера</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Разрешение</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Снимок</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Одиночный</translation>
+    </message>
+    <message>
+        <source>Continuous</source>
+        <translation>Непрерывный</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Интервал</translation>
+    </message>
+    <message>
+        <source>sec</source>
+        <translation>с</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>мин</translation>
+    </message>
+    <message>
+        <source>hr</source>
+        <translation>ч</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Сохранить в</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>RecordingSave</source>
+        <translation>Папка видео</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Using a recording resolution of %1x%2 may cause low framerate when the PC isn&apos;t powerful. Continue?</source>
+        <translation>Разрешение записи %1x%2 может снизить частоту кадров на недостаточно мощном ПК. Продолжить?</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
+    </message>
+</context>
+<context>
+    <name>TextToolWindow</name>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
     </message>
 </context>
 </TS>

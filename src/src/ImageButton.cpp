@@ -63,6 +63,17 @@ void ImageButton::mouseReleaseEvent(QMouseEvent *event)
     QPushButton::mouseReleaseEvent(event);
 }
 
+void ImageButton::focusOutEvent(QFocusEvent *event)
+{
+    // A long press usually opens a tool window, which may take the focus. The press goes on
+    // regardless: the button still owes its click at release.
+    if (isDown()) {
+        QWidget::focusOutEvent(event);
+        return;
+    }
+    QPushButton::focusOutEvent(event);
+}
+
 void ImageButton::enterEvent(QEvent *event)
 {
     Q_UNUSED(event);

@@ -9,7 +9,7 @@
 
 MaskToolWindow::MaskToolWindow(QWidget *anchor, MainWindow *mainWindow)
     : ToolWindow(QImage(QStringLiteral(":/icons/Background/POP_BK_TOOL.png")), anchor, mainWindow,
-                 tr("Effect"))
+                 tr("Mask"))
     , mainWindow(mainWindow)
 {
     // The first mask key is "no mask", which has no button.

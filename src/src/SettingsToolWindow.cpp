@@ -75,6 +75,9 @@ SettingsToolWindow::SettingsToolWindow(QWidget *anchor, MainWindow *mainWindow)
 
     (new QLabel(tr("Source"), this))->move(LabelX, 24);
     sourceEdit = addReadOnlyEdit(this, tr("Document Camera"), 24);
+    // A name too long for the field is cut at its end, not its start; folders keep showing
+    // their last, most telling part.
+    sourceEdit->setCursorPosition(0);
 
     (new QLabel(tr("Resolution"), this))->move(LabelX, 48);
     resolutionBox = new QComboBox(this);
@@ -209,7 +212,11 @@ void SettingsToolWindow::settingsOk()
     if (size.isValid())
         Config::setResolution(size);
     const QSize resolution = Config::resolution();
-    mainWindow->liveSource->setResolution(resolution.width(), resolution.height());
-    mainWindow->recordingStopped();
+    LiveSource *camera = mainWindow->liveSource;
+    camera->setResolution(resolution.width(), resolution.height());
+    // A new size rebuilds the camera, which ends a recording; the same size leaves a recording
+    // running, and the window must keep showing it and be able to stop it.
+    if (!camera->isRecording())
+        mainWindow->recordingStopped();
     close();
 }

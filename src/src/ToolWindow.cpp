@@ -12,6 +12,9 @@ ToolWindow::ToolWindow(QImage background, QWidget *anchor, QWidget *parent, QStr
     , anchor(anchor)
     , closeButton(new ImageButton(QStringLiteral("POPUP_CLOSE"), this, 0, 0))
 {
+    // Opened by a long press: taking the focus would cancel the press, and the click its button
+    // still owes on release would be lost.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     connect(closeButton, SIGNAL(clicked()), this, SLOT(close()));
     if (parent)
         parent->installEventFilter(this);
