@@ -93,8 +93,8 @@ void LiveSource::startRecording(const QString &fileName)
     if (!open)
         return;
     if (!watch.hasRoom(QFileInfo(fileName).absolutePath())) {
-        reportRecordingFailed(tr("The recording was not started: less than %1 of disk space is "
-                                 "free in the recording folder.").arg(minimumFreeText()));
+        reportRecordingFailed(tr("The recording was not started: less than %1 MB of disk space is "
+                                 "free in the recording folder.").arg(minimumFreeMegabytes()));
         return;
     }
     releaseGraph();
@@ -320,9 +320,9 @@ void LiveSource::stopForLowDiskSpace()
     if (!recording)
         return;
     releaseGraph();
-    reportRecordingFailed(tr("The recording was stopped because less than %1 of disk space is "
+    reportRecordingFailed(tr("The recording was stopped because less than %1 MB of disk space is "
                              "left in the recording folder. What was recorded has been saved.")
-                              .arg(minimumFreeText()));
+                              .arg(minimumFreeMegabytes()));
     buildGraph(false);
 }
 
@@ -343,7 +343,7 @@ void LiveSource::stopForRemovedFile()
     buildGraph(false);
 }
 
-QString LiveSource::minimumFreeText() const
+qint64 LiveSource::minimumFreeMegabytes() const
 {
-    return tr("%1 MB").arg(watch.minimumFreeBytes() / (1024 * 1024));
+    return watch.minimumFreeBytes() / (1024 * 1024);
 }

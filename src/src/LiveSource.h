@@ -102,7 +102,7 @@ private:
     void releaseGraph();
     void loseCamera(const QString &reason);
     void reportRecordingFailed(const QString &message);
-    QString minimumFreeText() const;
+    qint64 minimumFreeMegabytes() const;
 
     QTimer pollTimer;
     bool open = false;

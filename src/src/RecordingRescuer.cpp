@@ -122,14 +122,14 @@ bool RecordingRescuer::rescueOne(const QString &path, int index, int count)
 {
     const int lock = lockForRepair(path);
     if (lock < 0) {
-        problems << tr("%1: in use by another program").arg(path);
+        problems << QStringLiteral("%1: in use by another program").arg(path);
         return false;
     }
     const qint64 available = freeSpace(QFileInfo(path).absolutePath());
     const qint64 needed = QFileInfo(path).size() + RecordingWatch::DefaultMinimumFreeBytes;
     if (available >= 0 && available < needed) {
         ::close(lock);
-        problems << tr("%1: not enough free disk space for the repair").arg(path);
+        problems << QStringLiteral("%1: not enough free disk space for the repair").arg(path);
         return false;
     }
 

@@ -3,7 +3,6 @@
 #include "AviFileCheck.h"
 #include "GstRuntime.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
 #include <QDeadlineTimer>
@@ -25,9 +24,10 @@ const char *const TemporarySuffix = ".repair";
 // avimux needs a buffer on every input before it writes, so a stream must never block the other.
 const guint64 QueueNanoseconds = 10 * GST_SECOND;
 
-QString translate(const char *text)
+// The reasons go to the debug log and to the caller's list of files left as they were.
+QString reason(const char *text)
 {
-    return QCoreApplication::translate("RecordingRepair", text);
+    return QString::fromLatin1(text);
 }
 
 QString errorText(GstMessage *message)
@@ -86,14 +86,14 @@ bool RecordingRepair::repair(const QString &path, const Progress &progress)
     lastError.clear();
     const QFileInfo original(path);
     if (!original.isFile())
-        return fail(translate("The file does not exist."));
+        return fail(reason("The file does not exist."));
     const QDateTime modified = original.lastModified();
     const QString temporary = temporaryName(path);
     QFile::remove(temporary);
 
     const bool whole = remux(path, temporary, progress)
         && (AviFileCheck::inspect(temporary) == AviFileCheck::State::Complete
-            || fail(translate("The repaired file came out incomplete.")));
+            || fail(reason("The repaired file came out incomplete.")));
     if (!whole) {
         QFile::remove(temporary);
         return false;
@@ -106,12 +106,12 @@ bool RecordingRepair::repair(const QString &path, const Progress &progress)
     }
     if (!syncToDisk(temporary)) {
         QFile::remove(temporary);
-        return fail(translate("The repaired file could not be written to the disk."));
+        return fail(reason("The repaired file could not be written to the disk."));
     }
     // rename() replaces the old file in one step: a reader sees either the old or the new file.
     if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
         QFile::remove(temporary);
-        return fail(translate("The repaired file could not take the place of the damaged one."));
+        return fail(reason("The repaired file could not take the place of the damaged one."));
     }
     syncToDisk(original.absolutePath());
     return true;
@@ -132,7 +132,7 @@ bool RecordingRepair::remux(const QString &source, const QString &target, const 
         }
         gst_object_unref(pipeline);
         pipeline = nullptr;
-        return fail(translate("A GStreamer element needed for the repair (AVI reader or writer) is "
+        return fail(reason("A GStreamer element needed for the repair (AVI reader or writer) is "
                               "not installed."));
     }
     g_object_set(file, "location", QFile::encodeName(source).constData(), nullptr);
@@ -146,7 +146,7 @@ bool RecordingRepair::remux(const QString &source, const QString &target, const 
     bool finished = false;
     GstBus *bus = gst_element_get_bus(pipeline);
     if (gst_element_set_state(pipeline, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE)
-        fail(translate("The file could not be read as a video."));
+        fail(reason("The file could not be read as a video."));
     else {
         qint64 lastPosition = -1;
         QDeadlineTimer stall(StallTimeoutMs);
@@ -156,7 +156,7 @@ bool RecordingRepair::remux(const QString &source, const QString &target, const 
             qint64 position = -1;
             const int permille = permilleDone(&position);
             if (progress && !progress(permille)) {
-                fail(translate("The repair was cancelled."));
+                fail(reason("The repair was cancelled."));
                 break;
             }
             GstMessage *message = gst_bus_timed_pop_filtered(
@@ -165,7 +165,7 @@ bool RecordingRepair::remux(const QString &source, const QString &target, const 
             if (message) {
                 finished = GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS;
                 if (!finished)
-                    fail(translate("The file could not be read to its end: %1").arg(errorText(message)));
+                    fail(reason("The file could not be read to its end: %1").arg(errorText(message)));
                 gst_message_unref(message);
                 break;
             }
@@ -174,13 +174,13 @@ bool RecordingRepair::remux(const QString &source, const QString &target, const 
                 stall.setRemainingTime(StallTimeoutMs);
             }
             if (stall.hasExpired()) {
-                fail(translate("The repair made no headway."));
+                fail(reason("The repair made no headway."));
                 break;
             }
         }
     }
     if (finished && linkFailed)
-        finished = fail(translate("A stream of the file could not be copied."));
+        finished = fail(reason("A stream of the file could not be copied."));
 
     gst_element_set_state(pipeline, GST_STATE_NULL);
     gst_object_unref(bus);
