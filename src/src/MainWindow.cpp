@@ -52,6 +52,14 @@ QFont arial(int pointSize)
     return font;
 }
 
+// A folder from the settings that files can be written into. An empty path counts as none:
+// QDir would take it for the working folder, and files would land wherever the program was
+// started from.
+bool isFolder(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
 } // namespace
 
 MainWindow::MainWindow()
@@ -759,7 +767,7 @@ void MainWindow::record()
         return;
     }
     const QDir folder(Config::recordPath());
-    if (!folder.exists()) {
+    if (!isFolder(Config::recordPath())) {
         showError(tr("Please select a folder first."));
         endRecordingState();
         return;
@@ -803,7 +811,7 @@ void MainWindow::snapshot()
 {
     closeToolWindow();
     const QString folder = Config::snapshotPath();
-    if (!QDir(folder).exists()) {
+    if (!isFolder(folder)) {
         showError(tr("Please select a folder first."));
         return;
     }

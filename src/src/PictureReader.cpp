@@ -91,12 +91,33 @@ JpegFrame readJpegFrame(QFile &file)
     return frame;
 }
 
+// Qt's GIF decoder paints the frames onto a picture of the logical screen size in the file's
+// header, while the size it tells ahead is that of the first frame: a few bytes can claim a
+// screen of gigabytes behind a frame of one pixel. The header is not checked for its signature
+// first, so neither is it here.
+QSize gifScreenSize(QFile &file)
+{
+    const QByteArray head = file.read(10);
+    if (head.size() < 10)
+        return QSize();
+    return QSize(qFromLittleEndian<quint16>(head.constData() + 6),
+                 qFromLittleEndian<quint16>(head.constData() + 8));
+}
+
 PictureReader::Header readHeader(QImageReader &reader)
 {
     PictureReader::Header header;
-    const QSize size = reader.size();
+    QSize size = reader.size();
     if (!size.isValid() || size.isEmpty())
         return header;
+
+    const QByteArray kind = reader.format();
+    QFile file(reader.fileName());
+    const bool opened = file.open(QIODevice::ReadOnly);
+    if (opened && kind == "gif") {
+        size = size.expandedTo(gifScreenSize(file));
+        file.seek(0);
+    }
 
     const QImage::Format format = reader.imageFormat();
     // Decoders that do not tell their format ahead (GIF) end in a 32-bit picture.
@@ -105,9 +126,7 @@ PictureReader::Header readHeader(QImageReader &reader)
     header.size = size;
     header.decodedBytes = bytesFor(pixels, bits);
 
-    const QByteArray kind = reader.format();
-    QFile file(reader.fileName());
-    if (!file.open(QIODevice::ReadOnly))
+    if (!opened)
         return header;
     if (kind == "png") {
         header.decodesReduced = pngDecodesReduced(file, format);

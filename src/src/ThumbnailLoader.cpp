@@ -8,21 +8,23 @@ ThumbnailLoader::ThumbnailLoader(ThumbnailWidget *widget)
     : QThread(widget)
     , widget(widget)
 {
-    idle.release();
 }
 
 ThumbnailLoader::~ThumbnailLoader()
 {
-    stop = true;
-    wait();
+    finishPass();
 }
 
 void ThumbnailLoader::startPass()
 {
-    // The end of the previous pass releases the semaphore just before run() returns, so the
-    // thread is waited for as well: start() does nothing on a thread that is still running.
-    idle.acquire();
+    // The end of the previous pass is marked just before run() returns, so the thread is waited
+    // for as well: start() does nothing on a thread that is still running.
+    waitUntilIdle();
     wait();
+    {
+        std::lock_guard<std::mutex> guard(idleLock);
+        idle = false;
+    }
     stop = false;
     start();
 }
@@ -30,9 +32,14 @@ void ThumbnailLoader::startPass()
 void ThumbnailLoader::finishPass()
 {
     stop = true;
-    idle.acquire();
+    waitUntilIdle();
     wait();
-    idle.release();
+}
+
+void ThumbnailLoader::waitUntilIdle()
+{
+    std::unique_lock<std::mutex> guard(idleLock);
+    idleChanged.wait(guard, [this] { return idle; });
 }
 
 void ThumbnailLoader::run()
@@ -49,5 +56,8 @@ void ThumbnailLoader::run()
         QMetaObject::invokeMethod(
             button, [button, thumbnail] { button->setImage(thumbnail); }, Qt::QueuedConnection);
     }
-    idle.release();
+    // Notified under the lock: a waiter that sees the pass over may destroy the condition at once.
+    std::lock_guard<std::mutex> guard(idleLock);
+    idle = true;
+    idleChanged.notify_all();
 }

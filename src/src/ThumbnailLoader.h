@@ -1,10 +1,11 @@
 #ifndef THUMBNAILLOADER_H
 #define THUMBNAILLOADER_H
 
-#include <QSemaphore>
 #include <QThread>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 
 class ThumbnailWidget;
 
@@ -28,10 +29,16 @@ protected:
     void run() override;
 
 private:
+    void waitUntilIdle();
+
     ThumbnailWidget *widget;
     std::atomic<bool> stop{false};
-    // Holds 1 while no pass is in progress.
-    QSemaphore idle{0};
+    // True while no pass is in progress. A standard mutex and condition, which the thread
+    // sanitizer sees (it cannot see Qt 5's futex-based QSemaphore): the end of a pass orders the
+    // thread's reads of the strip before the strip's next change.
+    std::mutex idleLock;
+    std::condition_variable idleChanged;
+    bool idle = true;
 };
 
 #endif

@@ -201,7 +201,13 @@ void getProperty(GObject *object, guint id, GValue *value, GParamSpec *spec)
 
 void finalize(GObject *object)
 {
-    delete asGrabber(object)->state;
+    GrabberState *state = asGrabber(object)->state;
+    {
+        // Orders the last frame call of a streaming thread before the state goes, in a way the
+        // thread sanitizer sees (GStreamer's own ordering of the two is hidden in GLib).
+        std::lock_guard<std::mutex> guard(state->lock);
+    }
+    delete state;
     G_OBJECT_CLASS(grabberParentClass)->finalize(object);
 }
 

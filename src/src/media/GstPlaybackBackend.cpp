@@ -7,7 +7,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QMutexLocker>
 #include <QTimer>
 
 #include <gst/gst.h>
@@ -146,8 +145,14 @@ bool GstPlaybackBackend::open(const QString &fileName)
     // second attempt plays the sound into a clocked fakesink.
     for (bool fakeAudio : {false, true}) {
         close();
-        forceFakeAudio = fakeAudio;
-        if (build(fileName) && waitForPreroll()) {
+        bool built = false;
+        {
+            // The streaming threads' callbacks read what is set up here under the same lock.
+            std::lock_guard<std::mutex> locker(padLock);
+            forceFakeAudio = fakeAudio;
+            built = build(fileName);
+        }
+        if (built && waitForPreroll()) {
             busTimer->start();
             return true;
         }
@@ -226,7 +231,7 @@ bool GstPlaybackBackend::drainFailure()
 void GstPlaybackBackend::noteOpenError(GstMessage *message)
 {
     qDebug() << "Film cannot be opened:" << errorText(message);
-    QMutexLocker locker(&padLock);
+    std::lock_guard<std::mutex> locker(padLock);
     if (audioOutput && !forceFakeAudio && realAudioOutput
         && gst_object_has_as_ancestor(GST_MESSAGE_SRC(message), GST_OBJECT(audioOutput)))
         audioOutputFailed = true;
@@ -242,7 +247,7 @@ void GstPlaybackBackend::close()
         gst_object_unref(pipeline);
         pipeline = nullptr;
     }
-    QMutexLocker locker(&padLock);
+    std::lock_guard<std::mutex> locker(padLock);
     for (GstPad *pad : videoPads + audioPads)
         gst_object_unref(pad);
     videoPads.clear();
@@ -267,13 +272,13 @@ void GstPlaybackBackend::close()
 
 bool GstPlaybackBackend::hasVideo() const
 {
-    QMutexLocker locker(&padLock);
+    std::lock_guard<std::mutex> locker(padLock);
     return video;
 }
 
 bool GstPlaybackBackend::hasAudio() const
 {
-    QMutexLocker locker(&padLock);
+    std::lock_guard<std::mutex> locker(padLock);
     return audio;
 }
 
@@ -377,7 +382,7 @@ bool GstPlaybackBackend::settling() const
 
 void GstPlaybackBackend::setVolume(int hundredthsOfDecibel)
 {
-    QMutexLocker locker(&padLock);
+    std::lock_guard<std::mutex> locker(padLock);
     if (!volume)
         return;
     const int level = qMin(hundredthsOfDecibel, 0);
@@ -387,7 +392,7 @@ void GstPlaybackBackend::setVolume(int hundredthsOfDecibel)
 
 double GstPlaybackBackend::audioGain() const
 {
-    QMutexLocker locker(&padLock);
+    std::lock_guard<std::mutex> locker(padLock);
     if (!volume)
         return 0.0;
     double gain = 0.0;
@@ -446,7 +451,7 @@ void GstPlaybackBackend::handleMessage(GstMessage *message)
 void GstPlaybackBackend::padAdded(GstElement *, GstPad *pad, void *self)
 {
     auto *backend = static_cast<GstPlaybackBackend *>(self);
-    QMutexLocker locker(&backend->padLock);
+    std::lock_guard<std::mutex> locker(backend->padLock);
     if (backend->padsComplete) {
         // A stream that turns up late is not played, only drained.
         backend->discard(pad);
@@ -464,7 +469,7 @@ void GstPlaybackBackend::padAdded(GstElement *, GstPad *pad, void *self)
 void GstPlaybackBackend::noMorePads(GstElement *, void *self)
 {
     auto *backend = static_cast<GstPlaybackBackend *>(self);
-    QMutexLocker locker(&backend->padLock);
+    std::lock_guard<std::mutex> locker(backend->padLock);
     backend->padsComplete = true;
     for (int i = 0; i + 1 < backend->videoPads.size(); ++i)
         backend->discard(backend->videoPads[i]);

@@ -4,7 +4,8 @@
 #include "PlaybackBackend.h"
 
 #include <QList>
-#include <QMutex>
+
+#include <mutex>
 
 class ICaptureCB;
 class QTimer;
@@ -70,8 +71,9 @@ private:
     GstElement *pipeline = nullptr;
     QTimer *busTimer;
 
-    // Filled on the streaming thread while the pipeline prerolls, read after.
-    mutable QMutex padLock;
+    // Filled on the streaming thread while the pipeline prerolls, read after. A standard mutex,
+    // which the thread sanitizer sees (it cannot see Qt 5's futex-based QMutex).
+    mutable std::mutex padLock;
     QList<GstPad *> videoPads;
     QList<GstPad *> audioPads;
     bool padsComplete = false;

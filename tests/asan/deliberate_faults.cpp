@@ -1,0 +1,50 @@
+// One memory fault or undefined operation, chosen by the argument. AddressSanitizer and
+// UndefinedBehaviorSanitizer must report each and stop the program; CTest passes a case only when
+// the report appears, which shows that the instrumented build reports and fails as it should.
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Kept out of the optimiser's sight, so the faults below happen at run time.
+volatile int runtimeOne = 1;
+
+int readPastTheEnd()
+{
+    char *block = static_cast<char *>(std::malloc(16));
+    std::memset(block, 0, 16);
+    const int value = block[15 + runtimeOne];
+    std::free(block);
+    return value;
+}
+
+int useAfterFree()
+{
+    int *value = new int(7);
+    delete value;
+    return *value + runtimeOne;
+}
+
+int overflowSigned()
+{
+    const int big = INT_MAX - 1 + runtimeOne;
+    return big + runtimeOne;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const char *fault = argc > 1 ? argv[1] : "";
+    int result = 0;
+    if (std::strcmp(fault, "overflow") == 0)
+        result = readPastTheEnd();
+    else if (std::strcmp(fault, "use-after-free") == 0)
+        result = useAfterFree();
+    else if (std::strcmp(fault, "signed-overflow") == 0)
+        result = overflowSigned();
+    std::printf("no report for \"%s\" (%d)\n", fault, result);
+    return 0;
+}
