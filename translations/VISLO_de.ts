@@ -121,6 +121,22 @@
         <source>The recording failed: %1</source>
         <translation>Die Aufnahme ist fehlgeschlagen: %1</translation>
     </message>
+    <message>
+        <source>The recording was not started: less than %1 MB of disk space is free in the recording folder.</source>
+        <translation>Die Aufnahme wurde nicht gestartet: Im Aufnahmeordner sind weniger als %1 MB Speicherplatz frei.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because less than %1 MB of disk space is left in the recording folder. What was recorded has been saved.</source>
+        <translation>Die Aufnahme wurde beendet, weil im Aufnahmeordner weniger als %1 MB Speicherplatz übrig sind. Das bisher Aufgenommene wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because its file or folder was removed. What was recorded could not be saved again.</source>
+        <translation>Die Aufnahme wurde beendet, weil ihre Datei oder ihr Ordner entfernt wurde. Das bisher Aufgenommene konnte nicht wieder gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because its file or folder was removed. What was recorded has been saved again as %1.</source>
+        <translation>Die Aufnahme wurde beendet, weil ihre Datei oder ihr Ordner entfernt wurde. Das bisher Aufgenommene wurde wieder als %1 gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -313,6 +329,13 @@
     <message>
         <source>Best fit</source>
         <translation>Passend</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingRescuer</name>
+    <message>
+        <source>Repairing the recording &quot;%1&quot;, which was cut off when the program last ended...</source>
+        <translation>Die Aufnahme „%1“, die beim letzten Beenden des Programms abgebrochen wurde, wird repariert …</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,22 @@
         <source>The recording failed: %1</source>
         <translation>La grabación falló: %1</translation>
     </message>
+    <message>
+        <source>The recording was not started: less than %1 MB of disk space is free in the recording folder.</source>
+        <translation>La grabación no se ha iniciado: quedan menos de %1 MB de espacio libre en la carpeta de grabaciones.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because less than %1 MB of disk space is left in the recording folder. What was recorded has been saved.</source>
+        <translation>La grabación se ha detenido porque quedan menos de %1 MB de espacio libre en la carpeta de grabaciones. Lo grabado se ha guardado.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because its file or folder was removed. What was recorded could not be saved again.</source>
+        <translation>La grabación se ha detenido porque se ha eliminado su archivo o su carpeta. Lo grabado no se ha podido volver a guardar.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because its file or folder was removed. What was recorded has been saved again as %1.</source>
+        <translation>La grabación se ha detenido porque se ha eliminado su archivo o su carpeta. Lo grabado se ha vuelto a guardar como %1.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -313,6 +329,13 @@
     <message>
         <source>Best fit</source>
         <translation>Ajuste</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingRescuer</name>
+    <message>
+        <source>Repairing the recording &quot;%1&quot;, which was cut off when the program last ended...</source>
+        <translation>Reparando la grabación «%1», que quedó cortada la última vez que se cerró el programa…</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,22 @@
         <source>The recording failed: %1</source>
         <translation>L'enregistrement a échoué : %1</translation>
     </message>
+    <message>
+        <source>The recording was not started: less than %1 MB of disk space is free in the recording folder.</source>
+        <translation>L'enregistrement n'a pas démarré : il reste moins de %1 Mo d'espace libre dans le dossier des enregistrements.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because less than %1 MB of disk space is left in the recording folder. What was recorded has been saved.</source>
+        <translation>L'enregistrement a été arrêté car il reste moins de %1 Mo d'espace libre dans le dossier des enregistrements. Ce qui a été enregistré est conservé.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because its file or folder was removed. What was recorded could not be saved again.</source>
+        <translation>L'enregistrement a été arrêté car son fichier ou son dossier a été supprimé. Ce qui a été enregistré n'a pas pu être sauvegardé à nouveau.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because its file or folder was removed. What was recorded has been saved again as %1.</source>
+        <translation>L'enregistrement a été arrêté car son fichier ou son dossier a été supprimé. Ce qui a été enregistré a été sauvegardé à nouveau sous %1.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -313,6 +329,13 @@
     <message>
         <source>Best fit</source>
         <translation>Ajusté</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingRescuer</name>
+    <message>
+        <source>Repairing the recording &quot;%1&quot;, which was cut off when the program last ended...</source>
+        <translation>Réparation de l'enregistrement « %1 », interrompu lors de la dernière fermeture du programme…</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,22 @@
         <source>The recording failed: %1</source>
         <translation>録画に失敗しました: %1</translation>
     </message>
+    <message>
+        <source>The recording was not started: less than %1 MB of disk space is free in the recording folder.</source>
+        <translation>録画を開始できませんでした。録画フォルダーの空き容量が %1 MB 未満です。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because less than %1 MB of disk space is left in the recording folder. What was recorded has been saved.</source>
+        <translation>録画フォルダーの空き容量が %1 MB 未満になったため、録画を停止しました。録画した内容は保存されています。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because its file or folder was removed. What was recorded could not be saved again.</source>
+        <translation>ファイルまたはフォルダーが削除されたため、録画を停止しました。録画した内容を保存し直すことができませんでした。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because its file or folder was removed. What was recorded has been saved again as %1.</source>
+        <translation>ファイルまたはフォルダーが削除されたため、録画を停止しました。録画した内容は %1 として保存し直されました。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -313,6 +329,13 @@
     <message>
         <source>Best fit</source>
         <translation>全体</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingRescuer</name>
+    <message>
+        <source>Repairing the recording &quot;%1&quot;, which was cut off when the program last ended...</source>
+        <translation>前回プログラムが終了したときに途中で切れた録画「%1」を修復しています…</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,22 @@
         <source>The recording failed: %1</source>
         <translation>Ошибка записи: %1</translation>
     </message>
+    <message>
+        <source>The recording was not started: less than %1 MB of disk space is free in the recording folder.</source>
+        <translation>Запись не начата: в папке записей свободно меньше %1 МБ.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because less than %1 MB of disk space is left in the recording folder. What was recorded has been saved.</source>
+        <translation>Запись остановлена, потому что в папке записей осталось меньше %1 МБ свободного места. Записанное сохранено.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because its file or folder was removed. What was recorded could not be saved again.</source>
+        <translation>Запись остановлена, потому что её файл или папка были удалены. Записанное не удалось сохранить заново.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because its file or folder was removed. What was recorded has been saved again as %1.</source>
+        <translation>Запись остановлена, потому что её файл или папка были удалены. Записанное заново сохранено как %1.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -313,6 +329,13 @@
     <message>
         <source>Best fit</source>
         <translation>Весь</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingRescuer</name>
+    <message>
+        <source>Repairing the recording &quot;%1&quot;, which was cut off when the program last ended...</source>
+        <translation>Восстановление записи «%1», прерванной при последнем завершении программы…</translation>
     </message>
 </context>
 <context>

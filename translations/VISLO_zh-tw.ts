@@ -121,6 +121,22 @@
         <source>The recording failed: %1</source>
         <translation>錄影失敗：%1</translation>
     </message>
+    <message>
+        <source>The recording was not started: less than %1 MB of disk space is free in the recording folder.</source>
+        <translation>未開始錄影：錄影資料夾的可用空間不足 %1 MB。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because less than %1 MB of disk space is left in the recording folder. What was recorded has been saved.</source>
+        <translation>錄影資料夾的可用空間已不足 %1 MB，因此已停止錄影。已錄下的內容皆已儲存。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because its file or folder was removed. What was recorded could not be saved again.</source>
+        <translation>錄影的檔案或資料夾已被移除，因此已停止錄影。已錄下的內容無法重新儲存。</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because its file or folder was removed. What was recorded has been saved again as %1.</source>
+        <translation>錄影的檔案或資料夾已被移除，因此已停止錄影。已錄下的內容已重新儲存為 %1。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -313,6 +329,13 @@
     <message>
         <source>Best fit</source>
         <translation>全圖</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingRescuer</name>
+    <message>
+        <source>Repairing the recording &quot;%1&quot;, which was cut off when the program last ended...</source>
+        <translation>正在修復程式上次結束時中斷的錄影「%1」…</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,8 @@
 #include "media/GstCameraBackend.h"
 
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 
 #include <cerrno>
 
@@ -37,6 +39,8 @@ LiveSource::LiveSource(std::unique_ptr<CameraBackend> cameraBackend, ICaptureCB 
         this->clock = [this] { return clockStart.elapsed(); };
     connect(backend.get(), SIGNAL(failed(CameraBackend::Failure, QString)), this,
             SLOT(backendFailed(CameraBackend::Failure, QString)));
+    connect(&watch, SIGNAL(lowDiskSpace()), this, SLOT(stopForLowDiskSpace()));
+    connect(&watch, SIGNAL(fileRemoved()), this, SLOT(stopForRemovedFile()));
 
     checkExistance();
     connect(&pollTimer, SIGNAL(timeout()), this, SLOT(checkExistance()));
@@ -79,10 +83,20 @@ int LiveSource::getExtensionControl(int selector, void *data, int size)
     return backend->getExtensionControl(selector, data, size);
 }
 
+RecordingWatch &LiveSource::recordingWatch()
+{
+    return watch;
+}
+
 void LiveSource::startRecording(const QString &fileName)
 {
     if (!open)
         return;
+    if (!watch.hasRoom(QFileInfo(fileName).absolutePath())) {
+        reportRecordingFailed(tr("The recording was not started: less than %1 MB of disk space is "
+                                 "free in the recording folder.").arg(minimumFreeMegabytes()));
+        return;
+    }
     releaseGraph();
     recordFile = fileName;
     buildGraph(true);
@@ -226,9 +240,14 @@ void LiveSource::buildGraph(bool record)
         return;
     }
 
+    const auto startWatching = [this] {
+        recording = true;
+        keeper.hold(recordFile);
+        watch.start(recordFile);
+    };
     audioPresent = enumCaptureFilter(DeviceCategory::AudioInput, &audioCapture);
     if (backend->startRecording(receiver, size, recordFile, audioPresent ? &audioCapture : nullptr)) {
-        recording = true;
+        startWatching();
         return;
     }
     // A sound input that cannot be opened is treated like none: the picture is still recorded.
@@ -236,7 +255,7 @@ void LiveSource::buildGraph(bool record)
         qDebug() << Q_FUNC_INFO << "recording with sound did not start:" << backend->lastError();
         audioPresent = false;
         if (backend->startRecording(receiver, size, recordFile, nullptr)) {
-            recording = true;
+            startWatching();
             return;
         }
     }
@@ -246,9 +265,14 @@ void LiveSource::buildGraph(bool record)
     buildGraph(false);
 }
 
+// The back end finishes a recording before it returns, so the file is closed when the keeper
+// looks at it.
 void LiveSource::releaseGraph()
 {
     backend->stop();
+    watch.stop();
+    if (recording)
+        lastKeep = keeper.release();
     recording = false;
 }
 
@@ -289,4 +313,37 @@ void LiveSource::backendFailed(CameraBackend::Failure failure, const QString &me
     releaseGraph();
     reportRecordingFailed(tr("The recording failed: %1").arg(message));
     buildGraph(false);
+}
+
+void LiveSource::stopForLowDiskSpace()
+{
+    if (!recording)
+        return;
+    releaseGraph();
+    reportRecordingFailed(tr("The recording was stopped because less than %1 MB of disk space is "
+                             "left in the recording folder. What was recorded has been saved.")
+                              .arg(minimumFreeMegabytes()));
+    buildGraph(false);
+}
+
+void LiveSource::stopForRemovedFile()
+{
+    if (!recording)
+        return;
+    releaseGraph();
+    if (lastKeep == RecordingFileKeeper::Outcome::Lost)
+        reportRecordingFailed(tr("The recording was stopped because its file or folder was removed. "
+                                 "What was recorded could not be saved again."));
+    else
+        reportRecordingFailed(tr("The recording was stopped because its file or folder was removed. "
+                                 "What was recorded has been saved again as %1.")
+                                  .arg(QDir::toNativeSeparators(keeper.restoredPath().isEmpty()
+                                                                    ? recordFile
+                                                                    : keeper.restoredPath())));
+    buildGraph(false);
+}
+
+qint64 LiveSource::minimumFreeMegabytes() const
+{
+    return watch.minimumFreeBytes() / (1024 * 1024);
 }

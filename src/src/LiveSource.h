@@ -2,6 +2,8 @@
 #define LIVESOURCE_H
 
 #include "LiveSourceBase.h"
+#include "RecordingFileKeeper.h"
+#include "RecordingWatch.h"
 #include "media/CameraBackend.h"
 
 #include <QElapsedTimer>
@@ -20,6 +22,10 @@ class ICaptureCB;
 // When the camera fails (unplugged, busy, no usable format) a running recording is finished so
 // its file stays playable, the source goes back to waiting and the poll opens the camera again
 // when it is back. cameraLost() and recordingFailed() tell the window, with a sentence for the user.
+//
+// A running recording is watched: it is finished and stopped when the free space of its disk falls
+// below the watch's minimum, and when its file or folder is removed, in which case the file is
+// written back from the handle the source keeps on it.
 class LiveSource : public LiveSourceBase
 {
     Q_OBJECT
@@ -60,6 +66,9 @@ public:
     void triggerAutoFocus();
     void stopAutoRefresh();
 
+    // The disk-space and file watch of the recordings; tests set its free-space query here.
+    RecordingWatch &recordingWatch();
+
     // Finds the first device of the category the supported-camera rule selects: a supported
     // camera for video, anything but a supported camera's microphone for audio.
     bool enumCaptureFilter(DeviceCategory category, CaptureDevice *device);
@@ -85,12 +94,15 @@ protected:
 
 private slots:
     void backendFailed(CameraBackend::Failure failure, const QString &message);
+    void stopForLowDiskSpace();
+    void stopForRemovedFile();
 
 private:
     void buildGraph(bool record);
     void releaseGraph();
     void loseCamera(const QString &reason);
     void reportRecordingFailed(const QString &message);
+    qint64 minimumFreeMegabytes() const;
 
     QTimer pollTimer;
     bool open = false;
@@ -108,6 +120,9 @@ private:
     CaptureDevice audioCapture;
     QElapsedTimer clockStart;
     Clock clock;
+    RecordingWatch watch;
+    RecordingFileKeeper keeper;
+    RecordingFileKeeper::Outcome lastKeep = RecordingFileKeeper::Outcome::Kept;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "Config.h"
 #include "MainWindow.h"
+#include "RecordingRescuer.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -55,6 +56,11 @@ int main(int argc, char *argv[])
     QTranslator translator;
     loadTranslation(translator, Config::language(), QCoreApplication::applicationDirPath());
     QCoreApplication::installTranslator(&translator);
+
+    // Recordings cut off when the program last ended (killed, crashed, power lost) are made whole
+    // before the window exists: nothing can then record into the folder, or open one of them as a
+    // film, while it is being rewritten, and the camera does not compete with the repair.
+    RecordingRescuer().rescue(Config::recordPath());
 
     MainWindow window;
     window.show();

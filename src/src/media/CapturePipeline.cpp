@@ -165,6 +165,8 @@ bool CapturePipeline::buildRecordingTail(GstElement *grabber, const Settings &se
     GstElement *encoder = add("jpegenc");
     GstElement *mux = add("avimux");
     GstElement *sink = add("filesink");
+    muxer = mux;
+    fileSink = sink;
     if (!rate || !queue || !encoder || !mux || !sink)
         return fail(tr("A GStreamer element needed for recording (JPEG encoder or AVI writer) is "
                        "not installed."));
@@ -277,6 +279,7 @@ QString CapturePipeline::takeBusError()
 {
     QString text;
     while (GstMessage *message = gst_bus_pop_filtered(bus, GST_MESSAGE_ERROR)) {
+        noteError(message);
         if (text.isEmpty())
             text = errorText(message);
         gst_message_unref(message);
@@ -284,10 +287,29 @@ QString CapturePipeline::takeBusError()
     return text;
 }
 
+void CapturePipeline::noteError(GstMessage *message)
+{
+    GstObject *origin = GST_MESSAGE_SRC(message);
+    for (GstElement *writer : {muxer, fileSink}) {
+        if (writer && origin == GST_OBJECT(writer))
+            writerFailed = true;
+    }
+}
+
 // An AVI is complete only after end-of-stream: the index is written then. The wait is bounded so
 // a stuck device cannot hang the program; what was written stays readable either way.
+//
+// When the writer has failed there is no end-of-stream: the muxer holds the branch that brought
+// the last buffer and waits for the other, so the live source behind it is stuck in its push, and
+// handing a source the event would wait for that push for ever. Stopping the pipeline releases
+// all of them; the file keeps what reached it, without an index, which a later start repairs.
 void CapturePipeline::finishRecording()
 {
+    takeBusError();
+    if (writerFailed) {
+        qDebug() << "The recording's file cannot be written any more; it is closed as it is";
+        return;
+    }
     gst_element_send_event(pipeline, gst_event_new_eos());
     QDeadlineTimer deadline(FinishTimeoutMs);
     while (!deadline.hasExpired()) {
@@ -318,6 +340,9 @@ void CapturePipeline::release()
     pipeline = nullptr;
     bus = nullptr;
     videoSource = nullptr;
+    muxer = nullptr;
+    fileSink = nullptr;
+    writerFailed = false;
     recording = false;
 }
 
@@ -328,6 +353,8 @@ void CapturePipeline::pollBus()
     while (GstMessage *message = gst_bus_pop_filtered(
                bus, GstMessageType(GST_MESSAGE_ERROR | GST_MESSAGE_EOS))) {
         const bool isError = GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR;
+        if (isError)
+            noteError(message);
         GstObject *origin = GST_MESSAGE_SRC(message);
         const bool fromCamera = origin == GST_OBJECT(videoSource)
             || gst_object_has_as_ancestor(origin, GST_OBJECT(videoSource));

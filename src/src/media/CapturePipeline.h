@@ -14,6 +14,7 @@ class ICaptureCB;
 typedef struct _GstBus GstBus;
 typedef struct _GstCaps GstCaps;
 typedef struct _GstElement GstElement;
+typedef struct _GstMessage GstMessage;
 
 // One camera pipeline, preview or recording, built on source elements handed in by the caller.
 //
@@ -70,11 +71,17 @@ private:
     bool buildAudioBranch(GstElement *mux, const Settings &settings);
     bool fail(const QString &message);
     QString takeBusError();
+    void noteError(GstMessage *message);
     void finishRecording();
     void release();
 
     GstElement *pipeline = nullptr;
     GstElement *videoSource = nullptr;
+    GstElement *muxer = nullptr;
+    GstElement *fileSink = nullptr;
+    // The muxer or the file writer failed (a full disk, a vanished drive): nothing more reaches the
+    // file, and a branch may hang in the muxer, so the recording is not ended by end-of-stream.
+    bool writerFailed = false;
     GstBus *bus = nullptr;
     QTimer busTimer;
     bool recording = false;
