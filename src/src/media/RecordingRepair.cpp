@@ -258,5 +258,8 @@ int RecordingRepair::permilleDone(qint64 *position)
     *position = at;
     if (duration <= 0 || at <= 0)
         return 0;
-    return int(qBound<gint64>(0, at * 1000 / duration, 1000));
+    // A damaged file can report any position: at * 1000 would overflow.
+    if (at >= duration)
+        return 1000;
+    return int(double(at) * 1000 / double(duration));
 }
