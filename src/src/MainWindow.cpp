@@ -188,21 +188,13 @@ MainWindow::MainWindow()
     filmSource = new FilmSource(filmCanvas, this);
 
     filmBar = new ImageWidget(QImage(QStringLiteral(":/icons/Background/FILM_CONTROL_BK.png")), this);
-    filmOpenButton = new ImageButton(QStringLiteral("ICON_FILM_OPEN"), filmBar, 20, 5);
-    connect(filmOpenButton, SIGNAL(clicked()), this, SLOT(filmOpenFile()));
-    filmPlayButton = new ImageButton(QStringLiteral("ICON_FILM_PLAY"), filmBar, 60, 5);
-    connect(filmPlayButton, SIGNAL(clicked()), this, SLOT(filmPlay()));
-    filmPauseButton = new ImageButton(QStringLiteral("ICON_FILM_PAUSE"), filmBar, 100, 5);
-    connect(filmPauseButton, SIGNAL(clicked()), this, SLOT(filmPause()));
-    filmStopButton = new ImageButton(QStringLiteral("ICON_FILM_STOP"), filmBar, 140, 5);
-    connect(filmStopButton, SIGNAL(clicked()), this, SLOT(filmStop()));
-    filmBackwardButton = new ImageButton(QStringLiteral("ICON_FILM_BACKWARD"), filmBar, 180, 5);
-    connect(filmBackwardButton, SIGNAL(clicked()), this, SLOT(filmBackward()));
-    filmForwardButton = new ImageButton(QStringLiteral("ICON_FILM_FORWARD"), filmBar, 220, 5);
-    connect(filmForwardButton, SIGNAL(clicked()), this, SLOT(filmForward()));
-    filmVolumeButton = new ImageButton(QStringLiteral("ICON_FILM_VOLUME"), filmBar, 260, 5);
-    filmVolumeButton->setCheckable(true);
-    connect(filmVolumeButton, SIGNAL(clicked()), this, SLOT(filmVolume()));
+    filmOpenButton = addBarButton("ICON_FILM_OPEN", filmBar, 20, SLOT(filmOpenFile()));
+    filmPlayButton = addBarButton("ICON_FILM_PLAY", filmBar, 60, SLOT(filmPlay()));
+    filmPauseButton = addBarButton("ICON_FILM_PAUSE", filmBar, 100, SLOT(filmPause()));
+    filmStopButton = addBarButton("ICON_FILM_STOP", filmBar, 140, SLOT(filmStop()));
+    filmBackwardButton = addBarButton("ICON_FILM_BACKWARD", filmBar, 180, SLOT(filmBackward()));
+    filmForwardButton = addBarButton("ICON_FILM_FORWARD", filmBar, 220, SLOT(filmForward()));
+    filmVolumeButton = addBarButton("ICON_FILM_VOLUME", filmBar, 260, SLOT(filmVolume()), true);
     filmBar->hide();
 
     volumeSlider = new Slider(Qt::Vertical, this);
@@ -227,23 +219,18 @@ MainWindow::MainWindow()
 
     photographBar =
         new ImageWidget(QImage(QStringLiteral(":/icons/Background/PHOTO_CONTROL_BK.png")), this);
-    photographOpenButton = new ImageButton(QStringLiteral("ICON_PHOTO_OPEN"), photographBar, 20, 5);
-    connect(photographOpenButton, SIGNAL(clicked()), this, SLOT(photographOpenDirectory()));
+    photographOpenButton =
+        addBarButton("ICON_PHOTO_OPEN", photographBar, 20, SLOT(photographOpenDirectory()));
     photographPreviousButton =
-        new ImageButton(QStringLiteral("ICON_PHOTO_BACKWARD"), photographBar, 60, 5);
-    connect(photographPreviousButton, SIGNAL(clicked()), this, SLOT(photographPrevious()));
-    photographSlideButton = new ImageButton(QStringLiteral("ICON_PHOTO_SLIDE"), photographBar, 100, 5);
-    photographSlideButton->setCheckable(true);
-    connect(photographSlideButton, SIGNAL(clicked()), this, SLOT(photographPlay()));
-    photographNextButton = new ImageButton(QStringLiteral("ICON_PHOTO_FORWARD"), photographBar, 140, 5);
-    connect(photographNextButton, SIGNAL(clicked()), this, SLOT(photographNext()));
+        addBarButton("ICON_PHOTO_BACKWARD", photographBar, 60, SLOT(photographPrevious()));
+    photographSlideButton =
+        addBarButton("ICON_PHOTO_SLIDE", photographBar, 100, SLOT(photographPlay()), true);
+    photographNextButton =
+        addBarButton("ICON_PHOTO_FORWARD", photographBar, 140, SLOT(photographNext()));
     photographThumbnailButton =
-        new ImageButton(QStringLiteral("ICON_PHOTO_THUMBNIL"), photographBar, 180, 5);
-    photographThumbnailButton->setCheckable(true);
-    connect(photographThumbnailButton, SIGNAL(clicked()), this, SLOT(photographPreview()));
-    photographIntervalButton = new ImageButton(QStringLiteral("ICON_PHOTO_TIME"), photographBar, 220, 5);
-    photographIntervalButton->setCheckable(true);
-    connect(photographIntervalButton, SIGNAL(clicked()), this, SLOT(photographPlayInterval()));
+        addBarButton("ICON_PHOTO_THUMBNIL", photographBar, 180, SLOT(photographPreview()), true);
+    photographIntervalButton =
+        addBarButton("ICON_PHOTO_TIME", photographBar, 220, SLOT(photographPlayInterval()), true);
     photographBar->hide();
 
     intervalSlider = new Slider(Qt::Horizontal, this);
@@ -345,6 +332,15 @@ ImageButton *MainWindow::addToolButton(QString icon, QString toolTip, const char
         group->addButton(button, -1);
     }
     panel->addButton(button);
+    return button;
+}
+
+ImageButton *MainWindow::addBarButton(const char *icon, QWidget *bar, int x, const char *clickSlot,
+                                      bool checkable)
+{
+    ImageButton *button = new ImageButton(QLatin1String(icon), bar, x, 5);
+    button->setCheckable(checkable);
+    connect(button, SIGNAL(clicked()), this, clickSlot);
     return button;
 }
 

@@ -231,6 +231,9 @@ protected:
 private:
     ImageButton *addToolButton(QString icon, QString toolTip, const char *clickSlot,
                                const char *holdSlot, QButtonGroup *group);
+    // A button of the film or photograph bar, at (x, 5) on the bar.
+    ImageButton *addBarButton(const char *icon, QWidget *bar, int x, const char *clickSlot,
+                              bool checkable = false);
     void setLabelColor(QColor color, QWidget *widget);
     ImageCanvas *addCanvas();
     void leaveMode(int oldMode);
