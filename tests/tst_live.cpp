@@ -400,15 +400,16 @@ void TestLive::cameraLossReturnsToWaitingAndReopens()
     QSignalSpy lost(source, SIGNAL(cameraLost(QString)));
     QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
 
+    // Unplugged, so the poll that keeps running while the signals are awaited finds nothing.
     backend->fail(CameraBackend::Failure::CameraLost);
+    backend->video.clear();
     QCOMPARE(backend->log, QStringList({"stop", "release"}));
     QVERIFY(!source->isOpen());
     QVERIFY(!source->isRecording());
     QTRY_COMPARE(lost.count(), 1);
     QTRY_COMPARE(failed.count(), 1);
 
-    // Unplugged for a while, then back: it must be seen for two seconds again.
-    backend->video.clear();
+    // Away for a while, then back: it must be seen for two seconds again.
     pollAt(3000);
     backend->video = {named(SupportedCamera)};
     pollAt(3500);
