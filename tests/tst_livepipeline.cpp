@@ -5,6 +5,7 @@
 #include "media/GstCameraBackend.h"
 #include "media/GstRuntime.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -314,10 +315,14 @@ void TestLivePipeline::recordingHoldsWhatTheCanvasShows()
     openSource(RedCamera, canvas);
     const QString file = folder.filePath(QStringLiteral("two-seconds.avi"));
     QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
+    QElapsedTimer recorded;
+    recorded.start();
     source->startRecording(file);
     QVERIFY(source->isRecording());
     QTest::qWait(2000);
     source->stopRecording();
+    // A busy machine may wake the test late; the camera goes on at 25 pictures a second meanwhile.
+    const int mostFrames = int(recorded.elapsed() / 40) + 10;
     QVERIFY(!source->isRecording());
     QCOMPARE(failed.count(), 0);
 
@@ -327,7 +332,7 @@ void TestLivePipeline::recordingHoldsWhatTheCanvasShows()
     QVERIFY(avi.videoCaps.contains("width=(int)320"));
     QVERIFY(avi.videoCaps.contains("height=(int)240"));
     QVERIFY(avi.videoCaps.contains("framerate=(fraction)25/1"));
-    QVERIFY2(avi.videoFrames >= 40 && avi.videoFrames <= 60, qPrintable(QString::number(avi.videoFrames)));
+    QVERIFY2(avi.videoFrames >= 40 && avi.videoFrames <= mostFrames, qPrintable(QString::number(avi.videoFrames)));
     QVERIFY2(avi.audioCaps.startsWith("audio/x-raw"), qPrintable(avi.audioCaps));
     QVERIFY(avi.audioCaps.contains("S16LE"));
     QVERIFY(avi.audioBuffers > 0);
