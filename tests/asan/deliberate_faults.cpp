@@ -1,6 +1,7 @@
-// One memory fault or undefined operation, chosen by the argument. AddressSanitizer and
-// UndefinedBehaviorSanitizer must report each and stop the program; CTest passes a case only when
-// the report appears, which shows that the instrumented build reports and fails as it should.
+// One memory fault, leak or undefined operation, chosen by the argument. AddressSanitizer (with
+// its leak checker) and UndefinedBehaviorSanitizer must report each and stop the program; CTest
+// passes a case only when the report appears, which shows that the instrumented build reports and
+// fails as it should.
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +28,17 @@ int useAfterFree()
     return *value + runtimeOne;
 }
 
+// The only pointer to the block is overwritten, so nothing reaches it when the leak check runs.
+int leak()
+{
+    static char *volatile lastBlock = nullptr;
+    lastBlock = static_cast<char *>(std::malloc(64));
+    lastBlock[0] = char(runtimeOne);
+    const int value = lastBlock[0];
+    lastBlock = nullptr;
+    return value;
+}
+
 int overflowSigned()
 {
     const int big = INT_MAX - 1 + runtimeOne;
@@ -43,6 +55,8 @@ int main(int argc, char **argv)
         result = readPastTheEnd();
     else if (std::strcmp(fault, "use-after-free") == 0)
         result = useAfterFree();
+    else if (std::strcmp(fault, "leak") == 0)
+        result = leak();
     else if (std::strcmp(fault, "signed-overflow") == 0)
         result = overflowSigned();
     std::printf("no report for \"%s\" (%d)\n", fault, result);
