@@ -5,6 +5,7 @@
 #include "ICaptureCB.h"
 #include "media/GstPlaybackBackend.h"
 #include "media/GstRuntime.h"
+#include "tst_pipelines.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -20,6 +21,8 @@
 #include <sys/stat.h>
 
 namespace {
+
+using testpipelines::encode;
 
 constexpr qint64 Second = 10000000; // in 100 ns units
 constexpr int FilmWidth = 160;
@@ -54,58 +57,6 @@ public:
     void startAutoRefresh() override { refresh << "start"; }
     void stopAutoRefresh() override { refresh << "stop"; }
 };
-
-// GStreamer's video encoders start their time stamps at 1000 hours (room for reordering);
-// a muxer that writes them as they come would make a film 1000 hours long.
-GstPadProbeReturn restamp(GstPad *, GstPadProbeInfo *info, gpointer)
-{
-    constexpr GstClockTime Offset = GstClockTime(1000) * 3600 * GST_SECOND;
-    GstBuffer *buffer = gst_buffer_make_writable(GST_PAD_PROBE_INFO_BUFFER(info));
-    if (GST_BUFFER_PTS_IS_VALID(buffer) && GST_BUFFER_PTS(buffer) >= Offset)
-        GST_BUFFER_PTS(buffer) -= Offset;
-    if (GST_BUFFER_DTS_IS_VALID(buffer) && GST_BUFFER_DTS(buffer) >= Offset)
-        GST_BUFFER_DTS(buffer) -= Offset;
-    GST_PAD_PROBE_INFO_DATA(info) = buffer;
-    return GST_PAD_PROBE_OK;
-}
-
-// Runs a gst-launch style description to its end, restamping the encoder named "venc"; false
-// when an element is missing or fails.
-bool encode(const QString &description, QString *problem = nullptr)
-{
-    GError *error = nullptr;
-    GstElement *pipeline = gst_parse_launch(description.toUtf8().constData(), &error);
-    if (error) {
-        if (problem)
-            *problem = QString::fromUtf8(error->message);
-        g_clear_error(&error);
-        if (pipeline)
-            gst_object_unref(pipeline);
-        return false;
-    }
-    if (GstElement *encoder = gst_bin_get_by_name(GST_BIN(pipeline), "venc")) {
-        GstPad *pad = gst_element_get_static_pad(encoder, "src");
-        gst_pad_add_probe(pad, GST_PAD_PROBE_TYPE_BUFFER, restamp, nullptr, nullptr);
-        gst_object_unref(pad);
-        gst_object_unref(encoder);
-    }
-    gst_element_set_state(pipeline, GST_STATE_PLAYING);
-    GstBus *bus = gst_element_get_bus(pipeline);
-    GstMessage *message = gst_bus_timed_pop_filtered(
-        bus, 30 * GST_SECOND, GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
-    const bool finished = message && GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS;
-    if (message && !finished && problem) {
-        gst_message_parse_error(message, &error, nullptr);
-        *problem = QString::fromUtf8(error->message);
-        g_clear_error(&error);
-    }
-    if (message)
-        gst_message_unref(message);
-    gst_object_unref(bus);
-    gst_element_set_state(pipeline, GST_STATE_NULL);
-    gst_object_unref(pipeline);
-    return finished;
-}
 
 QString videoBranch(int seconds, const char *encoder)
 {

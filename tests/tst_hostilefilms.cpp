@@ -11,6 +11,7 @@
 #include "ImageCanvas.h"
 #include "MainWindow.h"
 #include "media/GstRuntime.h"
+#include "tst_pipelines.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -36,6 +37,8 @@
 #endif
 
 namespace {
+
+using testpipelines::encode;
 
 // The address sanitizer keeps freed memory in quarantine, so resident memory says nothing about
 // the program there; its own checks stand in.
@@ -71,56 +74,6 @@ public:
     void startAutoRefresh() override {}
     void stopAutoRefresh() override {}
 };
-
-// GStreamer's video encoders start their time stamps at 1000 hours; the muxers would write a film
-// that long.
-GstPadProbeReturn restamp(GstPad *, GstPadProbeInfo *info, gpointer)
-{
-    constexpr GstClockTime Offset = GstClockTime(1000) * 3600 * GST_SECOND;
-    GstBuffer *buffer = gst_buffer_make_writable(GST_PAD_PROBE_INFO_BUFFER(info));
-    if (GST_BUFFER_PTS_IS_VALID(buffer) && GST_BUFFER_PTS(buffer) >= Offset)
-        GST_BUFFER_PTS(buffer) -= Offset;
-    if (GST_BUFFER_DTS_IS_VALID(buffer) && GST_BUFFER_DTS(buffer) >= Offset)
-        GST_BUFFER_DTS(buffer) -= Offset;
-    GST_PAD_PROBE_INFO_DATA(info) = buffer;
-    return GST_PAD_PROBE_OK;
-}
-
-// Runs a gst-launch description to its end; the reason in *problem when it cannot.
-bool encode(const QString &description, QString *problem)
-{
-    GError *error = nullptr;
-    GstElement *pipeline = gst_parse_launch(description.toUtf8().constData(), &error);
-    if (error) {
-        *problem = QString::fromUtf8(error->message);
-        g_clear_error(&error);
-        if (pipeline)
-            gst_object_unref(pipeline);
-        return false;
-    }
-    if (GstElement *encoder = gst_bin_get_by_name(GST_BIN(pipeline), "venc")) {
-        GstPad *pad = gst_element_get_static_pad(encoder, "src");
-        gst_pad_add_probe(pad, GST_PAD_PROBE_TYPE_BUFFER, restamp, nullptr, nullptr);
-        gst_object_unref(pad);
-        gst_object_unref(encoder);
-    }
-    gst_element_set_state(pipeline, GST_STATE_PLAYING);
-    GstBus *bus = gst_element_get_bus(pipeline);
-    GstMessage *message = gst_bus_timed_pop_filtered(
-        bus, 30 * GST_SECOND, GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
-    const bool finished = message && GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS;
-    if (message && !finished) {
-        gst_message_parse_error(message, &error, nullptr);
-        *problem = QString::fromUtf8(error->message);
-        g_clear_error(&error);
-    }
-    if (message)
-        gst_message_unref(message);
-    gst_object_unref(bus);
-    gst_element_set_state(pipeline, GST_STATE_NULL);
-    gst_object_unref(pipeline);
-    return finished;
-}
 
 // Two seconds of a moving ball at 160 x 120, 25 frames a second, with silence beside it.
 QString branches(const char *videoEncoder, const char *audioEncoder)

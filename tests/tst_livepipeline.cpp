@@ -1,9 +1,8 @@
 #include "ICaptureCB.h"
 #include "ImageCanvas.h"
 #include "LiveSource.h"
-#include "media/CameraControls.h"
-#include "media/GstCameraBackend.h"
 #include "media/GstRuntime.h"
+#include "record_helper/TestRecording.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -51,38 +50,7 @@ public:
     bool fourBytes = false;
 };
 
-class FakeControls : public CameraControls
-{
-public:
-    bool hasBrightness() override { return true; }
-    int brightness() override { return 0; }
-    void setBrightness(int) override {}
-    QPair<int, int> brightnessRange() override { return {0, 0}; }
-    int focus() override { return 0; }
-    void setFocus(int, bool) override {}
-    int setExtensionControl(int, const void *, int) override { return 0; }
-    int getExtensionControl(int, void *, int) override { return 0; }
-};
-
-GstElement *sourceFrom(const char *description)
-{
-    GError *error = nullptr;
-    GstElement *bin = gst_parse_bin_from_description(description, TRUE, &error);
-    if (error) {
-        qWarning() << error->message;
-        g_clear_error(&error);
-    }
-    return bin;
-}
-
-CaptureDevice device(const QString &name, const char *pipelineDescription)
-{
-    CaptureDevice device;
-    device.displayName = name;
-    const QByteArray description(pipelineDescription);
-    device.createSource = [description] { return sourceFrom(description.constData()); };
-    return device;
-}
+using testpipelines::sourceFrom;
 
 // What avidemux finds in a recorded file, read to its end.
 struct AviContents
@@ -176,16 +144,7 @@ AviContents readAvi(const QString &path)
     Reader reader{pipeline, &contents};
     g_signal_connect(demux, "pad-added", G_CALLBACK(onDemuxPad), &reader);
 
-    gst_element_set_state(pipeline, GST_STATE_PLAYING);
-    GstBus *bus = gst_element_get_bus(pipeline);
-    GstMessage *message = gst_bus_timed_pop_filtered(
-        bus, 20 * GST_SECOND, GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
-    contents.complete = message && GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS;
-    if (message)
-        gst_message_unref(message);
-    gst_object_unref(bus);
-    gst_element_set_state(pipeline, GST_STATE_NULL);
-    gst_object_unref(pipeline);
+    contents.complete = testpipelines::runToEnd(pipeline, 20 * GST_SECOND);
     return contents;
 }
 
@@ -196,7 +155,7 @@ bool isNear(QRgb pixel, int red, int green, int blue)
         && qAbs(qBlue(pixel) - blue) < tolerance;
 }
 
-const char *const RedCamera = "videotestsrc is-live=true pattern=red";
+using TestRecording::RedCamera;
 const char *const TestMicrophone = "audiotestsrc is-live=true wave=sine";
 
 } // namespace
@@ -256,18 +215,8 @@ void TestLivePipeline::cleanup()
 // the poll sees the camera at 0 ms and opens it on the poll after the two-second wait.
 void TestLivePipeline::openSource(const char *cameraDescription, ICaptureCB *target)
 {
-    GstCameraBackend::Devices devices;
-    const CaptureDevice camera = device(QStringLiteral("Test camera (usb#vid_04fc&pid_5330)"),
-                                        cameraDescription);
-    devices.videoInputs = [camera] { return QList<CaptureDevice>{camera}; };
-    devices.audioInputs = [] {
-        return QList<CaptureDevice>{device(QStringLiteral("Test microphone"), TestMicrophone)};
-    };
-    devices.openControls = [](const CaptureDevice &) {
-        return std::unique_ptr<CameraControls>(new FakeControls);
-    };
     now = 0;
-    source = new LiveSource(std::unique_ptr<CameraBackend>(new GstCameraBackend(devices)),
+    source = new LiveSource(TestRecording::backend(cameraDescription, TestMicrophone),
                             target ? target : receiver,
                             CaptureSize.width(), CaptureSize.height(), CaptureSize.width(),
                             CaptureSize.height(), nullptr, [this] { return now; });

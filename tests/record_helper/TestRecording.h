@@ -7,6 +7,7 @@
 #include "LiveSource.h"
 #include "media/CameraControls.h"
 #include "media/GstCameraBackend.h"
+#include "../tst_pipelines.h"
 
 #include <QDebug>
 #include <QString>
@@ -46,16 +47,7 @@ public:
     int getExtensionControl(int, void *, int) override { return 0; }
 };
 
-inline GstElement *sourceFrom(const char *description)
-{
-    GError *error = nullptr;
-    GstElement *bin = gst_parse_bin_from_description(description, TRUE, &error);
-    if (error) {
-        qWarning() << error->message;
-        g_clear_error(&error);
-    }
-    return bin;
-}
+using testpipelines::sourceFrom;
 
 inline CaptureDevice device(const QString &name, const QByteArray &description)
 {
@@ -175,22 +167,7 @@ inline Frames readFrames(const QString &path)
     gst_element_link(file, demux);
     g_signal_connect(demux, "pad-added", G_CALLBACK(detail::onPad), &reading);
 
-    gst_element_set_state(reading.pipeline, GST_STATE_PLAYING);
-    GstBus *bus = gst_element_get_bus(reading.pipeline);
-    GstMessage *message = gst_bus_timed_pop_filtered(
-        bus, 30 * GST_SECOND, GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
-    frames.reachedEnd = message && GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS;
-    if (message && !frames.reachedEnd) {
-        GError *error = nullptr;
-        gst_message_parse_error(message, &error, nullptr);
-        frames.error = QString::fromUtf8(error->message);
-        g_clear_error(&error);
-    }
-    if (message)
-        gst_message_unref(message);
-    gst_object_unref(bus);
-    gst_element_set_state(reading.pipeline, GST_STATE_NULL);
-    gst_object_unref(reading.pipeline);
+    frames.reachedEnd = testpipelines::runToEnd(reading.pipeline, 30 * GST_SECOND, &frames.error);
     frames.demuxed = reading.demuxed;
     frames.decoded = reading.decoded;
     frames.audioBuffers = reading.audio;
