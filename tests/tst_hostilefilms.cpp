@@ -11,6 +11,7 @@
 #include "ImageCanvas.h"
 #include "MainWindow.h"
 #include "media/GstRuntime.h"
+#include "tst_memory.h"
 #include "tst_pipelines.h"
 
 #include <QFile>
@@ -26,35 +27,13 @@
 #include <memory>
 #include <vector>
 
-#include <sys/resource.h>
-
-#if defined(__SANITIZE_ADDRESS__)
-#define UNDER_ADDRESS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define UNDER_ADDRESS_SANITIZER 1
-#endif
-#endif
-
 namespace {
 
+using testmemory::MeasuresMemory;
+using testmemory::peakMemoryMiB;
 using testpipelines::encode;
 
-// The address sanitizer keeps freed memory in quarantine, so resident memory says nothing about
-// the program there; its own checks stand in.
-#ifdef UNDER_ADDRESS_SANITIZER
-constexpr bool MeasuresMemory = false;
-#else
-constexpr bool MeasuresMemory = true;
-#endif
 constexpr long MemoryBoundMiB = 256;
-
-long peakMemoryMiB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
 
 // Stands in for the film canvas: counts frames and checks that each is whole.
 class Receiver : public ICaptureCB

@@ -19,23 +19,10 @@
 
 using namespace testfiles;
 
-#if defined(__SANITIZE_ADDRESS__)
-#define UNDER_ADDRESS_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define UNDER_ADDRESS_SANITIZER 1
-#endif
-#endif
-
 namespace {
 
-// The address sanitizer keeps freed memory in quarantine and adds its own, so resident memory
-// says nothing about the program there; its own checks stand in.
-#ifdef UNDER_ADDRESS_SANITIZER
-constexpr bool MeasuresMemory = false;
-#else
-constexpr bool MeasuresMemory = true;
-#endif
+using testmemory::MeasuresMemory;
+
 // A picture too large for full size is still read reduced, up to MaxReducedSide on its longer
 // side: one such picture may take its 256 MiB, and the rest of the folder little besides.
 constexpr long MemoryBoundMiB =

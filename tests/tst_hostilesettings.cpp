@@ -8,6 +8,7 @@
 #include "ImageCanvas.h"
 #include "LiveSource.h"
 #include "MainWindow.h"
+#include "tst_memory.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,9 +17,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <sys/resource.h>
-
 namespace {
+
+using testmemory::peakMemoryMiB;
 
 // The main window with its dialogs answered by the test.
 class TestedWindow : public MainWindow
@@ -30,13 +31,6 @@ protected:
     void showError(const QString &text) override { errors << text; }
     QString askOpenFileName(const QString &, const QString &) override { return QString(); }
 };
-
-long peakMemoryMiB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
 
 QByteArray randomBytes(int size, quint32 seed)
 {

@@ -13,7 +13,7 @@
 #include <QPainter>
 #include <QtEndian>
 
-#include <sys/resource.h>
+#include "tst_memory.h"
 
 namespace testfiles {
 
@@ -184,13 +184,7 @@ inline QByteArray pngClaiming(quint32 width, quint32 height)
         + pngChunk("IDAT", zlibZeros(4096)) + pngChunk("IEND", QByteArray());
 }
 
-// Highest resident memory of this process so far, in MiB.
-inline long peakMemoryMiB()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024;
-}
+using testmemory::peakMemoryMiB;
 
 } // namespace testfiles
 
