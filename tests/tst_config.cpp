@@ -59,6 +59,7 @@ void ConfigTest::freshProfileHasDefaultsAndFolders()
     QCOMPARE(Config::resolution(), QSize(1280, 720));
     QCOMPARE(Config::recordingResolution(), QSize(1280, 720));
     QCOMPARE(Config::language(), QStringLiteral("en"));
+    QVERIFY(Config::camera().isEmpty());
     QCOMPARE(Config::snapshotPath(), documents() + QStringLiteral("/Document Camera/images"));
     QCOMPARE(Config::recordPath(), documents() + QStringLiteral("/Document Camera/videos"));
     QVERIFY(QDir(Config::snapshotPath()).exists());
@@ -73,6 +74,7 @@ void ConfigTest::settersSurviveANewRun()
     Config::setRecordPath(QStringLiteral("/tmp/films"));
     Config::setResolution(QSize(1920, 1080));
     QCOMPARE(Config::resolution(), QSize(1920, 1080));
+    Config::setCamera(QStringLiteral("usb:046d:081b:serial:A1"));
 
     Config::reload();
     QCOMPARE(Config::snapshotMode(), int(Continuous));
@@ -80,6 +82,7 @@ void ConfigTest::settersSurviveANewRun()
     QCOMPARE(Config::snapshotPath(), QStringLiteral("/tmp/shots"));
     QCOMPARE(Config::recordPath(), QStringLiteral("/tmp/films"));
     QCOMPARE(Config::resolution(), QSize(1920, 1080));
+    QCOMPARE(Config::camera(), QStringLiteral("usb:046d:081b:serial:A1"));
     QVERIFY(QFile::exists(storeFile()));
 }
 

@@ -68,6 +68,7 @@ private slots:
     void brightnessScaleWithoutCamera();
     void effectAndMaskPictures();
     void markersFollowTheirState();
+    void noticeStandsAtTheTopUntilCleared();
 
     // timing
     void freshDisplayDrawsNothing();
@@ -326,6 +327,25 @@ void TestOsd::markersFollowTheirState()
     painted = paint();
     QCOMPARE(painted.pixelColor(610, 550).alpha(), 0);
     QCOMPARE(painted.pixelColor(565, 550).alpha(), 0);
+}
+
+void TestOsd::noticeStandsAtTheTopUntilCleared()
+{
+    const auto inkIn = [](const QImage &image, QRect area) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (qAlpha(image.pixel(x, y)) != 0)
+                    return true;
+        return false;
+    };
+    osd->setNotice(QStringLiteral("Cameras seen: a webcam. Choose one in the settings."));
+    clock = qint64(1) << 40;
+    const QImage shown = paint();
+    QVERIFY(inkIn(shown, QRect(0, 0, 800, 60)));
+    QVERIFY(!inkIn(shown, QRect(0, 100, 800, 500)));
+
+    osd->setNotice(QString());
+    QVERIFY(!inkIn(paint(), canvas->rect()));
 }
 
 void TestOsd::freshDisplayDrawsNothing()

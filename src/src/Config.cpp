@@ -41,6 +41,7 @@ Config::Config()
     m_recordingResolution =
         settings->value(QStringLiteral("recordingResolution2"), DefaultResolution).toSize();
     m_language = settings->value(QStringLiteral("language"), QStringLiteral("en")).toString();
+    m_camera = settings->value(QStringLiteral("camera")).toString();
 }
 
 Config *Config::instance()
@@ -130,4 +131,16 @@ QSize Config::recordingResolution()
 QString Config::language()
 {
     return instance()->m_language;
+}
+
+QString Config::camera()
+{
+    return instance()->m_camera;
+}
+
+void Config::setCamera(const QString &identity)
+{
+    Config *config = instance();
+    config->m_camera = identity;
+    config->settings->setValue(QStringLiteral("camera"), identity);
 }

@@ -38,6 +38,9 @@ public:
     static void setResolution(const QSize &size);
     static QSize recordingResolution();
     static QString language();
+    // The live camera the user chose, by its stable identity; empty for the automatic choice.
+    static QString camera();
+    static void setCamera(const QString &identity);
 
     // Drops the cached store so the next use reads the keys again, as a new run would.
     static void reload();
@@ -53,6 +56,7 @@ private:
     QSize m_resolution;
     QSize m_recordingResolution;
     QString m_language;
+    QString m_camera;
 };
 
 #endif

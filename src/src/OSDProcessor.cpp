@@ -259,6 +259,33 @@ void OSDProcessor::paintOsd(QPainter *painter)
     if (isDue(snapshotStart, snapshotTime, at))
         painter->drawImage(10, 10, snapshotImage);
     drawClip(painter, at);
+    drawNotice(painter, w);
 
     painter->restore();
+}
+
+void OSDProcessor::setNotice(const QString &text)
+{
+    if (text == noticeText)
+        return;
+    noticeText = text;
+    if (canvas)
+        canvas->update();
+}
+
+void OSDProcessor::drawNotice(QPainter *painter, int width)
+{
+    if (noticeText.isEmpty())
+        return;
+    const int margin = 12;
+    const int padding = 8;
+    painter->setFont(QFont(QStringLiteral("Arial"), 11));
+    const QRect room(margin + padding, margin + padding, qMax(0, width - 2 * (margin + padding)), 1000);
+    const QRect text = painter->fontMetrics().boundingRect(room, Qt::AlignHCenter | Qt::TextWordWrap,
+                                                           noticeText);
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(QColor(0, 0, 0, 160));
+    painter->drawRoundedRect(text.adjusted(-padding, -padding, padding, padding), 6, 6);
+    painter->setPen(Qt::white);
+    painter->drawText(text, Qt::AlignHCenter | Qt::TextWordWrap, noticeText);
 }

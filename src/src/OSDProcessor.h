@@ -42,6 +42,11 @@ public:
 
     void paintOsd(QPainter *painter);
 
+    // A standing sentence across the top of the canvas (the live canvas says there which cameras
+    // it sees while it waits); empty takes it away. It stays until it is changed.
+    void setNotice(const QString &text);
+    QString notice() const { return noticeText; }
+
     // The camera whose brightness scale is drawn; read at every paint while the scale is due.
     // Null, closed or deleted draws a scale of zero levels.
     void setLiveSource(LiveSourceBase *source);
@@ -94,8 +99,10 @@ private:
     void drawBrightness(QPainter *painter, int width, int height);
     void drawRecordTime(QPainter *painter, int width, int height, qint64 at);
     void drawClip(QPainter *painter, qint64 at);
+    void drawNotice(QPainter *painter, int width);
 
     QPointer<LiveSourceBase> source;
+    QString noticeText;
     QElapsedTimer monotonic;
     Clock clock;
 
