@@ -247,6 +247,9 @@ void TestCaptureFormat::casesTheCamerasLack_data()
         << "image/jpeg,width=1280,height=720,framerate=30/1;"
            "video/x-raw,format=YUY2,width=1280,height=720,framerate=30/1"
         << hd << "video/x-raw,format=YUY2,width=1280,height=720,framerate=30/1";
+    QTest::newRow("raw formats tie: BGRx needs no conversion")
+        << "video/x-raw,format={I420,BGRx},width=1280,height=720,framerate=30/1" << hd
+        << "video/x-raw,format=BGRx,width=1280,height=720,framerate=30/1";
     QTest::newRow("H.264 where nothing else has the size")
         << "video/x-h264,stream-format=byte-stream,alignment=au,width=1920,height=1080,framerate=30/1;"
            "image/jpeg,width=1280,height=720,framerate=30/1"

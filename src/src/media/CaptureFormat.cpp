@@ -18,9 +18,10 @@ const char *const RawVideo = "video/x-raw";
 const char *const Jpeg = "image/jpeg";
 const char *const H264 = "video/x-h264";
 
-// In order of preference when two formats give the same rate: raw needs no decoding, and MJPEG
-// decodes cheaper and more reliably than H.264.
 enum class Kind { Raw, Jpeg, H264 };
+
+// The pixel format the picture is converted to on its way to the grabber.
+const char *const GrabberFormat = "BGRx";
 
 // 0/1 stands for "no rate listed", which sorts below every real rate.
 struct Fraction
@@ -304,6 +305,21 @@ bool ratesBetter(const RateChoice &a, const RateChoice &b)
     return a.reachesWanted ? order < 0 : order > 0;
 }
 
+// Decides between formats of the same rate: raw needs no decoding (and the grabber's own format
+// not even a conversion), and MJPEG decodes cheaper and more reliably than H.264.
+int workToShow(const Offer &offer)
+{
+    switch (offer.kind) {
+    case Kind::Raw:
+        return offer.format == QLatin1String(GrabberFormat) ? 0 : 1;
+    case Kind::Jpeg:
+        return 2;
+    case Kind::H264:
+        return 3;
+    }
+    return 3;
+}
+
 bool sameRate(const RateChoice &a, const RateChoice &b)
 {
     return a.reachesWanted == b.reachesWanted && compare(a.rate, b.rate) == 0;
@@ -345,7 +361,7 @@ CaptureFormat CaptureFormat::choose(const GstCaps *offered, const QSize &wanted)
     for (const Offer &candidate : candidates) {
         const RateChoice choice = bestRate(candidate.rates);
         const bool better = !best || ratesBetter(choice, bestChoice)
-            || (sameRate(choice, bestChoice) && candidate.kind < best->kind);
+            || (sameRate(choice, bestChoice) && workToShow(candidate) < workToShow(*best));
         if (better) {
             best = &candidate;
             bestChoice = choice;

@@ -14,8 +14,10 @@ typedef struct _GstCaps GstCaps;
 // format gives it at 15 frames per second or more, else the largest such size inside the wanted
 // one, else the smallest such size, else the smallest size at all; a stepwise range gives the
 // wanted size clamped to it. At that size the format whose rate is 25 or the nearest above wins
-// (raw before MJPEG before H.264 on a tie, so nothing is decoded without need); when none reaches
-// 25, the fastest. The picture is never scaled afterwards, so the size is the camera's own.
+// (raw before MJPEG before H.264 on a tie, so nothing is decoded without need, and of the raw
+// formats BGRx, which needs no conversion either); when none reaches 25, the fastest. Other raw
+// formats keep the camera's order. The picture is never scaled afterwards, so the size is the
+// camera's own.
 struct CaptureFormat {
     QString mediaType;      // "video/x-raw", "image/jpeg" or "video/x-h264"
     QString format;         // raw format as GStreamer names it ("YUY2", "NV12", "GRAY8", ...); empty when compressed
