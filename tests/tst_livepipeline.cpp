@@ -202,7 +202,8 @@ private slots:
 
     void previewFramesReachTheReceiver();
     void previewFramesReachTheCanvas();
-    void mjpegCameraIsDecoded();
+    void compressedCameraIsDecoded_data();
+    void compressedCameraIsDecoded();
     void cameraKeepsItsOwnSizeAndShape();
     void recordingHoldsWhatTheCanvasShows();
     void errorWhileRecordingLeavesPlayableFile();
@@ -273,9 +274,17 @@ void TestLivePipeline::previewFramesReachTheCanvas()
     QTRY_VERIFY_WITH_TIMEOUT(isNear(canvas->currentImage().pixel(160, 120), 255, 0, 0), 5000);
 }
 
-void TestLivePipeline::mjpegCameraIsDecoded()
+void TestLivePipeline::compressedCameraIsDecoded_data()
 {
-    openSource("videotestsrc is-live=true ! video/x-raw,width=320,height=240,framerate=25/1 ! jpegenc");
+    QTest::addColumn<QByteArray>("encoder");
+    QTest::newRow("MJPEG") << QByteArray("jpegenc");
+    QTest::newRow("H.264") << QByteArray("x264enc tune=zerolatency key-int-max=5");
+}
+
+void TestLivePipeline::compressedCameraIsDecoded()
+{
+    QFETCH(QByteArray, encoder);
+    openSource("videotestsrc is-live=true ! video/x-raw,width=320,height=240,framerate=25/1 ! " + encoder);
     QTRY_VERIFY_WITH_TIMEOUT(receiver->frames >= 5, 5000);
     std::lock_guard<std::mutex> guard(receiver->lock);
     QCOMPARE(receiver->size, CaptureSize);

@@ -8,6 +8,8 @@
 
 #include <gst/gst.h>
 
+#include <algorithm>
+
 namespace {
 
 // Buffers queued in front of the encoder: enough to ride out a slow frame, few enough that a
@@ -227,8 +229,9 @@ bool CapturePipeline::linkChain(const std::vector<GstElement *> &chain)
     return true;
 }
 
-// Compressed pictures are decoded on the way to the converter; H.264 first goes through a parser
-// that hands the decoder whole pictures.
+// Compressed pictures are decoded on the way to the converter. H.264 goes through a parser where
+// one is installed (it is in a plugin set many systems lack); without it the decoder takes the
+// camera's byte stream of whole pictures as it comes.
 bool CapturePipeline::addDecoder(const CaptureFormat &format, std::vector<GstElement *> &chain)
 {
     if (format.mediaType == QLatin1String("image/jpeg")) {
@@ -237,11 +240,13 @@ bool CapturePipeline::addDecoder(const CaptureFormat &format, std::vector<GstEle
         return decoder;
     }
     if (format.mediaType == QLatin1String("video/x-h264")) {
-        GstElement *parser = add("h264parse");
+        if (GstElementFactory *parserFactory = gst_element_factory_find("h264parse")) {
+            gst_object_unref(parserFactory);
+            chain.push_back(add("h264parse"));
+        }
         const QByteArray decoderName = installedH264Decoder();
-        GstElement *decoder = decoderName.isEmpty() ? nullptr : add(decoderName.constData());
-        chain.insert(chain.end(), {parser, decoder});
-        return parser && decoder;
+        chain.push_back(decoderName.isEmpty() ? nullptr : add(decoderName.constData()));
+        return std::find(chain.begin(), chain.end(), nullptr) == chain.end();
     }
     return true;
 }

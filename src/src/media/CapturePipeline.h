@@ -20,7 +20,7 @@ typedef struct _GstMessage GstMessage;
 
 // One camera pipeline, preview or recording, built on source elements handed in by the caller.
 //
-//   preview:   camera -> capture format -> [jpegdec | h264parse -> H.264 decoder] -> videoconvert
+//   preview:   camera -> capture format -> [jpegdec | [h264parse] -> H.264 decoder] -> videoconvert
 //              -> BGRx -> grabber -> fakesink
 //   recording: ... grabber -> videorate 25/1 -> queue -> jpegenc -> avimux -> filesink
 //              audio -> audioconvert -> audioresample -> S16LE -> queue -> avimux
