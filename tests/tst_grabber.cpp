@@ -6,6 +6,7 @@
 
 #include <gst/check/gstharness.h>
 #include <gst/gst.h>
+#include <gst/video/video.h>
 
 namespace {
 
@@ -23,6 +24,7 @@ public:
     void processSample(uchar *data, int width, int height, bool bottomUp, bool rgb32) override
     {
         ++calls;
+        seenData = data;
         seen = QByteArray(reinterpret_cast<const char *>(data), width * height * 4);
         seenWidth = width;
         seenHeight = height;
@@ -35,6 +37,7 @@ public:
     }
 
     int calls = 0;
+    const uchar *seenData = nullptr;
     QByteArray seen;
     int seenWidth = 0;
     int seenHeight = 0;
@@ -91,6 +94,7 @@ private slots:
     void receiverGetsTopDownFrameWithBottomRowFixed();
     void whatTheReceiverWritesGoesDownstream();
     void shortBufferIsAnError();
+    void paddedRowsArePackedForTheReceiverAndWrittenBack();
 
 private:
     GstFlowReturn push(GstBuffer *buffer) { return gst_harness_push(harness, buffer); }
@@ -212,7 +216,13 @@ void TestGrabber::atMostFiveLateInARow()
 
 void TestGrabber::receiverGetsTopDownFrameWithBottomRowFixed()
 {
-    QCOMPARE(push(frame(0, true)), GST_FLOW_OK);
+    GstBuffer *buffer = frame(0, true);
+    GstMapInfo map;
+    gst_buffer_map(buffer, &map, GST_MAP_READ);
+    const uchar *pixels = map.data;
+    gst_buffer_unmap(buffer, &map);
+    QCOMPARE(push(buffer), GST_FLOW_OK);
+    QCOMPARE(receiver.seenData, pixels); // packed rows are handed over as they are, not copied
     QCOMPARE(receiver.seenWidth, FrameWidth);
     QCOMPARE(receiver.seenHeight, FrameHeight);
     QCOMPARE(receiver.seenBottomUp, false);
@@ -241,6 +251,49 @@ void TestGrabber::shortBufferIsAnError()
 {
     QCOMPARE(push(frame(0, true, QByteArray(FrameBytes - 4, 0))), GST_FLOW_ERROR);
     QCOMPARE(receiver.calls, 0);
+}
+
+// Rows padded beyond width x 4 bytes, as a video meta with a larger stride describes them: the
+// receiver sees packed rows, and what it draws lands in the picture's bytes, not in the padding.
+void TestGrabber::paddedRowsArePackedForTheReceiverAndWrittenBack()
+{
+    const int width = 30;
+    const int height = 3;
+    const int rowBytes = width * 4;
+    const int stride = rowBytes + 8;
+    const char padding = char(0xEE);
+    gst_harness_set_src_caps_str(harness, "video/x-raw,format=BGRx,width=30,height=3,framerate=25/1");
+    QByteArray padded(stride * height, padding);
+    QByteArray picture(rowBytes * height, 0);
+    for (int row = 0; row < height; ++row) {
+        for (int i = 0; i < rowBytes; ++i)
+            picture[row * rowBytes + i] = padded[row * stride + i] = char((row * 7 + i) % 251);
+    }
+    GstBuffer *buffer = frame(0, true, padded);
+    gsize offsets[GST_VIDEO_MAX_PLANES] = {0};
+    gint strides[GST_VIDEO_MAX_PLANES] = {stride};
+    gst_buffer_add_video_meta_full(buffer, GST_VIDEO_FRAME_FLAG_NONE, GST_VIDEO_FORMAT_BGRx, width,
+                                   height, 1, offsets, strides);
+    receiver.invert = true;
+    QCOMPARE(push(buffer), GST_FLOW_OK);
+
+    // Packed, with the bottom row replaced by the one above it.
+    QCOMPARE(receiver.seen.size(), rowBytes * height);
+    QCOMPARE(receiver.seen.left(2 * rowBytes), picture.left(2 * rowBytes));
+    QCOMPARE(receiver.seen.mid(2 * rowBytes), picture.mid(rowBytes, rowBytes));
+
+    GstBuffer *out = gst_harness_pull(harness);
+    QVERIFY(out);
+    const QByteArray written = contentOf(out);
+    gst_buffer_unref(out);
+    QCOMPARE(written.size(), padded.size());
+    for (int row = 0; row < height; ++row) {
+        QByteArray inverted = receiver.seen.mid(row * rowBytes, rowBytes);
+        for (char &byte : inverted)
+            byte = char(255 - uchar(byte));
+        QCOMPARE(written.mid(row * stride, rowBytes), inverted);
+        QCOMPARE(written.mid(row * stride + rowBytes, stride - rowBytes), QByteArray(stride - rowBytes, padding));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestGrabber)

@@ -1,8 +1,10 @@
 #include "ICaptureCB.h"
 #include "ImageCanvas.h"
 #include "LiveSource.h"
+#include "media/CaptureFormat.h"
 #include "media/GstRuntime.h"
 #include "record_helper/TestRecording.h"
+#include "tst_v4l2list.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -155,6 +157,35 @@ bool isNear(QRgb pixel, int red, int green, int blue)
         && qAbs(qBlue(pixel) - blue) < tolerance;
 }
 
+// A real webcam's raw list cut down to its 4:3 sizes, played by a test source: a camera that has
+// no picture in the shape of a 16:9 capture size.
+GstCaps *fourByThreeWebcam()
+{
+    GstCaps *listed = v4l2list::parseFile(v4l2list::camerasFolder() + QStringLiteral("/06-logitech-c310.txt"));
+    GstCaps *kept = gst_caps_new_empty();
+    for (guint i = 0; listed && i < gst_caps_get_size(listed); ++i) {
+        const GstStructure *structure = gst_caps_get_structure(listed, i);
+        int width = 0;
+        int height = 0;
+        gst_structure_get_int(structure, "width", &width);
+        gst_structure_get_int(structure, "height", &height);
+        if (gst_structure_has_name(structure, "video/x-raw") && width * 3 == height * 4)
+            gst_caps_append_structure(kept, gst_structure_copy(structure));
+    }
+    if (listed)
+        gst_caps_unref(listed);
+    return kept;
+}
+
+QByteArray cameraPlaying(GstCaps *caps)
+{
+    gchar *text = gst_caps_to_string(caps);
+    const QByteArray description = QByteArray("videotestsrc is-live=true pattern=red ! capsfilter caps=\"")
+        + QByteArray(text) + "\"";
+    g_free(text);
+    return description;
+}
+
 using TestRecording::RedCamera;
 const char *const TestMicrophone = "audiotestsrc is-live=true wave=sine";
 
@@ -171,15 +202,17 @@ private slots:
 
     void previewFramesReachTheReceiver();
     void previewFramesReachTheCanvas();
-    void mjpegCameraIsDecoded();
-    void cameraWithoutTheSizeIsScaled();
+    void compressedCameraIsDecoded_data();
+    void compressedCameraIsDecoded();
+    void cameraKeepsItsOwnSizeAndShape();
     void recordingHoldsWhatTheCanvasShows();
     void errorWhileRecordingLeavesPlayableFile();
     void recordingIntoMissingFolderIsReported();
     void closingWhileRecordingFinishesTheFile();
 
 private:
-    void openSource(const char *cameraDescription, ICaptureCB *target = nullptr);
+    void openSource(const char *cameraDescription, ICaptureCB *target = nullptr,
+                    const QSize &size = CaptureSize);
 
     QTemporaryDir folder;
     InvertingReceiver *receiver = nullptr;
@@ -213,13 +246,12 @@ void TestLivePipeline::cleanup()
 
 // A camera and a microphone that the program takes for a supported visualiser and a line input;
 // the poll sees the camera at 0 ms and opens it on the poll after the two-second wait.
-void TestLivePipeline::openSource(const char *cameraDescription, ICaptureCB *target)
+void TestLivePipeline::openSource(const char *cameraDescription, ICaptureCB *target, const QSize &size)
 {
     now = 0;
     source = new LiveSource(TestRecording::backend(cameraDescription, TestMicrophone),
-                            target ? target : receiver,
-                            CaptureSize.width(), CaptureSize.height(), CaptureSize.width(),
-                            CaptureSize.height(), nullptr, [this] { return now; });
+                            target ? target : receiver, size.width(), size.height(), size.width(),
+                            size.height(), nullptr, [this] { return now; });
     now = 2001;
     source->checkExistance();
     QVERIFY(source->isOpen());
@@ -242,20 +274,49 @@ void TestLivePipeline::previewFramesReachTheCanvas()
     QTRY_VERIFY_WITH_TIMEOUT(isNear(canvas->currentImage().pixel(160, 120), 255, 0, 0), 5000);
 }
 
-void TestLivePipeline::mjpegCameraIsDecoded()
+void TestLivePipeline::compressedCameraIsDecoded_data()
 {
-    openSource("videotestsrc is-live=true ! video/x-raw,width=320,height=240,framerate=25/1 ! jpegenc");
+    QTest::addColumn<QByteArray>("encoder");
+    QTest::newRow("MJPEG") << QByteArray("jpegenc");
+    QTest::newRow("H.264") << QByteArray("x264enc tune=zerolatency key-int-max=5");
+}
+
+void TestLivePipeline::compressedCameraIsDecoded()
+{
+    QFETCH(QByteArray, encoder);
+    openSource("videotestsrc is-live=true ! video/x-raw,width=320,height=240,framerate=25/1 ! " + encoder);
     QTRY_VERIFY_WITH_TIMEOUT(receiver->frames >= 5, 5000);
     std::lock_guard<std::mutex> guard(receiver->lock);
     QCOMPARE(receiver->size, CaptureSize);
 }
 
-void TestLivePipeline::cameraWithoutTheSizeIsScaled()
+// Asked for a 16:9 size it lacks, the camera gives the nearest of its own, and the canvas and the
+// recording get that picture unstretched.
+void TestLivePipeline::cameraKeepsItsOwnSizeAndShape()
 {
-    openSource("videotestsrc is-live=true ! video/x-raw,width=640,height=480,framerate=30/1 ! identity");
-    QTRY_VERIFY_WITH_TIMEOUT(receiver->frames >= 5, 5000);
-    std::lock_guard<std::mutex> guard(receiver->lock);
-    QCOMPARE(receiver->size, CaptureSize);
+    const QSize wanted(640, 360);
+    GstCaps *camera = fourByThreeWebcam();
+    QVERIFY(!gst_caps_is_empty(camera));
+    const QSize chosen = CaptureFormat::choose(camera, wanted).size;
+    const QByteArray description = cameraPlaying(camera);
+    gst_caps_unref(camera);
+    QVERIFY(chosen != wanted);
+    QCOMPARE(chosen.width() * 3, chosen.height() * 4);
+
+    openSource(description.constData(), canvas, wanted);
+    QTRY_COMPARE_WITH_TIMEOUT(canvas->sourceSize(), chosen, 5000);
+
+    const QString file = folder.filePath(QStringLiteral("own-size.avi"));
+    source->startRecording(file);
+    QVERIFY(source->isRecording());
+    QTest::qWait(1000);
+    source->stopRecording();
+    const AviContents avi = readAvi(file);
+    QVERIFY(avi.complete);
+    QVERIFY(avi.videoFrames > 0);
+    QVERIFY2(avi.videoCaps.contains(QStringLiteral("width=(int)%1").arg(chosen.width())), qPrintable(avi.videoCaps));
+    QVERIFY2(avi.videoCaps.contains(QStringLiteral("height=(int)%1").arg(chosen.height())), qPrintable(avi.videoCaps));
+    QCOMPARE(avi.firstFrame.size(), chosen);
 }
 
 void TestLivePipeline::recordingHoldsWhatTheCanvasShows()

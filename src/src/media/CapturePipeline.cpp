@@ -8,6 +8,8 @@
 
 #include <gst/gst.h>
 
+#include <algorithm>
+
 namespace {
 
 // Buffers queued in front of the encoder: enough to ride out a slow frame, few enough that a
@@ -27,29 +29,14 @@ QString errorText(GstMessage *message)
     return text;
 }
 
-// Candidate capture formats, most wanted first: the configured size at 25 frames per second as
-// raw video or MJPEG, then the configured size at any rate, then whatever the camera offers.
-QList<GstCaps *> captureCandidates(const QSize &size, int fps)
+QString describe(const CaptureFormat &format)
 {
-    QList<GstCaps *> candidates;
-    const char *media[] = {"video/x-raw", "image/jpeg"};
-    if (!size.isEmpty()) {
-        for (const char *name : media)
-            candidates << gst_caps_new_simple(name, "width", G_TYPE_INT, size.width(), "height",
-                                              G_TYPE_INT, size.height(), "framerate",
-                                              GST_TYPE_FRACTION, fps, 1, nullptr);
-        for (const char *name : media)
-            candidates << gst_caps_new_simple(name, "width", G_TYPE_INT, size.width(), "height",
-                                              G_TYPE_INT, size.height(), nullptr);
-    }
-    for (const char *name : media)
-        candidates << gst_caps_new_empty_simple(name);
-    return candidates;
-}
-
-bool isJpeg(GstCaps *caps)
-{
-    return gst_structure_has_name(gst_caps_get_structure(caps, 0), "image/jpeg");
+    GstCaps *caps = format.toCaps();
+    gchar *text = gst_caps_to_string(caps);
+    const QString description = QString::fromUtf8(text);
+    g_free(text);
+    gst_caps_unref(caps);
+    return description;
 }
 
 } // namespace
@@ -117,31 +104,27 @@ bool CapturePipeline::build(const Settings &settings)
         return fail(tr("The camera could not be opened."));
     gst_bin_add(GST_BIN(pipeline), videoSource);
 
-    GstCaps *captureCaps = chooseCaptureCaps(settings.size);
-    if (!captureCaps) {
+    const CaptureFormat format = chooseCaptureFormat(settings.size);
+    if (!format.isValid()) {
         const QString busError = takeBusError();
         return fail(busError.isEmpty() ? tr("The camera offers no picture format this program can use.")
                                        : busError);
     }
-    const bool jpeg = isJpeg(captureCaps);
-    GstElement *captureFilter = addCapsFilter(captureCaps);
-    GstElement *decoder = jpeg ? add("jpegdec") : nullptr;
+    qDebug() << "The camera gives" << describe(format);
+    std::vector<GstElement *> chain{videoSource, addCapsFilter(format.toCaps())};
+    if (!addDecoder(format, chain))
+        return fail(tr("A GStreamer element the camera needs is not installed."));
     GstElement *convert = add("videoconvert");
-    GstElement *scale = add("videoscale");
-    GstCaps *rgbCaps = gst_caps_new_simple("video/x-raw", "format", G_TYPE_STRING, "BGRx", nullptr);
-    if (!settings.size.isEmpty())
-        gst_caps_set_simple(rgbCaps, "width", G_TYPE_INT, settings.size.width(), "height",
-                            G_TYPE_INT, settings.size.height(), nullptr);
-    GstElement *rgbFilter = addCapsFilter(rgbCaps);
+    // Only the pixel layout is fixed here: the picture keeps the camera's own size and shape.
+    GstElement *rgbFilter =
+        addCapsFilter(gst_caps_new_simple("video/x-raw", "format", G_TYPE_STRING, "BGRx", nullptr));
     GstElement *grabber = GrabberElement::create(settings.receiver, true);
     if (grabber)
         gst_bin_add(GST_BIN(pipeline), grabber);
-    if ((jpeg && !decoder) || !convert || !scale || !grabber)
+    if (!convert || !grabber)
         return fail(tr("A GStreamer element the camera needs is not installed."));
-
-    const bool linked = jpeg ? linkChain({videoSource, captureFilter, decoder, convert, scale, rgbFilter, grabber})
-                             : linkChain({videoSource, captureFilter, convert, scale, rgbFilter, grabber});
-    if (!linked)
+    chain.insert(chain.end(), {convert, rgbFilter, grabber});
+    if (!linkChain(chain))
         return fail(tr("The camera pipeline could not be linked."));
 
     if (recording)
@@ -233,7 +216,7 @@ GstElement *CapturePipeline::addCapsFilter(GstCaps *caps)
     return filter;
 }
 
-bool CapturePipeline::linkChain(std::initializer_list<GstElement *> chain)
+bool CapturePipeline::linkChain(const std::vector<GstElement *> &chain)
 {
     GstElement *previous = nullptr;
     for (GstElement *element : chain) {
@@ -246,23 +229,39 @@ bool CapturePipeline::linkChain(std::initializer_list<GstElement *> chain)
     return true;
 }
 
-// Opens the camera far enough to ask what it delivers and picks the best candidate it offers.
-GstCaps *CapturePipeline::chooseCaptureCaps(const QSize &size)
+// Compressed pictures are decoded on the way to the converter. H.264 goes through a parser where
+// one is installed (it is in a plugin set many systems lack); without it the decoder takes the
+// camera's byte stream of whole pictures as it comes.
+bool CapturePipeline::addDecoder(const CaptureFormat &format, std::vector<GstElement *> &chain)
+{
+    if (format.mediaType == QLatin1String("image/jpeg")) {
+        GstElement *decoder = add("jpegdec");
+        chain.push_back(decoder);
+        return decoder;
+    }
+    if (format.mediaType == QLatin1String("video/x-h264")) {
+        if (GstElementFactory *parserFactory = gst_element_factory_find("h264parse")) {
+            gst_object_unref(parserFactory);
+            chain.push_back(add("h264parse"));
+        }
+        const QByteArray decoderName = installedH264Decoder();
+        chain.push_back(decoderName.isEmpty() ? nullptr : add(decoderName.constData()));
+        return std::find(chain.begin(), chain.end(), nullptr) == chain.end();
+    }
+    return true;
+}
+
+// Opens the camera far enough to ask what it delivers and picks the format to capture in.
+CaptureFormat CapturePipeline::chooseCaptureFormat(const QSize &size)
 {
     if (gst_element_set_state(videoSource, GST_STATE_READY) == GST_STATE_CHANGE_FAILURE)
-        return nullptr;
+        return {};
     GstPad *pad = gst_element_get_static_pad(videoSource, "src");
     if (!pad)
-        return nullptr;
+        return {};
     GstCaps *offered = gst_pad_query_caps(pad, nullptr);
     gst_object_unref(pad);
-
-    GstCaps *chosen = nullptr;
-    for (GstCaps *candidate : captureCandidates(size, FramesPerSecond)) {
-        if (!chosen && gst_caps_can_intersect(offered, candidate))
-            chosen = gst_caps_ref(candidate);
-        gst_caps_unref(candidate);
-    }
+    const CaptureFormat chosen = CaptureFormat::choose(offered, size);
     gst_caps_unref(offered);
     return chosen;
 }

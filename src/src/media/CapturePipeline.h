@@ -2,6 +2,7 @@
 #define CAPTUREPIPELINE_H
 
 #include "CameraBackend.h"
+#include "CaptureFormat.h"
 
 #include <QObject>
 #include <QSize>
@@ -9,6 +10,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <vector>
 
 class ICaptureCB;
 typedef struct _GstBus GstBus;
@@ -18,14 +20,18 @@ typedef struct _GstMessage GstMessage;
 
 // One camera pipeline, preview or recording, built on source elements handed in by the caller.
 //
-//   preview:   camera -> [jpegdec] -> videoconvert -> videoscale -> BGRx -> grabber -> fakesink
+//   preview:   camera -> capture format -> [jpegdec | [h264parse] -> H.264 decoder] -> videoconvert
+//              -> BGRx -> grabber -> fakesink
 //   recording: ... grabber -> videorate 25/1 -> queue -> jpegenc -> avimux -> filesink
 //              audio -> audioconvert -> audioresample -> S16LE -> queue -> avimux
 //
-// The camera is asked for the configured size at 25 frames per second, raw or MJPEG, and falls
-// back to what it offers (scaled to the configured size) when it cannot. The bus is read on the
-// user-interface thread; the first error is reported through failed() and the pipeline is left
-// for stop(), which finishes a recording with an end-of-stream before releasing everything.
+// The camera is asked for one format of those it offers (CaptureFormat::choose): the configured
+// size or the nearest it has, at 25 frames per second where it can. Nothing is scaled: the canvas,
+// snapshots and recordings get the camera's picture in its true size and shape.
+//
+// The bus is read on the user-interface thread; the first error is reported through failed() and
+// the pipeline is left for stop(), which finishes a recording with an end-of-stream before
+// releasing everything.
 class CapturePipeline : public QObject
 {
     Q_OBJECT
@@ -65,8 +71,9 @@ private:
     bool build(const Settings &settings);
     GstElement *add(const char *factory, const char *name = nullptr);
     GstElement *addCapsFilter(GstCaps *caps);
-    bool linkChain(std::initializer_list<GstElement *> chain);
-    GstCaps *chooseCaptureCaps(const QSize &size);
+    bool linkChain(const std::vector<GstElement *> &chain);
+    CaptureFormat chooseCaptureFormat(const QSize &size);
+    bool addDecoder(const CaptureFormat &format, std::vector<GstElement *> &chain);
     bool buildRecordingTail(GstElement *grabber, const Settings &settings);
     bool buildAudioBranch(GstElement *mux, const Settings &settings);
     bool fail(const QString &message);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 #include <mutex>
+#include <vector>
 
 namespace {
 
@@ -22,8 +23,9 @@ struct GrabberState
     bool throttle = true;
     bool anchored = false;
     int lateCount = 0;
-    int width = 0;
-    int height = 0;
+    GstVideoInfo info; // of the negotiated caps: size and row stride
+    // Packed copy of a frame whose rows are padded; kept across frames, resized with the picture.
+    std::vector<uchar> packed;
     gint64 clockOffset = 0; // pipeline running time minus buffer end time at the anchor
 };
 
@@ -113,6 +115,28 @@ bool isLate(GstBaseTransform *trans, GstBuffer *buffer, GrabberState &state)
     return false;
 }
 
+// The receiver takes packed rows. Padded rows are packed into the scratch buffer for it, and what
+// it drew is copied back into the frame.
+void handOver(GrabberState &state, GstVideoFrame &frame)
+{
+    const int width = GST_VIDEO_FRAME_WIDTH(&frame);
+    const int height = GST_VIDEO_FRAME_HEIGHT(&frame);
+    const gsize rowBytes = gsize(width) * 4;
+    const gint stride = GST_VIDEO_FRAME_PLANE_STRIDE(&frame, 0);
+    auto *pixels = static_cast<uchar *>(GST_VIDEO_FRAME_PLANE_DATA(&frame, 0));
+    if (gsize(stride) == rowBytes) {
+        state.receiver->processSample(pixels, width, height, false, true);
+        return;
+    }
+    state.packed.resize(rowBytes * gsize(height));
+    uchar *packed = state.packed.data();
+    for (int row = 0; row < height; ++row)
+        std::memcpy(packed + row * rowBytes, pixels + gssize(row) * stride, rowBytes);
+    state.receiver->processSample(packed, width, height, false, true);
+    for (int row = 0; row < height; ++row)
+        std::memcpy(pixels + gssize(row) * stride, packed + row * rowBytes, rowBytes);
+}
+
 GstFlowReturn transformInPlace(GstBaseTransform *trans, GstBuffer *buffer)
 {
     GrabberState &state = stateOf(trans);
@@ -120,28 +144,27 @@ GstFlowReturn transformInPlace(GstBaseTransform *trans, GstBuffer *buffer)
     if (state.throttle && isLate(trans, buffer, state))
         return GST_BASE_TRANSFORM_FLOW_DROPPED;
 
-    const gsize rowBytes = gsize(state.width) * 4;
-    const gsize frameBytes = rowBytes * gsize(state.height);
-    GstMapInfo map;
-    if (!gst_buffer_map(buffer, &map, GST_MAP_READWRITE)) {
-        GST_ELEMENT_ERROR(trans, STREAM, FAILED, (nullptr), ("Could not map the frame writable"));
-        return GST_FLOW_ERROR;
-    }
-    if (frameBytes == 0 || map.size < frameBytes) {
-        gst_buffer_unmap(buffer, &map);
+    GstVideoFrame frame;
+    const bool mapped = GST_VIDEO_INFO_FORMAT(&state.info) != GST_VIDEO_FORMAT_UNKNOWN
+        && gst_video_frame_map(&frame, &state.info, buffer, GST_MAP_READWRITE);
+    if (!mapped) {
         GST_ELEMENT_ERROR(trans, STREAM, FORMAT, (nullptr),
-                          ("Frame of %" G_GSIZE_FORMAT " bytes is too small for %dx%d", map.size,
-                           state.width, state.height));
+                          ("Could not map a %dx%d frame of %" G_GSIZE_FORMAT " bytes writable",
+                           GST_VIDEO_INFO_WIDTH(&state.info), GST_VIDEO_INFO_HEIGHT(&state.info),
+                           gst_buffer_get_size(buffer)));
         return GST_FLOW_ERROR;
     }
 
     // The bottom line of the camera's picture is unreliable; show the line above it twice.
-    if (state.height >= 2)
-        std::memcpy(map.data + (state.height - 1) * rowBytes, map.data + (state.height - 2) * rowBytes,
-                    rowBytes);
+    const int height = GST_VIDEO_FRAME_HEIGHT(&frame);
+    const gint stride = GST_VIDEO_FRAME_PLANE_STRIDE(&frame, 0);
+    auto *pixels = static_cast<uchar *>(GST_VIDEO_FRAME_PLANE_DATA(&frame, 0));
+    if (height >= 2)
+        std::memcpy(pixels + gssize(height - 1) * stride, pixels + gssize(height - 2) * stride,
+                    gsize(GST_VIDEO_FRAME_WIDTH(&frame)) * 4);
     if (state.receiver)
-        state.receiver->processSample(map.data, state.width, state.height, false, true);
-    gst_buffer_unmap(buffer, &map);
+        handOver(state, frame);
+    gst_video_frame_unmap(&frame);
     return GST_FLOW_OK;
 }
 
@@ -153,8 +176,7 @@ gboolean setCaps(GstBaseTransform *trans, GstCaps *incaps, GstCaps *outcaps)
         return FALSE;
     GrabberState &state = stateOf(trans);
     std::lock_guard<std::mutex> guard(state.lock);
-    state.width = GST_VIDEO_INFO_WIDTH(&info);
-    state.height = GST_VIDEO_INFO_HEIGHT(&info);
+    state.info = info;
     return TRUE;
 }
 
@@ -245,6 +267,7 @@ void instanceInit(GTypeInstance *instance, gpointer)
 {
     DocumentCameraGrabber *grabber = reinterpret_cast<DocumentCameraGrabber *>(instance);
     grabber->state = new GrabberState;
+    gst_video_info_init(&grabber->state->info);
     GstBaseTransform *trans = GST_BASE_TRANSFORM(instance);
     gst_base_transform_set_in_place(trans, TRUE);
     gst_base_transform_set_passthrough(trans, FALSE);

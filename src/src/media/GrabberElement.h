@@ -7,9 +7,11 @@ typedef struct _GstElement GstElement;
 // The in-place video element that hands every frame to a canvas on the streaming thread.
 //
 // Its pads carry only 32-bit RGB (BGRx or BGRA), so negotiation puts a converter in front of it.
-// Each buffer it lets through is mapped writable and given to ICaptureCB::processSample (top row
-// first, 32-bit pixels); what the receiver writes back is what travels downstream. Before that,
-// the picture's bottom row is replaced by the row above it.
+// Each buffer it lets through is mapped writable, with the row stride the caps or the buffer's
+// video meta give, and handed to ICaptureCB::processSample as packed rows (top row first, 32-bit
+// pixels): directly when its rows are packed already, else through a scratch copy whose result is
+// copied back. What the receiver writes is what travels downstream. Before that, the picture's
+// bottom row is replaced by the row above it.
 //
 // With throttling on (the camera), buffers that arrive late against the pipeline clock are dropped
 // without an error: the offset between clock and stream is anchored on a discontinuity (and on the
