@@ -355,6 +355,7 @@ void TestLive::automaticRulePrefersSupportedThenExternal()
     backend->log.clear();
     QVERIFY(pollUntil(6000));
     QCOMPARE(opens(), QStringList({"open " + External.displayName}));
+    QCOMPARE(source->cameraInUse().identity, External.identity);
 }
 
 void TestLive::automaticRuleNeverTakesBuiltInOrInfrared()

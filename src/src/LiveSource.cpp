@@ -232,6 +232,11 @@ QList<CaptureDevice> LiveSource::camerasPresent() const
     return present;
 }
 
+CaptureDevice LiveSource::cameraInUse() const
+{
+    return videoCapture;
+}
+
 void LiveSource::checkExistance()
 {
     readPresentCameras();

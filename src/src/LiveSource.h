@@ -85,6 +85,8 @@ public:
     // The cameras the last poll saw, supported ones marked so and refused ones as infrared;
     // asking opens nothing.
     QList<CaptureDevice> camerasPresent() const;
+    // The open camera; an empty device while waiting.
+    CaptureDevice cameraInUse() const;
 
     // Finds the first device of the category the supported-camera rule selects: a supported
     // camera for video (opening it; one that does not open is "cancelled" and the next is
