@@ -90,6 +90,24 @@ CaptureDevice named(const QString &displayName)
     return device;
 }
 
+// A camera as the system enumeration describes it.
+CaptureDevice camera(const QString &identity, CaptureDevice::Kind kind,
+                     const QString &ids = QStringLiteral("vid_046d&pid_0825"))
+{
+    CaptureDevice device;
+    device.displayName = QStringLiteral("Camera (usb#%1) %2").arg(ids, identity);
+    device.name = QStringLiteral("Camera");
+    device.identity = identity;
+    device.kind = kind;
+    return device;
+}
+
+const CaptureDevice Supported = camera("usb:04fc:5330:serial:A1", CaptureDevice::Kind::Other,
+                                       "vid_04fc&pid_5330");
+const CaptureDevice External = camera("usb:046d:0825:port:1-2", CaptureDevice::Kind::External);
+const CaptureDevice BuiltIn = camera("usb:04f2:b6d9:port:1-5", CaptureDevice::Kind::BuiltIn);
+const CaptureDevice Infrared = camera("usb:04f2:b6da:port:1-6", CaptureDevice::Kind::Infrared);
+
 class NullReceiver : public ICaptureCB
 {
 public:
@@ -116,7 +134,14 @@ private slots:
     void videoMatching();
     void enumerationLogsIndexAndIds();
     void cameraWithoutExtensionUnitIsCancelled();
-    void cameraWithoutBrightnessIsSkippedSilently();
+    void waitingPollsOpenNothing();
+    void replugBeforeTwoSecondsRestartsTheWait();
+    void automaticRulePrefersSupportedThenExternal();
+    void automaticRuleNeverTakesBuiltInOrInfrared();
+    void greyOnlyCameraIsRefusedForTheRun();
+    void storedChoiceIsTheOnlyCameraTaken();
+    void storedChoiceIsFoundAgainAfterReplug();
+    void changingChoiceReleasesTheOpenCamera();
     void audioRuleIsReversed();
     void setResolutionSameSizeDoesNothing();
     void setResolutionWhileWaitingOnlyStores();
@@ -136,6 +161,9 @@ private:
     // Builds the source at time 0 with the camera already attached unless told otherwise.
     void createSource(bool cameraAttached = true);
     void pollAt(qint64 ms);
+    // Polls every half second up to the given time; true when the camera is open then.
+    bool pollUntil(qint64 ms);
+    QStringList opens() const;
     void openCamera();
 
     FakeBackend *backend = nullptr;
@@ -170,6 +198,18 @@ void TestLive::pollAt(qint64 ms)
 {
     now = ms;
     source->checkExistance();
+}
+
+bool TestLive::pollUntil(qint64 ms)
+{
+    while (now + LiveSource::PollIntervalMs <= ms)
+        pollAt(now + LiveSource::PollIntervalMs);
+    return source->isOpen();
+}
+
+QStringList TestLive::opens() const
+{
+    return backend->log.filter(QRegularExpression(QStringLiteral("^open ")));
 }
 
 void TestLive::openCamera()
@@ -268,16 +308,139 @@ void TestLive::cameraWithoutExtensionUnitIsCancelled()
     QCOMPARE(found.displayName, QString(SupportedCamera));
 }
 
-void TestLive::cameraWithoutBrightnessIsSkippedSilently()
+void TestLive::waitingPollsOpenNothing()
 {
     createSource(false);
-    backend->video = {named(SupportedCamera)};
-    backend->openResults[SupportedCamera] = CameraBackend::OpenResult::NoVideoAmplifier;
-    CaptureDevice found;
-    QVERIFY(!source->enumCaptureFilter(LiveSource::DeviceCategory::VideoInput, &found));
+    QSignalSpy changed(source, SIGNAL(camerasChanged()));
+    backend->video = {BuiltIn, Infrared};
+    QVERIFY(!pollUntil(10000));
+    QVERIFY(opens().isEmpty());
+    // The list is there for the window, infrared included, and announced once.
+    QCOMPARE(source->camerasPresent().size(), 2);
+    QCOMPARE(source->camerasPresent().last().kind, CaptureDevice::Kind::Infrared);
+    QCOMPARE(changed.count(), 1);
+
+    backend->video << Supported;
+    QVERIFY(!pollUntil(12000));
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(source->camerasPresent().last().kind, CaptureDevice::Kind::Supported);
+    QVERIFY(opens().isEmpty());
+    QVERIFY(pollUntil(13000));
+    QCOMPARE(opens(), QStringList({"open " + Supported.displayName}));
+}
+
+void TestLive::replugBeforeTwoSecondsRestartsTheWait()
+{
+    createSource(false);
+    backend->video = {External};
     pollAt(500);
-    pollAt(3000);
+    pollAt(1000);
+    backend->video.clear();
+    pollAt(1500);
+    backend->video = {External};
+    // Seen again at 2000 ms: under a wait that kept running it would open at 3000 ms.
+    QVERIFY(!pollUntil(4000));
+    QVERIFY(pollUntil(4500));
+}
+
+void TestLive::automaticRulePrefersSupportedThenExternal()
+{
+    createSource(false);
+    backend->video = {BuiltIn, External, Supported};
+    QVERIFY(pollUntil(3000));
+    QCOMPARE(opens(), QStringList({"open " + Supported.displayName}));
+
+    backend->fail(CameraBackend::Failure::CameraLost);
+    backend->video = {Infrared, External};
+    backend->log.clear();
+    QVERIFY(pollUntil(6000));
+    QCOMPARE(opens(), QStringList({"open " + External.displayName}));
+    QCOMPARE(source->cameraInUse().identity, External.identity);
+}
+
+void TestLive::automaticRuleNeverTakesBuiltInOrInfrared()
+{
+    createSource(false);
+    backend->video = {BuiltIn, Infrared, named(QStringLiteral("Capture card /dev/video4"))};
+    QVERIFY(!pollUntil(20000));
+    QVERIFY(opens().isEmpty());
+}
+
+void TestLive::greyOnlyCameraIsRefusedForTheRun()
+{
+    CaptureDevice greyExternal = camera("usb:2bdf:0101:port:1-3", CaptureDevice::Kind::External);
+    createSource(false);
+    backend->video = {greyExternal, External};
+    backend->openResults[greyExternal.displayName] = CameraBackend::OpenResult::GreyOnly;
+    QVERIFY(pollUntil(3000));
+    QCOMPARE(opens(), QStringList({"open " + greyExternal.displayName, "open " + External.displayName}));
+    QCOMPARE(source->camerasPresent().first().kind, CaptureDevice::Kind::Infrared);
+
+    backend->fail(CameraBackend::Failure::CameraLost);
+    backend->video = {greyExternal};
+    QVERIFY(!pollUntil(20000));
+    QCOMPARE(opens().count("open " + greyExternal.displayName), 1);
+}
+
+void TestLive::storedChoiceIsTheOnlyCameraTaken()
+{
+    createSource(false);
+    source->setCameraChoice(BuiltIn.identity);
+    QCOMPARE(source->cameraChoice(), BuiltIn.identity);
+    backend->video = {Supported, External};
+    QVERIFY(!pollUntil(10000));
+    QVERIFY(opens().isEmpty());
+
+    backend->video << BuiltIn;
+    QVERIFY(pollUntil(13000));
+    QCOMPARE(opens(), QStringList({"open " + BuiltIn.displayName}));
+}
+
+void TestLive::storedChoiceIsFoundAgainAfterReplug()
+{
+    createSource(false);
+    // With a serial the identity does not depend on the port.
+    source->setCameraChoice(Supported.identity);
+    backend->video = {External, Supported};
+    QVERIFY(pollUntil(3000));
+    QCOMPARE(opens(), QStringList({"open " + Supported.displayName}));
+
+    // Without one, the camera moved to another port is still the only one with its ids.
+    backend->fail(CameraBackend::Failure::CameraLost);
+    source->setCameraChoice(External.identity);
+    const CaptureDevice moved = camera("usb:046d:0825:port:3-1", CaptureDevice::Kind::External);
+    backend->video = {Supported, moved};
+    backend->log.clear();
+    QVERIFY(pollUntil(6000));
+    QCOMPARE(opens(), QStringList({"open " + moved.displayName}));
+
+    // Two of them, neither on the stored port: which one it was cannot be told.
+    backend->fail(CameraBackend::Failure::CameraLost);
+    backend->video = {moved, camera("usb:046d:0825:port:3-2", CaptureDevice::Kind::External)};
+    QVERIFY(!pollUntil(20000));
+}
+
+void TestLive::changingChoiceReleasesTheOpenCamera()
+{
+    createSource(false);
+    backend->video = {Supported, External};
+    QVERIFY(pollUntil(3000));
+    source->startRecording(QStringLiteral("/videos/a.avi"));
+    QSignalSpy lost(source, SIGNAL(cameraLost(QString)));
+    QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
+
+    source->setCameraChoice(Supported.identity);
+    QVERIFY(source->isOpen());
+    backend->log.clear();
+    source->setCameraChoice(External.identity);
+    QCOMPARE(backend->log, QStringList({"stop", "release"}));
     QVERIFY(!source->isOpen());
+    QVERIFY(!source->isRecording());
+    QVERIFY(failed.wait(1000));
+    QCOMPARE(lost.count(), 0);
+
+    QVERIFY(pollUntil(6000));
+    QCOMPARE(opens(), QStringList({"open " + External.displayName}));
 }
 
 void TestLive::audioRuleIsReversed()

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 
 const LiveSource::CameraId LiveSource::cameraIdTable[6] = {
@@ -180,53 +181,211 @@ void LiveSource::readUsbIds(const QString &displayName, quint16 *vendor, quint16
 
 bool LiveSource::enumCaptureFilter(DeviceCategory category, CaptureDevice *device)
 {
-    const QList<CaptureDevice> devices = category == DeviceCategory::AudioInput
-        ? backend->audioInputDevices()
-        : backend->videoInputDevices();
-    int index = 0;
-    for (const CaptureDevice &candidate : devices) {
-        const int current = index++;
+    if (category == DeviceCategory::VideoInput) {
+        readPresentCameras();
+        QList<int> supported;
+        for (int index = 0; index < present.size(); ++index) {
+            if (present[index].kind == CaptureDevice::Kind::Supported)
+                supported << index;
+        }
+        return openFirst(supported, device);
+    }
+    for (const CaptureDevice &candidate : backend->audioInputDevices()) {
         quint16 vendor = 0;
         quint16 product = 0;
         readUsbIds(candidate.displayName, &vendor, &product);
-        const bool known = isSupportedCamera(vendor, product);
-        const bool selected = category == DeviceCategory::AudioInput ? !known : known;
-        if (!selected)
+        if (isSupportedCamera(vendor, product))
             continue;
-        qDebug() << Q_FUNC_INFO << "Done with index" << current << ", vid =" << Qt::hex << vendor
-                 << "pid =" << Qt::hex << product;
-        if (category == DeviceCategory::VideoInput) {
-            const CameraBackend::OpenResult result = backend->openCamera(candidate);
-            if (result == CameraBackend::OpenResult::NoExtensionUnit) {
-                qDebug() << Q_FUNC_INFO << "cancelled";
-                continue;
-            }
-            if (result == CameraBackend::OpenResult::NoVideoAmplifier)
-                continue;
-        }
         *device = candidate;
         return true;
     }
     return false;
 }
 
+void LiveSource::setCameraChoice(const QString &identity)
+{
+    if (identity == choice)
+        return;
+    choice = identity;
+    // Choosing a camera by hand gives it another try, even one refused before.
+    refusedCameras.remove(identity);
+    forgetSighting();
+    if (!open)
+        return;
+    const QList<int> order = camerasToTry();
+    if (!order.isEmpty() && keyOf(present[order.first()]) == keyOf(videoCapture))
+        return;
+    const bool wasRecording = recording;
+    closeCamera();
+    if (wasRecording)
+        reportRecordingFailed(tr("The recording was stopped because another camera was chosen. "
+                                 "What was recorded has been saved."));
+}
+
+QString LiveSource::cameraChoice() const
+{
+    return choice;
+}
+
+QList<CaptureDevice> LiveSource::camerasPresent() const
+{
+    return present;
+}
+
+CaptureDevice LiveSource::cameraInUse() const
+{
+    return videoCapture;
+}
+
 void LiveSource::checkExistance()
 {
+    readPresentCameras();
     if (open)
         return;
-    CaptureDevice found;
-    if (!enumCaptureFilter(DeviceCategory::VideoInput, &found))
-        return;
-    const qint64 now = clock();
-    if (firstSeenAt >= 0 && now - firstSeenAt > StabilityWaitMs) {
-        open = true;
-        videoCapture = found;
-        buildGraph(false);
+    const QList<int> order = camerasToTry();
+    if (order.isEmpty()) {
+        forgetSighting();
         return;
     }
-    backend->releaseCamera();
-    if (firstSeenAt < 0)
+    const qint64 now = clock();
+    const QString camera = keyOf(present[order.first()]);
+    if (firstSeenAt < 0 || camera != timedCamera) {
         firstSeenAt = now;
+        timedCamera = camera;
+        return;
+    }
+    if (now - firstSeenAt <= StabilityWaitMs)
+        return;
+    CaptureDevice found;
+    if (!openFirst(order, &found)) {
+        // None of them opened: the next attempt waits another two seconds, not just one poll.
+        firstSeenAt = now;
+        return;
+    }
+    open = true;
+    videoCapture = found;
+    buildGraph(false);
+}
+
+void LiveSource::readPresentCameras()
+{
+    QList<CaptureDevice> seen = backend->videoInputDevices();
+    for (CaptureDevice &camera : seen) {
+        quint16 vendor = 0;
+        quint16 product = 0;
+        readUsbIds(camera.displayName, &vendor, &product);
+        if (isSupportedCamera(vendor, product))
+            camera.kind = CaptureDevice::Kind::Supported;
+        if (refusedCameras.contains(keyOf(camera)))
+            camera.kind = CaptureDevice::Kind::Infrared;
+    }
+    const auto same = [](const CaptureDevice &a, const CaptureDevice &b) {
+        return keyOf(a) == keyOf(b) && a.kind == b.kind && a.path == b.path && a.name == b.name;
+    };
+    const bool changed = seen.size() != present.size()
+        || !std::equal(seen.cbegin(), seen.cend(), present.cbegin(), same);
+    present = seen;
+    if (changed)
+        emit camerasChanged();
+}
+
+// Indices into the present cameras, in the order they are tried.
+QList<int> LiveSource::camerasToTry() const
+{
+    if (!choice.isEmpty()) {
+        const int chosen = indexOfChoice();
+        if (chosen < 0 || refusedCameras.contains(keyOf(present[chosen])))
+            return {};
+        return {chosen};
+    }
+    QList<int> order;
+    for (const CaptureDevice::Kind kind : {CaptureDevice::Kind::Supported, CaptureDevice::Kind::External}) {
+        for (int index = 0; index < present.size(); ++index) {
+            if (present[index].kind == kind)
+                order << index;
+        }
+    }
+    return order;
+}
+
+// The chosen camera by its identity; a camera without a serial is known by its port, so when it
+// was moved to another port the one present camera with the same ids is taken for it.
+int LiveSource::indexOfChoice() const
+{
+    for (int index = 0; index < present.size(); ++index) {
+        if (keyOf(present[index]) == choice)
+            return index;
+    }
+    const int port = choice.indexOf(QLatin1String(":port:"));
+    if (!choice.startsWith(QLatin1String("usb:")) || port < 0)
+        return -1;
+    const QString sameIds = choice.left(port) + QLatin1String(":port:");
+    int found = -1;
+    for (int index = 0; index < present.size(); ++index) {
+        if (!present[index].identity.startsWith(sameIds))
+            continue;
+        if (found >= 0)
+            return -1;
+        found = index;
+    }
+    return found;
+}
+
+bool LiveSource::openFirst(const QList<int> &order, CaptureDevice *opened)
+{
+    for (const int index : order) {
+        const CaptureDevice candidate = present[index];
+        const CameraBackend::OpenResult result = openCandidate(candidate, index);
+        if (result == CameraBackend::OpenResult::Opened) {
+            *opened = candidate;
+            return true;
+        }
+        if (result == CameraBackend::OpenResult::GreyOnly)
+            refuse(index);
+    }
+    return false;
+}
+
+CameraBackend::OpenResult LiveSource::openCandidate(const CaptureDevice &candidate, int index)
+{
+    const bool supported = candidate.kind == CaptureDevice::Kind::Supported;
+    if (supported) {
+        quint16 vendor = 0;
+        quint16 product = 0;
+        readUsbIds(candidate.displayName, &vendor, &product);
+        qDebug() << Q_FUNC_INFO << "Done with index" << index << ", vid =" << Qt::hex << vendor
+                 << "pid =" << Qt::hex << product;
+    }
+    const CameraBackend::OpenResult result = backend->openCamera(candidate);
+    if (result == CameraBackend::OpenResult::NoExtensionUnit) {
+        if (supported)
+            qDebug() << Q_FUNC_INFO << "cancelled";
+        else
+            qDebug() << Q_FUNC_INFO << "could not open" << candidate.displayName;
+    }
+    return result;
+}
+
+// A sensor that shows only grey (infrared, depth) is no document camera; it is not opened again
+// by the automatic rule for as long as the program runs.
+void LiveSource::refuse(int index)
+{
+    qDebug() << Q_FUNC_INFO << "only grey pictures, not used:" << present[index].displayName;
+    refusedCameras.insert(keyOf(present[index]));
+    present[index].kind = CaptureDevice::Kind::Infrared;
+    emit camerasChanged();
+}
+
+// Devices a back end lists without an identity are told apart by their display name.
+QString LiveSource::keyOf(const CaptureDevice &device)
+{
+    return device.identity.isEmpty() ? device.displayName : device.identity;
+}
+
+void LiveSource::forgetSighting()
+{
+    firstSeenAt = -1;
+    timedCamera.clear();
 }
 
 void LiveSource::buildGraph(bool record)
@@ -279,14 +438,19 @@ void LiveSource::releaseGraph()
 void LiveSource::loseCamera(const QString &reason)
 {
     qDebug() << Q_FUNC_INFO << "camera lost:" << reason;
-    releaseGraph();
-    backend->releaseCamera();
-    open = false;
-    firstSeenAt = -1;
-    videoCapture = CaptureDevice();
+    closeCamera();
     const QString message = tr("The camera stopped delivering pictures: %1").arg(reason);
     QMetaObject::invokeMethod(
         this, [this, message] { emit cameraLost(message); }, Qt::QueuedConnection);
+}
+
+void LiveSource::closeCamera()
+{
+    releaseGraph();
+    backend->releaseCamera();
+    open = false;
+    forgetSighting();
+    videoCapture = CaptureDevice();
 }
 
 // Queued like cameraLost(), so a window that has just asked for a recording sees the failure

@@ -8,6 +8,7 @@
 
 #include <QElapsedTimer>
 #include <QImage>
+#include <QSet>
 #include <QTimer>
 
 #include <functional>
@@ -15,9 +16,16 @@
 
 class ICaptureCB;
 
-// The live document camera. It polls for a supported USB camera, opens it once it has been
-// present for more than two seconds, previews it into the live canvas, records what the canvas
-// shows to AVI files and drives the camera's brightness, focus and extension unit.
+// The live document camera. It polls for a camera, opens it once it has been present for more
+// than two seconds, previews it into the live canvas, records what the canvas shows to AVI files
+// and drives the camera's brightness, focus and extension unit.
+//
+// Which camera: the one the user chose (by its identity), and only that one; or, automatically, a
+// supported camera first and else an external USB camera, never a built-in or infrared one. A
+// camera that offers only grey pictures is refused once opened and not opened again. The poll
+// only looks at the back end's device list, which opens no device: the chosen camera's node is
+// opened at the poll that takes it. A camera that goes away before its two seconds are up starts
+// them again when it comes back.
 //
 // When the camera fails (unplugged, busy, no usable format) a running recording is finished so
 // its file stays playable, the source goes back to waiting and the poll opens the camera again
@@ -69,8 +77,20 @@ public:
     // The disk-space and file watch of the recordings; tests set its free-space query here.
     RecordingWatch &recordingWatch();
 
+    // The camera to take: empty for the automatic rule, else a camera's identity (see
+    // CaptureDevice::identity). A different camera that is open is released (a recording is
+    // finished) and the source waits for the chosen one.
+    void setCameraChoice(const QString &identity);
+    QString cameraChoice() const;
+    // The cameras the last poll saw, supported ones marked so and refused ones as infrared;
+    // asking opens nothing.
+    QList<CaptureDevice> camerasPresent() const;
+    // The open camera; an empty device while waiting.
+    CaptureDevice cameraInUse() const;
+
     // Finds the first device of the category the supported-camera rule selects: a supported
-    // camera for video, anything but a supported camera's microphone for audio.
+    // camera for video (opening it; one that does not open is "cancelled" and the next is
+    // tried), anything but a supported camera's microphone for audio.
     bool enumCaptureFilter(DeviceCategory category, CaptureDevice *device);
 
     static bool isSupportedCamera(quint16 vendor, quint16 product);
@@ -83,6 +103,8 @@ signals:
     void cameraLost(const QString &message);
     // A recording ended by itself or could not start; the file written so far is complete.
     void recordingFailed(const QString &message);
+    // camerasPresent() changed.
+    void camerasChanged();
 
 public slots:
     void checkExistance();
@@ -101,6 +123,15 @@ private:
     void buildGraph(bool record);
     void releaseGraph();
     void loseCamera(const QString &reason);
+    void closeCamera();
+    void forgetSighting();
+    void readPresentCameras();
+    QList<int> camerasToTry() const;
+    int indexOfChoice() const;
+    bool openFirst(const QList<int> &order, CaptureDevice *opened);
+    CameraBackend::OpenResult openCandidate(const CaptureDevice &candidate, int index);
+    void refuse(int index);
+    static QString keyOf(const CaptureDevice &device);
     void reportRecordingFailed(const QString &message);
     qint64 minimumFreeMegabytes() const;
 
@@ -108,6 +139,10 @@ private:
     bool open = false;
     ICaptureCB *receiver = nullptr;
     qint64 firstSeenAt = -1;
+    QString timedCamera;
+    QString choice;
+    QList<CaptureDevice> present;
+    QSet<QString> refusedCameras;
     bool audioPresent = false;
     QString recordFile;
     int width = 0;

@@ -18,17 +18,21 @@ class CameraBackend : public QObject
     Q_OBJECT
 
 public:
-    enum class OpenResult { Opened, NoExtensionUnit, NoVideoAmplifier };
+    // NoExtensionUnit: the camera's controls cannot be reached (its node does not open).
+    // GreyOnly: the camera delivers only grey pictures (an infrared or depth sensor).
+    enum class OpenResult { Opened, NoExtensionUnit, GreyOnly };
     enum class Failure { CameraLost, RecordingFailed };
     enum class FocusMode { Auto = 1, Manual = 2 };
 
     explicit CameraBackend(QObject *parent = nullptr);
     ~CameraBackend() override;
 
+    // The video inputs present now. Listing them opens no device.
     virtual QList<CaptureDevice> videoInputDevices() = 0;
     virtual QList<CaptureDevice> audioInputDevices() = 0;
 
-    // Opens the camera's controls; the camera stays open until releaseCamera().
+    // Opens the camera's controls; the camera stays open until releaseCamera(). A camera without
+    // brightness or focus controls opens too: those controls then do nothing.
     virtual OpenResult openCamera(const CaptureDevice &device) = 0;
     virtual void releaseCamera() = 0;
 

@@ -1,3 +1,8 @@
 #include "CameraControls.h"
 
 CameraControls::~CameraControls() = default;
+
+bool CameraControls::offersOnlyGrey()
+{
+    return false;
+}

@@ -19,6 +19,8 @@ public:
     virtual void setFocus(int value, bool automatic) = 0;
     virtual int setExtensionControl(int selector, const void *data, int size) = 0;
     virtual int getExtensionControl(int selector, void *data, int size) = 0;
+    // True for a sensor that delivers only grey pictures (infrared, depth): no document camera.
+    virtual bool offersOnlyGrey();
 };
 
 #endif

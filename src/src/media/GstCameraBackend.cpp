@@ -13,6 +13,9 @@ GstCameraBackend::GstCameraBackend(Devices devices, QObject *parent)
 {
     connect(&pipeline, SIGNAL(failed(CameraBackend::Failure, QString)), this,
             SIGNAL(failed(CameraBackend::Failure, QString)));
+    if (this->devices.monitor)
+        connect(this->devices.monitor.get(), &VideoDeviceMonitor::changed, this,
+                [this] { videoInputsCurrent = false; });
 }
 
 GstCameraBackend::~GstCameraBackend()
@@ -22,16 +25,33 @@ GstCameraBackend::~GstCameraBackend()
 
 std::unique_ptr<CameraBackend> GstCameraBackend::forSystem()
 {
-    Devices system;
-    system.videoInputs = [] { return SysfsVideoDevices().captureDevices(); };
-    system.audioInputs = [] { return AudioInputDevices::list(); };
-    system.openControls = [](const CaptureDevice &device) { return V4l2Controls::open(device.path); };
+    Devices system = systemDevices(DeviceFiles());
+    system.monitor = VideoDeviceMonitor::forUdev();
     return std::unique_ptr<CameraBackend>(new GstCameraBackend(std::move(system)));
+}
+
+GstCameraBackend::Devices GstCameraBackend::systemDevices(const DeviceFiles &files)
+{
+    Devices system;
+    system.videoInputs = [files] { return SysfsVideoDevices(files).captureDevices(); };
+    system.audioInputs = [] { return AudioInputDevices::list(); };
+    system.openControls = [files](const CaptureDevice &device) {
+        return V4l2Controls::open(device.path, files.openNode);
+    };
+    return system;
 }
 
 QList<CaptureDevice> GstCameraBackend::videoInputDevices()
 {
-    return devices.videoInputs ? devices.videoInputs() : QList<CaptureDevice>();
+    if (!devices.videoInputs)
+        return QList<CaptureDevice>();
+    if (!devices.monitor)
+        return devices.videoInputs();
+    if (!videoInputsCurrent) {
+        videoInputs = devices.videoInputs();
+        videoInputsCurrent = true;
+    }
+    return videoInputs;
 }
 
 QList<CaptureDevice> GstCameraBackend::audioInputDevices()
@@ -45,8 +65,8 @@ CameraBackend::OpenResult GstCameraBackend::openCamera(const CaptureDevice &devi
     std::unique_ptr<CameraControls> opened = devices.openControls ? devices.openControls(device) : nullptr;
     if (!opened)
         return OpenResult::NoExtensionUnit;
-    if (!opened->hasBrightness())
-        return OpenResult::NoVideoAmplifier;
+    if (opened->offersOnlyGrey())
+        return OpenResult::GreyOnly;
     controls = std::move(opened);
     camera = device;
     return OpenResult::Opened;

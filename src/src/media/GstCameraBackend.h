@@ -4,6 +4,8 @@
 #include "CameraBackend.h"
 #include "CameraControls.h"
 #include "CapturePipeline.h"
+#include "DeviceFiles.h"
+#include "VideoDeviceMonitor.h"
 
 #include <functional>
 #include <memory>
@@ -22,13 +24,19 @@ public:
         std::function<QList<CaptureDevice>()> audioInputs;
         // Null when the camera's controls cannot be reached.
         std::function<std::unique_ptr<CameraControls>(const CaptureDevice &)> openControls;
+        // Announces changes of the video inputs, so the list is read again only then; without one
+        // it is read on every call.
+        std::shared_ptr<VideoDeviceMonitor> monitor;
     };
 
     explicit GstCameraBackend(Devices devices, QObject *parent = nullptr);
     ~GstCameraBackend() override;
 
-    // The back end on this machine's capture nodes and audio inputs.
+    // The back end on this machine's capture nodes and audio inputs, told of hot-plugs by udev.
     static std::unique_ptr<CameraBackend> forSystem();
+    // The capture nodes described under the given roots, with their controls opened through the
+    // given file layer; no monitor.
+    static Devices systemDevices(const DeviceFiles &files);
 
     QList<CaptureDevice> videoInputDevices() override;
     QList<CaptureDevice> audioInputDevices() override;
@@ -52,6 +60,8 @@ private:
     bool start(const CapturePipeline::Settings &settings);
 
     Devices devices;
+    QList<CaptureDevice> videoInputs;
+    bool videoInputsCurrent = false;
     CaptureDevice camera;
     std::unique_ptr<CameraControls> controls;
     CapturePipeline pipeline;

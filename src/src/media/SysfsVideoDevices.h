@@ -2,37 +2,48 @@
 #define SYSFSVIDEODEVICES_H
 
 #include "CaptureDevice.h"
+#include "DeviceFiles.h"
 
 #include <QList>
 #include <QString>
 
-#include <functional>
-
-// The video capture nodes the kernel lists under <sys>/class/video4linux, each named with the USB
-// vendor and product ids of the device it belongs to ("vid_04fc", "pid_5330"), in node order.
-// Both roots are parameters so a test can hand in a tree of its own.
+// The video capture nodes the kernel lists under <sys>/class/video4linux, in node order, read from
+// sysfs attributes and udev's database alone: no device node is opened, so listing wakes no camera.
+// Each carries the USB vendor and product ids in its display name ("vid_04fc", "pid_5330"), a
+// stable identity, and its kind (external, built in, infrared or other; the supported-camera rule
+// is the live source's).
 class SysfsVideoDevices
 {
 public:
-    using CaptureCheck = std::function<bool(const QString &node)>;
-
-    explicit SysfsVideoDevices(const QString &sysRoot = QStringLiteral("/sys"),
-                               const QString &devRoot = QStringLiteral("/dev"),
-                               CaptureCheck isCaptureNode = &SysfsVideoDevices::isCaptureNode);
+    explicit SysfsVideoDevices(DeviceFiles files = DeviceFiles());
 
     QList<CaptureDevice> captureDevices() const;
 
-    // True for a node that captures video (UVC cameras also have a metadata node that does not).
-    static bool isCaptureNode(const QString &node);
     static QString displayName(const QString &name, quint16 vendor, quint16 product,
                                const QString &node);
+    // Names that say the camera is built into the computer, or sees only infrared.
+    static bool nameSaysBuiltIn(const QString &name);
+    static bool nameSaysInfrared(const QString &name);
 
 private:
-    bool findUsbIds(const QString &entry, quint16 *vendor, quint16 *product) const;
+    struct UsbDevice
+    {
+        QString folder;
+        quint16 vendor = 0;
+        quint16 product = 0;
+        QString serial;
+        QString productName;
+        QString removable;
+        QString interfaceClass;
+    };
 
-    QString sysRoot;
-    QString devRoot;
-    CaptureCheck isCapture;
+    QString attribute(const QString &folder, const char *name) const;
+    bool isCaptureNode(const QString &entryPath) const;
+    QString platformIdentity(const QString &entryPath, const QString &cardName) const;
+    bool findUsbDevice(const QString &entryPath, UsbDevice *usb) const;
+    CaptureDevice::Kind kindOf(const UsbDevice &usb, const QString &name) const;
+
+    DeviceFiles files;
 };
 
 #endif

@@ -2,7 +2,9 @@
 
 #include <QDebug>
 
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
 #include <cstring>
 #include <fcntl.h>
 #include <linux/usb/video.h>
@@ -24,11 +26,11 @@ int retryingIoctl(int fd, unsigned long request, void *argument)
 
 } // namespace
 
-std::unique_ptr<CameraControls> V4l2Controls::open(const QString &node)
+std::unique_ptr<CameraControls> V4l2Controls::open(const QString &node, const NodeOpener &openNode)
 {
-    if (node.isEmpty())
+    if (node.isEmpty() || !openNode)
         return nullptr;
-    const int fd = ::open(node.toLocal8Bit().constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    const int fd = openNode(node);
     if (fd < 0)
         return nullptr;
     return std::unique_ptr<CameraControls>(new V4l2Controls(fd));
@@ -66,7 +68,7 @@ QPair<int, int> V4l2Controls::brightnessRange()
 {
     v4l2_queryctrl query = {};
     query.id = V4L2_CID_BRIGHTNESS;
-    if (retryingIoctl(fd, VIDIOC_QUERYCTRL, &query) < 0)
+    if (retryingIoctl(fd, VIDIOC_QUERYCTRL, &query) < 0 || (query.flags & V4L2_CTRL_FLAG_DISABLED))
         return {0, 0};
     return {query.minimum, query.maximum};
 }
@@ -95,6 +97,27 @@ int V4l2Controls::setExtensionControl(int selector, const void *data, int size)
 int V4l2Controls::getExtensionControl(int selector, void *data, int size)
 {
     return extensionQuery(selector, UVC_GET_CUR, data, size);
+}
+
+bool V4l2Controls::offersOnlyGrey()
+{
+    static const quint32 greyFormats[] = {
+        V4L2_PIX_FMT_GREY, V4L2_PIX_FMT_Y4,      V4L2_PIX_FMT_Y6,   V4L2_PIX_FMT_Y10,
+        V4L2_PIX_FMT_Y12,  V4L2_PIX_FMT_Y14,     V4L2_PIX_FMT_Y16,  V4L2_PIX_FMT_Y16_BE,
+        V4L2_PIX_FMT_Y10BPACK, V4L2_PIX_FMT_Y10P, V4L2_PIX_FMT_Y8I, V4L2_PIX_FMT_Y12I,
+        V4L2_PIX_FMT_Z16,  V4L2_PIX_FMT_INZI,
+    };
+    // A node that lists no formats at all is given the benefit of the doubt.
+    bool anyFormat = false;
+    v4l2_fmtdesc format = {};
+    format.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
+    for (format.index = 0; retryingIoctl(fd, VIDIOC_ENUM_FMT, &format) == 0; ++format.index) {
+        anyFormat = true;
+        if (std::find(std::begin(greyFormats), std::end(greyFormats), format.pixelformat)
+            == std::end(greyFormats))
+            return false;
+    }
+    return anyFormat;
 }
 
 int V4l2Controls::value(unsigned id)
