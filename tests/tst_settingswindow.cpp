@@ -4,6 +4,7 @@
 #include "LiveSource.h"
 #include "MainWindow.h"
 #include "SettingsToolWindow.h"
+#include "OSDProcessor.h"
 #include "media/CameraBackend.h"
 
 #include <QApplication>
@@ -50,12 +51,14 @@ private:
 class ObedientCamera : public CameraBackend
 {
 public:
-    QList<CaptureDevice> videoInputDevices() override
+    ObedientCamera()
     {
         CaptureDevice camera;
         camera.displayName = QStringLiteral("Visualiser (usb#vid_04fc&pid_5330) /dev/video0");
-        return {camera};
+        devices << camera;
     }
+    QList<CaptureDevice> devices;
+    QList<CaptureDevice> videoInputDevices() override { return devices; }
     QList<CaptureDevice> audioInputDevices() override { return {}; }
     OpenResult openCamera(const CaptureDevice &) override { return OpenResult::Opened; }
     void releaseCamera() override {}
@@ -74,6 +77,23 @@ public:
     int setExtensionControl(int, const void *, int) override { return 0; }
     int getExtensionControl(int, void *, int) override { return 0; }
 };
+
+CaptureDevice camera(const QString &name, const QString &identity, CaptureDevice::Kind kind)
+{
+    CaptureDevice device;
+    device.name = name;
+    device.identity = identity;
+    device.kind = kind;
+    device.displayName = name;
+    return device;
+}
+
+const CaptureDevice laptopCamera = camera(QStringLiteral("Integrated Camera"),
+                                          QStringLiteral("usb:5986:2113:port:1-6"),
+                                          CaptureDevice::Kind::BuiltIn);
+const CaptureDevice webcam = camera(QStringLiteral("HD Webcam C615"),
+                                    QStringLiteral("usb:046d:082c:serial:AB12"),
+                                    CaptureDevice::Kind::External);
 
 QLabel *labelAt(QWidget *window, const QPoint &position)
 {
@@ -124,9 +144,16 @@ private slots:
     void cancelAfterBrowseStoresNothing();
     void okStoresAllFiveAndResetsRecording();
     void okWithTheSameSizeKeepsARecordingRunning();
+    void cameraChoiceListsWhatIsPresentAndIsStored();
+    void waitingScreenNamesTheCamerasSeen();
 
 private:
     SettingsToolWindow *openSettings();
+    // A live source on the given cameras in place of the window's own, until the case ends.
+    LiveSource *useCameras(const QList<CaptureDevice> &cameras);
+
+    ObedientCamera *cameras = nullptr;
+    LiveSource *systemCamera = nullptr;
 
     MainWindow *window = nullptr;
     QTemporaryDir folders;
@@ -168,8 +195,8 @@ void SettingsWindowTest::rowsAndTables()
 {
     QScopedPointer<SettingsToolWindow> settings(openSettings());
     QCOMPARE(settings->size(), QSize(268, 256));
-    QCOMPARE(settings->sourceEdit->text(), QStringLiteral("Document Camera"));
-    QVERIFY(settings->sourceEdit->isReadOnly());
+    QCOMPARE(settings->cameraBox->pos(), QPoint(105, 24));
+    QCOMPARE(settings->cameraBox->itemText(0), QStringLiteral("Automatic"));
     QVERIFY(settings->snapshotPathEdit->isReadOnly());
     QVERIFY(settings->recordPathEdit->isReadOnly());
 
@@ -395,6 +422,73 @@ void SettingsWindowTest::okWithTheSameSizeKeepsARecordingRunning()
 
     window->liveSource = systemCamera;
     delete camera;
+}
+
+LiveSource *SettingsWindowTest::useCameras(const QList<CaptureDevice> &present)
+{
+    cameras = new ObedientCamera;
+    cameras->devices = present;
+    LiveSource *camera = new LiveSource(std::unique_ptr<CameraBackend>(cameras), window->liveCanvas,
+                                        1280, 720, 1280, 720, window, [] { return 0; });
+    systemCamera = window->liveSource;
+    window->liveSource = camera;
+    return camera;
+}
+
+void SettingsWindowTest::cameraChoiceListsWhatIsPresentAndIsStored()
+{
+    LiveSource *camera = useCameras({laptopCamera, webcam});
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    QCOMPARE(settings->cameraBox->count(), 3);
+    QCOMPARE(settings->cameraBox->currentIndex(), 0);
+    QCOMPARE(settings->cameraBox->itemText(1), laptopCamera.name);
+    QCOMPARE(settings->cameraBox->itemText(2), webcam.name);
+
+    settings->cameraBox->setCurrentIndex(1);
+    settings->settingsOk();
+    QCOMPARE(Config::camera(), laptopCamera.identity);
+    QCOMPARE(camera->cameraChoice(), laptopCamera.identity);
+    settings.reset(openSettings());
+    QCOMPARE(settings->cameraBox->currentText(), laptopCamera.name);
+
+    // Unplugged, it stays the choice, and the window says it is missing.
+    cameras->devices = {webcam};
+    camera->checkExistance();
+    settings.reset(openSettings());
+    QCOMPARE(settings->cameraBox->currentData().toString(), laptopCamera.identity);
+    QVERIFY(settings->cameraBox->currentText().contains(laptopCamera.identity));
+
+    // A camera plugged in while the window is open joins the list.
+    cameras->devices = {webcam, laptopCamera};
+    camera->checkExistance();
+    QCOMPARE(settings->cameraBox->count(), 3);
+    QCOMPARE(settings->cameraBox->currentText(), laptopCamera.name);
+
+    window->liveSource = systemCamera;
+    delete camera;
+}
+
+void SettingsWindowTest::waitingScreenNamesTheCamerasSeen()
+{
+    LiveSource *camera = useCameras({laptopCamera});
+    OSDProcessor *display = window->osdByCanvas.value(window->liveCanvas);
+    const auto notice = [&] {
+        QMetaObject::invokeMethod(window, "updateCameraNotice");
+        return display->notice();
+    };
+    QVERIFY(notice().contains(laptopCamera.name));
+
+    // A camera the automatic rule takes needs no word.
+    cameras->devices = {laptopCamera, webcam};
+    camera->checkExistance();
+    QVERIFY(notice().isEmpty());
+
+    camera->setCameraChoice(QStringLiteral("usb:0000:0000:serial:GONE"));
+    QVERIFY(notice().contains(webcam.name));
+
+    window->liveSource = systemCamera;
+    delete camera;
+    QMetaObject::invokeMethod(window, "updateCameraNotice");
 }
 
 QTEST_MAIN(SettingsWindowTest)

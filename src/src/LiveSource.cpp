@@ -210,6 +210,7 @@ void LiveSource::setCameraChoice(const QString &identity)
     // Choosing a camera by hand gives it another try, even one refused before.
     refusedCameras.remove(identity);
     forgetSighting();
+    emit cameraStateChanged();
     if (!open)
         return;
     const QList<int> order = camerasToTry();
@@ -230,6 +231,11 @@ QString LiveSource::cameraChoice() const
 QList<CaptureDevice> LiveSource::camerasPresent() const
 {
     return present;
+}
+
+bool LiveSource::hasCameraToTake() const
+{
+    return !camerasToTry().isEmpty();
 }
 
 CaptureDevice LiveSource::cameraInUse() const
@@ -264,6 +270,7 @@ void LiveSource::checkExistance()
     }
     open = true;
     videoCapture = found;
+    emit cameraStateChanged();
     buildGraph(false);
 }
 
@@ -451,6 +458,7 @@ void LiveSource::closeCamera()
     open = false;
     forgetSighting();
     videoCapture = CaptureDevice();
+    emit cameraStateChanged();
 }
 
 // Queued like cameraLost(), so a window that has just asked for a recording sees the failure

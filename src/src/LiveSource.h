@@ -85,6 +85,8 @@ public:
     // The cameras the last poll saw, supported ones marked so and refused ones as infrared;
     // asking opens nothing.
     QList<CaptureDevice> camerasPresent() const;
+    // True when a present camera will be taken, by the choice or by the automatic rule.
+    bool hasCameraToTake() const;
     // The open camera; an empty device while waiting.
     CaptureDevice cameraInUse() const;
 
@@ -105,6 +107,8 @@ signals:
     void recordingFailed(const QString &message);
     // camerasPresent() changed.
     void camerasChanged();
+    // A camera was opened or closed, or another camera was chosen.
+    void cameraStateChanged();
 
 public slots:
     void checkExistance();

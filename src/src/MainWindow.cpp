@@ -177,6 +177,7 @@ MainWindow::MainWindow()
     const QSize captureSize = cappedResolution();
     liveSource = new LiveSource(liveCanvas, captureSize.width(), captureSize.height(),
                                 recordingSize.width(), recordingSize.height(), this);
+    liveSource->setCameraChoice(Config::camera());
 
     liveBar = new QWidget(this);
     liveBar->setFixedSize(60, 37);
@@ -278,6 +279,9 @@ MainWindow::MainWindow()
     // Troubles the sources and canvases report on their own reach the user here.
     connect(liveSource, SIGNAL(recordingFailed(QString)), this, SLOT(recordingFailed(QString)));
     connect(liveSource, SIGNAL(cameraLost(QString)), this, SLOT(cameraLost(QString)));
+    connect(liveSource, SIGNAL(camerasChanged()), this, SLOT(updateCameraNotice()));
+    connect(liveSource, SIGNAL(cameraStateChanged()), this, SLOT(updateCameraNotice()));
+    updateCameraNotice();
     connect(filmSource, SIGNAL(playbackFailed(QString)), this, SLOT(filmFailed(QString)));
     for (ImageCanvas *canvas : {liveCanvas, filmCanvas, photographCanvas, drawingBoardCanvas})
         connect(canvas, SIGNAL(snapshotFailed()), this, SLOT(snapshotFailed()));
@@ -801,6 +805,23 @@ void MainWindow::cameraLost(const QString &message)
         return;
     cameraTroubleReported = true;
     showError(message);
+}
+
+void MainWindow::updateCameraNotice()
+{
+    QString notice;
+    const QList<CaptureDevice> cameras = liveSource->camerasPresent();
+    if (!liveSource->isOpen() && !liveSource->hasCameraToTake() && !cameras.isEmpty()) {
+        QStringList names;
+        for (const CaptureDevice &camera : cameras)
+            names << camera.name;
+        const QString seen = names.join(QStringLiteral(", "));
+        notice = liveSource->cameraChoice().isEmpty()
+            ? tr("Cameras seen: %1. None of them is taken on its own: choose one in the settings, "
+                 "under Source.").arg(seen)
+            : tr("The camera chosen in the settings is not connected. Cameras seen: %1.").arg(seen);
+    }
+    osdByCanvas.value(liveCanvas)->setNotice(notice);
 }
 
 void MainWindow::snapshot()

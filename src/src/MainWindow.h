@@ -210,6 +210,8 @@ private slots:
     void photographIdChange(int id);
     void recordingFailed(const QString &message);
     void cameraLost(const QString &message);
+    // The live canvas says which cameras it sees while none is taken.
+    void updateCameraNotice();
     void filmFailed(const QString &message);
     void snapshotFailed();
 

@@ -5,6 +5,7 @@
 #include "LiveSource.h"
 #include "MainWindow.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -74,10 +75,11 @@ SettingsToolWindow::SettingsToolWindow(QWidget *anchor, MainWindow *mainWindow)
                                    "width: 124px; } "));
 
     (new QLabel(tr("Source"), this))->move(LabelX, 24);
-    sourceEdit = addReadOnlyEdit(this, tr("Document Camera"), 24);
-    // A name too long for the field is cut at its end, not its start; folders keep showing
-    // their last, most telling part.
-    sourceEdit->setCursorPosition(0);
+    cameraBox = new QComboBox(this);
+    cameraBox->move(ControlX, 24);
+    cameraBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    fillCameraBox();
+    connect(mainWindow->liveSource, SIGNAL(camerasChanged()), this, SLOT(fillCameraBox()));
 
     (new QLabel(tr("Resolution"), this))->move(LabelX, 48);
     resolutionBox = new QComboBox(this);
@@ -122,6 +124,27 @@ SettingsToolWindow::SettingsToolWindow(QWidget *anchor, MainWindow *mainWindow)
     connect(ok, SIGNAL(clicked()), this, SLOT(settingsOk()));
     ImageButton *cancel = addCaptionButton(this, tr("Cancel"), 160, 225);
     connect(cancel, SIGNAL(clicked()), this, SLOT(close()));
+}
+
+void SettingsToolWindow::fillCameraBox()
+{
+    const QString chosen = cameraBox->count() ? cameraBox->currentData().toString() : Config::camera();
+    cameraBox->clear();
+    //: Camera choice in the settings window (Source row, about 16 characters): the program takes
+    //: a supported document camera, else an external USB camera.
+    cameraBox->addItem(tr("Automatic"), QString());
+    bool chosenPresent = chosen.isEmpty();
+    for (const CaptureDevice &camera : mainWindow->liveSource->camerasPresent()) {
+        cameraBox->addItem(camera.name, camera.identity);
+        chosenPresent = chosenPresent || camera.identity == chosen;
+    }
+    // A chosen camera that is unplugged stays chosen: the live source waits for it.
+    if (!chosenPresent)
+        //: Settings window, Source row: the chosen camera is unplugged; %1 is its USB identity.
+        cameraBox->addItem(tr("%1 (not connected)").arg(chosen), chosen);
+    cameraBox->setCurrentIndex(qMax(0, cameraBox->findData(chosen)));
+    // A long camera name is cut at its end in the closed box; the list shows it whole.
+    cameraBox->view()->setMinimumWidth(cameraBox->view()->sizeHintForColumn(0));
 }
 
 QSize SettingsToolWindow::parseResolution(const QString &text)
@@ -213,6 +236,8 @@ void SettingsToolWindow::settingsOk()
         Config::setResolution(size);
     const QSize resolution = Config::resolution();
     LiveSource *camera = mainWindow->liveSource;
+    Config::setCamera(cameraBox->currentData().toString());
+    camera->setCameraChoice(Config::camera());
     camera->setResolution(resolution.width(), resolution.height());
     // A new size rebuilds the camera, which ends a recording; the same size leaves a recording
     // running, and the window must keep showing it and be able to stop it.

@@ -12,9 +12,9 @@ class MainWindow;
 class QComboBox;
 class QLineEdit;
 
-// Source name, capture resolution, snapshot mode and interval, snapshot and recording folders.
-// Nothing is stored before OK, which stores all five values, applies the size to the live
-// camera and resets the main window's recording state. The only question asked on the way is
+// Camera, capture resolution, snapshot mode and interval, snapshot and recording folders.
+// Nothing is stored before OK, which stores all six values, applies the camera and the size to
+// the live source and resets the main window's recording state. The only question asked on the way is
 // whether a large capture size is wanted.
 class SettingsToolWindow : public ToolWindow
 {
@@ -40,7 +40,9 @@ public:
     MainWindow *mainWindow;
     QComboBox *captureModeBox;
     QComboBox *intervalBox;
-    QLineEdit *sourceEdit;
+    // "Automatic", then every camera present by its name; each item carries the camera's identity
+    // (empty for the automatic choice).
+    QComboBox *cameraBox;
     QLineEdit *snapshotPathEdit;
     QLineEdit *recordPathEdit;
     QComboBox *resolutionBox;
@@ -52,6 +54,8 @@ public slots:
     void snapshotFileBrowse();
     void recordFileBrowse();
     void settingsOk();
+    // Lists the cameras present again, keeping the chosen one.
+    void fillCameraBox();
 
 private:
     // True unless the size is one of the large ones and the user answers No.
