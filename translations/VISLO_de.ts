@@ -137,6 +137,10 @@
         <source>The recording was stopped because its file or folder was removed. What was recorded has been saved again as %1.</source>
         <translation>Die Aufnahme wurde beendet, weil ihre Datei oder ihr Ordner entfernt wurde. Das bisher Aufgenommene wurde wieder als %1 gespeichert.</translation>
     </message>
+    <message>
+        <source>The recording was stopped because another camera was chosen. What was recorded has been saved.</source>
+        <translation>Die Aufnahme wurde beendet, weil eine andere Kamera gewählt wurde. Das bisher Aufgenommene wurde gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -316,6 +320,14 @@
         <source>Background Color</source>
         <translation>Hintergrundfarbe</translation>
     </message>
+    <message>
+        <source>The camera chosen in the settings is not connected. Cameras seen: %1.</source>
+        <translation>Die in den Einstellungen gewählte Kamera ist nicht angeschlossen. Gefundene Kameras: %1.</translation>
+    </message>
+    <message>
+        <source>Cameras seen: %1. None of them is used automatically; choose one in the settings, under Source.</source>
+        <translation>Gefundene Kameras: %1. Keine davon wird automatisch verwendet; wählen Sie eine in den Einstellungen unter „Quelle“.</translation>
+    </message>
 </context>
 <context>
     <name>MaskToolWindow</name>
@@ -347,10 +359,6 @@
     <message>
         <source>Source</source>
         <translation>Quelle</translation>
-    </message>
-    <message>
-        <source>Document Camera</source>
-        <translation>Dokumentenkamera</translation>
     </message>
     <message>
         <source>Resolution</source>
@@ -415,6 +423,16 @@
     <message>
         <source>Question</source>
         <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Camera choice in the settings window (Source row, about 16 characters): the program takes a supported document camera, else an external USB camera.</extracomment>
+        <translation>Automatisch</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <extracomment>Settings window, Source row: the chosen camera is unplugged; %1 is its USB identity.</extracomment>
+        <translation>%1 (nicht angeschlossen)</translation>
     </message>
 </context>
 <context>

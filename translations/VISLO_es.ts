@@ -137,6 +137,10 @@
         <source>The recording was stopped because its file or folder was removed. What was recorded has been saved again as %1.</source>
         <translation>La grabación se ha detenido porque se ha eliminado su archivo o su carpeta. Lo grabado se ha vuelto a guardar como %1.</translation>
     </message>
+    <message>
+        <source>The recording was stopped because another camera was chosen. What was recorded has been saved.</source>
+        <translation>La grabación se detuvo porque se eligió otra cámara. Lo grabado se ha guardado.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -316,6 +320,14 @@
         <source>Background Color</source>
         <translation>Color de fondo</translation>
     </message>
+    <message>
+        <source>The camera chosen in the settings is not connected. Cameras seen: %1.</source>
+        <translation>La cámara elegida en la configuración no está conectada. Cámaras detectadas: %1.</translation>
+    </message>
+    <message>
+        <source>Cameras seen: %1. None of them is used automatically; choose one in the settings, under Source.</source>
+        <translation>Cámaras detectadas: %1. Ninguna se usa automáticamente; elija una en la configuración, en «Origen».</translation>
+    </message>
 </context>
 <context>
     <name>MaskToolWindow</name>
@@ -347,10 +359,6 @@
     <message>
         <source>Source</source>
         <translation>Origen</translation>
-    </message>
-    <message>
-        <source>Document Camera</source>
-        <translation>Cámara de documentos</translation>
     </message>
     <message>
         <source>Resolution</source>
@@ -415,6 +423,16 @@
     <message>
         <source>Question</source>
         <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Camera choice in the settings window (Source row, about 16 characters): the program takes a supported document camera, else an external USB camera.</extracomment>
+        <translation>Automática</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <extracomment>Settings window, Source row: the chosen camera is unplugged; %1 is its USB identity.</extracomment>
+        <translation>%1 (no conectada)</translation>
     </message>
 </context>
 <context>

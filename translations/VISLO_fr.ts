@@ -43,35 +43,35 @@
     <name>CapturePipeline</name>
     <message>
         <source>The camera pipeline could not be started.</source>
-        <translation>Le pipeline de la caméra n'a pas pu démarrer.</translation>
+        <translation>Le pipeline de la caméra n&apos;a pas pu démarrer.</translation>
     </message>
     <message>
         <source>The camera could not be opened.</source>
-        <translation>Impossible d'ouvrir la caméra.</translation>
+        <translation>Impossible d&apos;ouvrir la caméra.</translation>
     </message>
     <message>
         <source>The camera offers no picture format this program can use.</source>
-        <translation>La caméra ne propose aucun format d'image utilisable par ce programme.</translation>
+        <translation>La caméra ne propose aucun format d&apos;image utilisable par ce programme.</translation>
     </message>
     <message>
         <source>A GStreamer element the camera needs is not installed.</source>
-        <translation>Un élément GStreamer nécessaire à la caméra n'est pas installé.</translation>
+        <translation>Un élément GStreamer nécessaire à la caméra n&apos;est pas installé.</translation>
     </message>
     <message>
         <source>The camera pipeline could not be linked.</source>
-        <translation>Le pipeline de la caméra n'a pas pu être relié.</translation>
+        <translation>Le pipeline de la caméra n&apos;a pas pu être relié.</translation>
     </message>
     <message>
         <source>A GStreamer element needed for recording (JPEG encoder or AVI writer) is not installed.</source>
-        <translation>Un élément GStreamer nécessaire à l'enregistrement (encodeur JPEG ou écriture AVI) n'est pas installé.</translation>
+        <translation>Un élément GStreamer nécessaire à l&apos;enregistrement (encodeur JPEG ou écriture AVI) n&apos;est pas installé.</translation>
     </message>
     <message>
         <source>The recording pipeline could not be linked.</source>
-        <translation>Le pipeline d'enregistrement n'a pas pu être relié.</translation>
+        <translation>Le pipeline d&apos;enregistrement n&apos;a pas pu être relié.</translation>
     </message>
     <message>
         <source>The sound of the recording could not be set up.</source>
-        <translation>Le son de l'enregistrement n'a pas pu être configuré.</translation>
+        <translation>Le son de l&apos;enregistrement n&apos;a pas pu être configuré.</translation>
     </message>
     <message>
         <source>The camera ended its stream.</source>
@@ -96,46 +96,50 @@
     <name>ImageCanvas</name>
     <message>
         <source>The snapshot could not be saved.</source>
-        <translation>L'instantané n'a pas pu être enregistré.</translation>
+        <translation>L&apos;instantané n&apos;a pas pu être enregistré.</translation>
     </message>
 </context>
 <context>
     <name>LiveSource</name>
     <message>
         <source>The recording was stopped because the capture size changed. What was recorded has been saved.</source>
-        <translation>L'enregistrement a été arrêté car la taille de capture a changé. Ce qui a été enregistré est conservé.</translation>
+        <translation>L&apos;enregistrement a été arrêté car la taille de capture a changé. Ce qui a été enregistré est conservé.</translation>
     </message>
     <message>
         <source>The recording could not be started: %1</source>
-        <translation>Impossible de démarrer l'enregistrement : %1</translation>
+        <translation>Impossible de démarrer l&apos;enregistrement : %1</translation>
     </message>
     <message>
         <source>The camera stopped delivering pictures: %1</source>
-        <translation>La caméra ne fournit plus d'images : %1</translation>
+        <translation>La caméra ne fournit plus d&apos;images : %1</translation>
     </message>
     <message>
         <source>The recording was stopped because the camera stopped working. What was recorded has been saved.</source>
-        <translation>L'enregistrement a été arrêté car la caméra ne fonctionne plus. Ce qui a été enregistré est conservé.</translation>
+        <translation>L&apos;enregistrement a été arrêté car la caméra ne fonctionne plus. Ce qui a été enregistré est conservé.</translation>
     </message>
     <message>
         <source>The recording failed: %1</source>
-        <translation>L'enregistrement a échoué : %1</translation>
+        <translation>L&apos;enregistrement a échoué : %1</translation>
     </message>
     <message>
         <source>The recording was not started: less than %1 MB of disk space is free in the recording folder.</source>
-        <translation>L'enregistrement n'a pas démarré : il reste moins de %1 Mo d'espace libre dans le dossier des enregistrements.</translation>
+        <translation>L&apos;enregistrement n&apos;a pas démarré : il reste moins de %1 Mo d&apos;espace libre dans le dossier des enregistrements.</translation>
     </message>
     <message>
         <source>The recording was stopped because less than %1 MB of disk space is left in the recording folder. What was recorded has been saved.</source>
-        <translation>L'enregistrement a été arrêté car il reste moins de %1 Mo d'espace libre dans le dossier des enregistrements. Ce qui a été enregistré est conservé.</translation>
+        <translation>L&apos;enregistrement a été arrêté car il reste moins de %1 Mo d&apos;espace libre dans le dossier des enregistrements. Ce qui a été enregistré est conservé.</translation>
     </message>
     <message>
         <source>The recording was stopped because its file or folder was removed. What was recorded could not be saved again.</source>
-        <translation>L'enregistrement a été arrêté car son fichier ou son dossier a été supprimé. Ce qui a été enregistré n'a pas pu être sauvegardé à nouveau.</translation>
+        <translation>L&apos;enregistrement a été arrêté car son fichier ou son dossier a été supprimé. Ce qui a été enregistré n&apos;a pas pu être sauvegardé à nouveau.</translation>
     </message>
     <message>
         <source>The recording was stopped because its file or folder was removed. What was recorded has been saved again as %1.</source>
-        <translation>L'enregistrement a été arrêté car son fichier ou son dossier a été supprimé. Ce qui a été enregistré a été sauvegardé à nouveau sous %1.</translation>
+        <translation>L&apos;enregistrement a été arrêté car son fichier ou son dossier a été supprimé. Ce qui a été enregistré a été sauvegardé à nouveau sous %1.</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because another camera was chosen. What was recorded has been saved.</source>
+        <translation>L&apos;enregistrement a été arrêté car une autre caméra a été choisie. Ce qui a été enregistré est conservé.</translation>
     </message>
 </context>
 <context>
@@ -254,7 +258,7 @@
     </message>
     <message>
         <source>Reset zoom</source>
-        <translation>Taille d'origine</translation>
+        <translation>Taille d&apos;origine</translation>
     </message>
     <message>
         <source>Auto focus</source>
@@ -302,19 +306,27 @@
     </message>
     <message>
         <source>Please select a folder first.</source>
-        <translation>Veuillez d'abord choisir un dossier.</translation>
+        <translation>Veuillez d&apos;abord choisir un dossier.</translation>
     </message>
     <message>
         <source>No printers found on this system.</source>
-        <translation>Aucune imprimante n'a été trouvée sur ce système.</translation>
+        <translation>Aucune imprimante n&apos;a été trouvée sur ce système.</translation>
     </message>
     <message>
         <source>The film could not be opened. The file may be damaged or of a kind this computer cannot play.</source>
-        <translation>Impossible d'ouvrir le film. Le fichier est peut-être endommagé ou d'un type que cet ordinateur ne sait pas lire.</translation>
+        <translation>Impossible d&apos;ouvrir le film. Le fichier est peut-être endommagé ou d&apos;un type que cet ordinateur ne sait pas lire.</translation>
     </message>
     <message>
         <source>Background Color</source>
         <translation>Couleur de fond</translation>
+    </message>
+    <message>
+        <source>The camera chosen in the settings is not connected. Cameras seen: %1.</source>
+        <translation>La caméra choisie dans les paramètres n&apos;est pas branchée. Caméras détectées : %1.</translation>
+    </message>
+    <message>
+        <source>Cameras seen: %1. None of them is used automatically; choose one in the settings, under Source.</source>
+        <translation>Caméras détectées : %1. Aucune n&apos;est utilisée automatiquement ; choisissez-en une dans les paramètres, sous « Source ».</translation>
     </message>
 </context>
 <context>
@@ -335,7 +347,7 @@
     <name>RecordingRescuer</name>
     <message>
         <source>Repairing the recording &quot;%1&quot;, which was cut off when the program last ended...</source>
-        <translation>Réparation de l'enregistrement « %1 », interrompu lors de la dernière fermeture du programme…</translation>
+        <translation>Réparation de l&apos;enregistrement « %1 », interrompu lors de la dernière fermeture du programme…</translation>
     </message>
 </context>
 <context>
@@ -347,10 +359,6 @@
     <message>
         <source>Source</source>
         <translation>Source</translation>
-    </message>
-    <message>
-        <source>Document Camera</source>
-        <translation>Caméra de documents</translation>
     </message>
     <message>
         <source>Resolution</source>
@@ -415,6 +423,16 @@
     <message>
         <source>Question</source>
         <translation>Question</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Camera choice in the settings window (Source row, about 16 characters): the program takes a supported document camera, else an external USB camera.</extracomment>
+        <translation>Automatique</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <extracomment>Settings window, Source row: the chosen camera is unplugged; %1 is its USB identity.</extracomment>
+        <translation>%1 (non branchée)</translation>
     </message>
 </context>
 <context>

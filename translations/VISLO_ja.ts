@@ -137,6 +137,10 @@
         <source>The recording was stopped because its file or folder was removed. What was recorded has been saved again as %1.</source>
         <translation>ファイルまたはフォルダーが削除されたため、録画を停止しました。録画した内容は %1 として保存し直されました。</translation>
     </message>
+    <message>
+        <source>The recording was stopped because another camera was chosen. What was recorded has been saved.</source>
+        <translation>別のカメラが選択されたため録画を停止しました。録画済みの内容は保存されています。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -316,6 +320,14 @@
         <source>Background Color</source>
         <translation>背景色</translation>
     </message>
+    <message>
+        <source>The camera chosen in the settings is not connected. Cameras seen: %1.</source>
+        <translation>設定で選択したカメラが接続されていません。検出されたカメラ: %1。</translation>
+    </message>
+    <message>
+        <source>Cameras seen: %1. None of them is used automatically; choose one in the settings, under Source.</source>
+        <translation>検出されたカメラ: %1。どれも自動では使用されません。設定の「ソース」で選択してください。</translation>
+    </message>
 </context>
 <context>
     <name>MaskToolWindow</name>
@@ -347,10 +359,6 @@
     <message>
         <source>Source</source>
         <translation>ソース</translation>
-    </message>
-    <message>
-        <source>Document Camera</source>
-        <translation>書画カメラ</translation>
     </message>
     <message>
         <source>Resolution</source>
@@ -415,6 +423,16 @@
     <message>
         <source>Question</source>
         <translation>確認</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Camera choice in the settings window (Source row, about 16 characters): the program takes a supported document camera, else an external USB camera.</extracomment>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <extracomment>Settings window, Source row: the chosen camera is unplugged; %1 is its USB identity.</extracomment>
+        <translation>%1 (未接続)</translation>
     </message>
 </context>
 <context>

@@ -137,6 +137,10 @@
         <source>The recording was stopped because its file or folder was removed. What was recorded has been saved again as %1.</source>
         <translation>Запись остановлена, потому что её файл или папка были удалены. Записанное заново сохранено как %1.</translation>
     </message>
+    <message>
+        <source>The recording was stopped because another camera was chosen. What was recorded has been saved.</source>
+        <translation>Запись остановлена, так как выбрана другая камера. Записанное сохранено.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -316,6 +320,14 @@
         <source>Background Color</source>
         <translation>Цвет фона</translation>
     </message>
+    <message>
+        <source>The camera chosen in the settings is not connected. Cameras seen: %1.</source>
+        <translation>Камера, выбранная в настройках, не подключена. Найденные камеры: %1.</translation>
+    </message>
+    <message>
+        <source>Cameras seen: %1. None of them is used automatically; choose one in the settings, under Source.</source>
+        <translation>Найденные камеры: %1. Ни одна не используется автоматически; выберите камеру в настройках, в поле «Источник».</translation>
+    </message>
 </context>
 <context>
     <name>MaskToolWindow</name>
@@ -347,10 +359,6 @@
     <message>
         <source>Source</source>
         <translation>Источник</translation>
-    </message>
-    <message>
-        <source>Document Camera</source>
-        <translation>Документ-камера</translation>
     </message>
     <message>
         <source>Resolution</source>
@@ -415,6 +423,16 @@
     <message>
         <source>Question</source>
         <translation>Вопрос</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Camera choice in the settings window (Source row, about 16 characters): the program takes a supported document camera, else an external USB camera.</extracomment>
+        <translation>Автоматически</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <extracomment>Settings window, Source row: the chosen camera is unplugged; %1 is its USB identity.</extracomment>
+        <translation>%1 (не подключена)</translation>
     </message>
 </context>
 <context>

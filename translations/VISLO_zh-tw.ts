@@ -137,6 +137,10 @@
         <source>The recording was stopped because its file or folder was removed. What was recorded has been saved again as %1.</source>
         <translation>錄影的檔案或資料夾已被移除，因此已停止錄影。已錄下的內容已重新儲存為 %1。</translation>
     </message>
+    <message>
+        <source>The recording was stopped because another camera was chosen. What was recorded has been saved.</source>
+        <translation>由於已選擇其他攝影機，錄影已停止。已錄製的內容均已儲存。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -316,6 +320,14 @@
         <source>Background Color</source>
         <translation>背景色彩</translation>
     </message>
+    <message>
+        <source>The camera chosen in the settings is not connected. Cameras seen: %1.</source>
+        <translation>設定中選擇的攝影機未連接。偵測到的攝影機：%1。</translation>
+    </message>
+    <message>
+        <source>Cameras seen: %1. None of them is used automatically; choose one in the settings, under Source.</source>
+        <translation>偵測到的攝影機：%1。這些攝影機都不會自動使用；請在設定的「來源」中選擇一台。</translation>
+    </message>
 </context>
 <context>
     <name>MaskToolWindow</name>
@@ -347,10 +359,6 @@
     <message>
         <source>Source</source>
         <translation>來源</translation>
-    </message>
-    <message>
-        <source>Document Camera</source>
-        <translation>實物投影機</translation>
     </message>
     <message>
         <source>Resolution</source>
@@ -415,6 +423,16 @@
     <message>
         <source>Question</source>
         <translation>確認</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <extracomment>Camera choice in the settings window (Source row, about 16 characters): the program takes a supported document camera, else an external USB camera.</extracomment>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>%1 (not connected)</source>
+        <extracomment>Settings window, Source row: the chosen camera is unplugged; %1 is its USB identity.</extracomment>
+        <translation>%1（未連接）</translation>
     </message>
 </context>
 <context>

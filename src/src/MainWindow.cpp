@@ -817,7 +817,7 @@ void MainWindow::updateCameraNotice()
             names << camera.name;
         const QString seen = names.join(QStringLiteral(", "));
         notice = liveSource->cameraChoice().isEmpty()
-            ? tr("Cameras seen: %1. None of them is taken on its own: choose one in the settings, "
+            ? tr("Cameras seen: %1. None of them is used automatically; choose one in the settings, "
                  "under Source.").arg(seen)
             : tr("The camera chosen in the settings is not connected. Cameras seen: %1.").arg(seen);
     }
