@@ -104,16 +104,6 @@ bool fitsInside(const QSize &size, const QSize &bounds)
     return size.width() <= bounds.width() && size.height() <= bounds.height();
 }
 
-QString describe(const CaptureFormat &format)
-{
-    GstCaps *caps = format.toCaps();
-    gchar *text = gst_caps_to_string(caps);
-    const QString description = QString::fromUtf8(text);
-    g_free(text);
-    gst_caps_unref(caps);
-    return description;
-}
-
 struct CapsHolder
 {
     explicit CapsHolder(GstCaps *held) : caps(held) {}

@@ -390,3 +390,13 @@ QByteArray installedH264Decoder()
     gst_caps_unref(h264);
     return name;
 }
+
+QString describe(const CaptureFormat &format)
+{
+    GstCaps *caps = format.toCaps();
+    gchar *text = gst_caps_to_string(caps);
+    const QString description = QString::fromUtf8(text);
+    g_free(text);
+    gst_caps_unref(caps);
+    return description;
+}

@@ -29,6 +29,9 @@ struct CaptureFormat {
     static CaptureFormat choose(const GstCaps *offered, const QSize &wanted);
 };
 
+// The caps text of a format ("image/jpeg, width=(int)1920, ..."), for the debug log.
+QString describe(const CaptureFormat &format);
+
 // The highest-ranked installed decoder factory for H.264; empty when there is none.
 QByteArray installedH264Decoder();
 

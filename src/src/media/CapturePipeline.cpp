@@ -29,16 +29,6 @@ QString errorText(GstMessage *message)
     return text;
 }
 
-QString describe(const CaptureFormat &format)
-{
-    GstCaps *caps = format.toCaps();
-    gchar *text = gst_caps_to_string(caps);
-    const QString description = QString::fromUtf8(text);
-    g_free(text);
-    gst_caps_unref(caps);
-    return description;
-}
-
 } // namespace
 
 CapturePipeline::CapturePipeline(QObject *parent)
