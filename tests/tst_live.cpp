@@ -380,6 +380,11 @@ void TestLive::greyOnlyCameraIsRefusedForTheRun()
     backend->video = {greyExternal};
     QVERIFY(!pollUntil(20000));
     QCOMPARE(opens().count("open " + greyExternal.displayName), 1);
+
+    // Chosen by hand, it is taken all the same.
+    source->setCameraChoice(greyExternal.identity);
+    QVERIFY(pollUntil(now + 3000));
+    QCOMPARE(source->cameraInUse().identity, greyExternal.identity);
 }
 
 void TestLive::storedChoiceIsTheOnlyCameraTaken()

@@ -343,12 +343,16 @@ bool LiveSource::openFirst(const QList<int> &order, CaptureDevice *opened)
     for (const int index : order) {
         const CaptureDevice candidate = present[index];
         const CameraBackend::OpenResult result = openCandidate(candidate, index);
-        if (result == CameraBackend::OpenResult::Opened) {
+        // A grey-only sensor is never taken on its own, but a user who chose it gets it.
+        const bool greyButChosen = result == CameraBackend::OpenResult::GreyOnly && !choice.isEmpty();
+        if (result == CameraBackend::OpenResult::Opened || greyButChosen) {
             *opened = candidate;
             return true;
         }
-        if (result == CameraBackend::OpenResult::GreyOnly)
+        if (result == CameraBackend::OpenResult::GreyOnly) {
+            backend->releaseCamera();
             refuse(index);
+        }
     }
     return false;
 }

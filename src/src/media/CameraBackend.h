@@ -19,7 +19,8 @@ class CameraBackend : public QObject
 
 public:
     // NoExtensionUnit: the camera's controls cannot be reached (its node does not open).
-    // GreyOnly: the camera delivers only grey pictures (an infrared or depth sensor).
+    // GreyOnly: the camera delivers only grey pictures (an infrared or depth sensor); it is open,
+    // and the caller releases it unless it wants it anyway.
     enum class OpenResult { Opened, NoExtensionUnit, GreyOnly };
     enum class Failure { CameraLost, RecordingFailed };
     enum class FocusMode { Auto = 1, Manual = 2 };

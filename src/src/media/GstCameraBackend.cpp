@@ -65,11 +65,10 @@ CameraBackend::OpenResult GstCameraBackend::openCamera(const CaptureDevice &devi
     std::unique_ptr<CameraControls> opened = devices.openControls ? devices.openControls(device) : nullptr;
     if (!opened)
         return OpenResult::NoExtensionUnit;
-    if (opened->offersOnlyGrey())
-        return OpenResult::GreyOnly;
+    const bool greyOnly = opened->offersOnlyGrey();
     controls = std::move(opened);
     camera = device;
-    return OpenResult::Opened;
+    return greyOnly ? OpenResult::GreyOnly : OpenResult::Opened;
 }
 
 void GstCameraBackend::releaseCamera()
