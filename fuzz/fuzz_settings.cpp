@@ -1,10 +1,15 @@
 // The settings store read back from a damaged file: the input is the whole settings file, as a
 // crash, a full disk or a hand edit may leave it. Every value must read back without harm, and a
-// value set afterwards must survive into the next run.
+// value set afterwards must survive into the next run, and the settings window must open on
+// whatever sizes the file holds.
 #include "Config.h"
 #include "FuzzInput.h"
+#include "ImageButton.h"
+#include "MainWindow.h"
+#include "SettingsToolWindow.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -21,6 +26,7 @@ void require(bool condition)
 }
 
 QTemporaryDir *home = nullptr;
+MainWindow *window = nullptr;
 
 QString storeFile()
 {
@@ -31,7 +37,9 @@ QString storeFile()
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
-    new QCoreApplication(*argc, *argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QApplication(*argc, *argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Document Camera"));
     static QTemporaryDir scratch;
@@ -40,6 +48,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     QDir(home->path()).mkpath(QStringLiteral("Documents"));
     qputenv("HOME", home->path().toLocal8Bit());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, home->path() + QStringLiteral("/.config"));
+    // One window for the whole run; each input opens a settings window of its own on it.
+    window = new MainWindow;
     return 0;
 }
 
@@ -64,6 +74,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Config::language();
     // Whatever the file held, the default folders exist once the store has been read.
     require(QDir(home->path() + QStringLiteral("/Documents/Document Camera/images")).exists());
+    {
+        SettingsToolWindow settings(window->settingsButton, window);
+        require(settings.resolutionBox->currentIndex() >= 0);
+    }
 
     Config::setSnapshotMode(mode);
     Config::reload();   // writes the store out as the end of a run does

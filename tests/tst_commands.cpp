@@ -10,6 +10,7 @@
 #include "PhotographSource.h"
 #include "Slider.h"
 #include "ToolWindow.h"
+#include "media/CameraBackend.h"
 
 #include <QDir>
 #include <QLabel>
@@ -27,13 +28,53 @@ public:
     QStringList errors;
     QString fileToOpen;
     bool printers = false;
+    bool pdfFile = true;
     bool printAccepted = false;
+    int printDialogs = 0;
+
+    bool systemOffersPdfFile() const { return MainWindow::offersPdfFile(); }
 
 protected:
     void showError(const QString &text) override { errors << text; }
     QString askOpenFileName(const QString &, const QString &) override { return fileToOpen; }
     bool hasPrinters() const override { return printers; }
-    bool askPrintSettings(QPrinter &) override { return printAccepted; }
+    bool offersPdfFile() const override { return pdfFile; }
+    bool askPrintSettings(QPrinter &) override
+    {
+        ++printDialogs;
+        return printAccepted;
+    }
+};
+
+// A camera that opens whenever asked; its preview starts unless the test says it fails.
+class PluggableCamera : public CameraBackend
+{
+public:
+    bool previewStarts = true;
+
+    QList<CaptureDevice> videoInputDevices() override
+    {
+        CaptureDevice camera;
+        camera.displayName = QStringLiteral("Visualiser (usb#vid_04fc&pid_5330) /dev/video0");
+        return {camera};
+    }
+    QList<CaptureDevice> audioInputDevices() override { return {}; }
+    OpenResult openCamera(const CaptureDevice &) override { return OpenResult::Opened; }
+    void releaseCamera() override {}
+    bool startPreview(ICaptureCB *, const QSize &) override { return previewStarts; }
+    bool startRecording(ICaptureCB *, const QSize &, const QString &, const CaptureDevice *) override
+    {
+        return true;
+    }
+    void stop() override {}
+    QString lastError() const override { return QStringLiteral("unplugged"); }
+    int brightness() override { return 0; }
+    void setBrightness(int) override {}
+    QPair<int, int> brightnessRange() override { return {0, 10}; }
+    int focus() override { return 0; }
+    void setFocus(int, FocusMode) override {}
+    int setExtensionControl(int, const void *, int) override { return 0; }
+    int getExtensionControl(int, void *, int) override { return 0; }
 };
 
 void writePicture(const QString &path, QColor color)
@@ -58,18 +99,20 @@ private slots:
     void drawingToolsSetTheCanvasMode();
     void maskToggleRestoresTheChosenKind();
     void freezeFollowsItsButton();
-    void recordingNeedsAnOpenCamera();
+    void withoutCameraRecordAndSnapshotSaySo();
     void recordingNamesNeverReplaceAFile();
     void recordingTroubleResetsTheState();
-    void cameraLossIsToldOnce();
+    void cameraLossIsToldOncePerLoss();
     void singleSnapshotIsWritten();
     void continuousSnapshotToggles();
+    void continuousRunEndsWithItsMode();
     void snapshotWithoutFolderSaysSo();
     void failedSnapshotIsReported();
     void printFitsThePage();
-    void printWithoutPrinterSaysSo();
+    void printWithoutPrinterPrintsToPdf();
     void brokenFilmIsReported();
     void photographCounterAndInterval();
+    void slideButtonShowsWhetherTheShowRuns();
     void barTogglesShowTheirWidgets();
     void toolWindowBelongsToItsButton();
     void longPressOpensAndTheClickKeepsIt();
@@ -150,14 +193,29 @@ void CommandsTest::freezeFollowsItsButton()
     QVERIFY(!window->currentCanvas->frozen);
 }
 
-void CommandsTest::recordingNeedsAnOpenCamera()
+void CommandsTest::withoutCameraRecordAndSnapshotSaySo()
 {
+    const QString noCamera = QStringLiteral("No camera is connected.");
+    OSDProcessor *display = window->osdByCanvas.value(window->liveCanvas);
     QVERIFY(!window->liveSource->isOpen());
+    QVERIFY(display->message().isEmpty());
     QTest::mouseClick(window->recordButton, Qt::LeftButton);
     QVERIFY(!window->recording);
     QVERIFY(!window->recordButton->isChecked());
     QVERIFY(!window->liveRecordButton->isChecked());
+    QCOMPARE(display->message(), noCamera);
     QVERIFY(window->errors.isEmpty());
+
+    Config::setSnapshotMode(Continuous);
+    QTest::mouseClick(window->snapshotButton, Qt::LeftButton);
+    QVERIFY(!window->snapshotButton->isChecked());
+    QVERIFY(!window->liveCanvas->isSnapshotArmed());
+    QCOMPARE(display->message(), noCamera);
+    QVERIFY(window->errors.isEmpty());
+
+    // The bottom bar's controls explain themselves like the panel's.
+    QCOMPARE(window->liveRecordButton->toolTip(), window->recordButton->toolTip());
+    QCOMPARE(window->aboutButton->toolTip(), QStringLiteral("About"));
 }
 
 void CommandsTest::recordingNamesNeverReplaceAFile()
@@ -192,21 +250,56 @@ void CommandsTest::recordingTroubleResetsTheState()
     QVERIFY(!display->isRecordTimeRunning());
 }
 
-void CommandsTest::cameraLossIsToldOnce()
+void CommandsTest::cameraLossIsToldOncePerLoss()
 {
-    emit window->liveSource->cameraLost(QStringLiteral("The camera is gone."));
-    emit window->liveSource->cameraLost(QStringLiteral("The camera is gone."));
+    qint64 now = 0;
+    PluggableCamera *backend = new PluggableCamera;
+    LiveSource *camera = new LiveSource(std::unique_ptr<CameraBackend>(backend), window->liveCanvas,
+                                        1280, 720, 1280, 720, window, [&now] { return now; });
+    LiveSource *systemCamera = window->liveSource;
+    window->liveSource = camera;
+    connect(camera, SIGNAL(cameraLost(QString)), window, SLOT(cameraLost(QString)));
+    connect(camera, SIGNAL(cameraStateChanged()), window, SLOT(noteCameraBack()));
+    const auto plugIn = [&] {
+        camera->checkExistance();
+        now += LiveSource::StabilityWaitMs + 1;
+        camera->checkExistance();
+        QCoreApplication::processEvents();
+    };
+
+    plugIn();
+    QVERIFY(camera->isOpen());
+    emit backend->failed(CameraBackend::Failure::CameraLost, QStringLiteral("unplugged"));
     QTRY_COMPARE(window->errors.size(), 1);
+
+    // A camera that fails again as soon as it opens is the same loss.
+    backend->previewStarts = false;
+    plugIn();
+    QVERIFY(!camera->isOpen());
+    plugIn();
+    QCoreApplication::processEvents();
+    QCOMPARE(window->errors.size(), 1);
+
+    // Back and working, then lost again: that is told again.
+    backend->previewStarts = true;
+    plugIn();
+    QVERIFY(camera->isOpen());
+    emit backend->failed(CameraBackend::Failure::CameraLost, QStringLiteral("unplugged"));
+    QTRY_COMPARE(window->errors.size(), 2);
 
     // A loss during a recording is always told, and ends the recording state.
     window->recording = true;
-    emit window->liveSource->cameraLost(QStringLiteral("The camera is gone."));
-    QTRY_COMPARE(window->errors.size(), 2);
+    emit camera->cameraLost(QStringLiteral("The camera is gone."));
+    QTRY_COMPARE(window->errors.size(), 3);
     QVERIFY(!window->recording);
+
+    window->liveSource = systemCamera;
+    delete camera;
 }
 
 void CommandsTest::singleSnapshotIsWritten()
 {
+    QTest::mouseClick(window->drawingBoardButton, Qt::LeftButton);
     QTest::mouseClick(window->snapshotButton, Qt::LeftButton);
     QVERIFY(!window->snapshotButton->isCheckable());
     QCOMPARE(window->currentCanvas->snapshotDir, folder->path());
@@ -221,6 +314,7 @@ void CommandsTest::continuousSnapshotToggles()
 {
     Config::setSnapshotMode(Continuous);
     Config::setSnapshotInterval(5);
+    QTest::mouseClick(window->drawingBoardButton, Qt::LeftButton);
     QTest::mouseClick(window->snapshotButton, Qt::LeftButton);
     QVERIFY(window->snapshotButton->isCheckable());
     QVERIFY(window->snapshotButton->isChecked());
@@ -236,6 +330,26 @@ void CommandsTest::continuousSnapshotToggles()
     Config::setSnapshotMode(SingleShot);
     QTest::mouseClick(window->snapshotButton, Qt::LeftButton);
     QVERIFY(!window->snapshotButton->isCheckable());
+}
+
+void CommandsTest::continuousRunEndsWithItsMode()
+{
+    Config::setSnapshotMode(Continuous);
+    QTest::mouseClick(window->drawingBoardButton, Qt::LeftButton);
+    ImageCanvas *board = window->currentCanvas;
+    QTest::mouseClick(window->snapshotButton, Qt::LeftButton);
+    QVERIFY(board->isSnapshotArmed());
+
+    QTest::mouseClick(window->filmButton, Qt::LeftButton);
+    QVERIFY(!board->isSnapshotArmed());
+    QVERIFY(!window->snapshotButton->isChecked());
+    QCOMPARE(window->osdByCanvas.value(window->filmCanvas)->message(),
+             QStringLiteral("Continuous snapshots stopped."));
+
+    // The next click starts a run on the canvas now shown.
+    QTest::mouseClick(window->snapshotButton, Qt::LeftButton);
+    QVERIFY(window->snapshotButton->isChecked());
+    QVERIFY(window->filmCanvas->isSnapshotArmed());
 }
 
 void CommandsTest::snapshotWithoutFolderSaysSo()
@@ -267,16 +381,20 @@ void CommandsTest::printFitsThePage()
     MainWindow::fitToPage(QImage(), QSize(100, 100), &at);
 }
 
-void CommandsTest::printWithoutPrinterSaysSo()
+void CommandsTest::printWithoutPrinterPrintsToPdf()
 {
+    // With no printer installed the dialog still opens: it prints to a PDF file. A cancelled
+    // dialog prints nothing and says nothing.
+    QVERIFY(window->systemOffersPdfFile());
     QTest::mouseClick(window->printButton, Qt::LeftButton);
-    QCOMPARE(window->errors, QStringList{QStringLiteral("No printers found on this system.")});
-
-    // A cancelled print dialog prints nothing and says nothing.
-    window->errors.clear();
-    window->printers = true;
-    QTest::mouseClick(window->printButton, Qt::LeftButton);
+    QCOMPARE(window->printDialogs, 1);
     QVERIFY(window->errors.isEmpty());
+
+    // Only with not even that is there nothing to print on.
+    window->pdfFile = false;
+    QTest::mouseClick(window->printButton, Qt::LeftButton);
+    QCOMPARE(window->printDialogs, 1);
+    QCOMPARE(window->errors, QStringList{QStringLiteral("No printers found on this system.")});
 }
 
 void CommandsTest::brokenFilmIsReported()
@@ -312,6 +430,34 @@ void CommandsTest::photographCounterAndInterval()
 
     window->intervalSlider->setValue(3);
     QCOMPARE(window->photographSource->slideInterval(), 10000);
+}
+
+void CommandsTest::slideButtonShowsWhetherTheShowRuns()
+{
+    QTest::mouseClick(window->photographButton, Qt::LeftButton);
+    for (int i = 1; i <= 3; ++i)
+        writePicture(folder->filePath(QStringLiteral("p%1.png").arg(i)), Qt::red);
+    window->fileToOpen = folder->filePath(QStringLiteral("p2.png"));
+    QTest::mouseClick(window->photographOpenButton, Qt::LeftButton);
+
+    const auto startShow = [&] {
+        QTest::mouseClick(window->photographSlideButton, Qt::LeftButton);
+        QVERIFY(window->photographSource->isPlaying());
+        QVERIFY(window->photographSlideButton->isChecked());
+    };
+    const auto showStopped = [&] {
+        return !window->photographSource->isPlaying() && !window->photographSlideButton->isChecked();
+    };
+    startShow();
+    QTest::mouseClick(window->photographNextButton, Qt::LeftButton);
+    QVERIFY(showStopped());
+    startShow();
+    QTest::mouseClick(window->photographPreviousButton, Qt::LeftButton);
+    QVERIFY(showStopped());
+    startShow();
+    QTest::mouseClick(window->liveButton, Qt::LeftButton);
+    QTest::mouseClick(window->photographButton, Qt::LeftButton);
+    QVERIFY(showStopped());
 }
 
 void CommandsTest::barTogglesShowTheirWidgets()

@@ -8,8 +8,10 @@
 #include "ImageCanvas.h"
 #include "LiveSource.h"
 #include "MainWindow.h"
+#include "SettingsToolWindow.h"
 #include "tst_memory.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -66,6 +68,8 @@ private slots:
     void damagedFilesReadWithoutHarm_data();
     void damagedFilesReadWithoutHarm();
     void wrongTypesAndSizesStartTheWindow();
+    void extremeSizesOpenTheSettings_data();
+    void extremeSizesOpenTheSettings();
     void hugeIntervalArmsWithoutWriting();
     void unusableSnapshotFolderSaysSo_data();
     void unusableSnapshotFolderSaysSo();
@@ -190,6 +194,28 @@ void HostileSettingsTest::wrongTypesAndSizesStartTheWindow()
     QVERIFY(second.liveSource->resolution().isEmpty());
 }
 
+void HostileSettingsTest::extremeSizesOpenTheSettings_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("largest") << QByteArray("2147483647 2147483647") << "2592 x 1944";
+    QTest::newRow("smallest") << QByteArray("-2147483648 -2147483648") << "1024 x 768";
+    QTest::newRow("mixed") << QByteArray("-2147483648 2147483647") << "1024 x 768";
+}
+
+// The settings window opens on the listed size nearest to any size the store can hold.
+void HostileSettingsTest::extremeSizesOpenTheSettings()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, shown);
+    writeStore("[General]\nresolution2=@Size(" + stored + ")\n");
+    Config::reload();
+
+    TestedWindow window;
+    SettingsToolWindow settings(window.settingsButton, &window);
+    QCOMPARE(settings.resolutionBox->currentText(), shown);
+}
+
 // The largest interval the store can hold: the run is armed and takes its first picture only
 // when that interval has passed, which is never in practice; frames pass on unharmed.
 void HostileSettingsTest::hugeIntervalArmsWithoutWriting()
@@ -201,6 +227,8 @@ void HostileSettingsTest::hugeIntervalArmsWithoutWriting()
     Config::reload();
 
     TestedWindow window;
+    // Not in Live mode: without a camera nothing would be armed there.
+    QTest::mouseClick(window.drawingBoardButton, Qt::LeftButton);
     QTest::mouseClick(window.snapshotButton, Qt::LeftButton);
     QVERIFY(window.snapshotButton->isChecked());
     QVERIFY(window.currentCanvas->isSnapshotArmed());

@@ -37,6 +37,8 @@ private slots:
     void closingThePanelClosesTheToolWindow();
     void captureSizeIsCapped_data();
     void captureSizeIsCapped();
+    void eachCanvasSaysWhatItWaitsFor();
+    void noApplicationWideEventFilter();
 
 private:
     void clickMode(ImageButton *button);
@@ -265,6 +267,55 @@ void MainWindowTest::captureSizeIsCapped()
     QFETCH(QSize, capped);
     Config::setResolution(configured);
     QCOMPARE(window->cappedResolution(), capped);
+}
+
+void MainWindowTest::eachCanvasSaysWhatItWaitsFor()
+{
+    const QStringList live = MainWindow::startText(LiveMode);
+    const QStringList film = MainWindow::startText(FilmMode);
+    const QStringList photograph = MainWindow::startText(PhotographMode);
+    QCOMPARE(live.first(), QStringLiteral("Connect a document camera"));
+    QVERIFY(film.join(' ').contains(QStringLiteral("Open a film with the open button")));
+    QVERIFY(photograph.join(' ').contains(QStringLiteral("folder")));
+
+    // The artwork carries no words: below the camera it is plain, and the sentences are drawn on
+    // it at run time.
+    const QImage art(QStringLiteral(":/icons/Background/MAIN_WINDOWS.png"));
+    const QRgb backdrop = art.pixel(0, art.height() - 1);
+    for (int y = 390; y < art.height(); ++y)
+        for (int x = 0; x < art.width(); ++x)
+            QVERIFY2(art.pixel(x, y) == backdrop, "the start artwork has something drawn below the camera");
+    const QImage shown = window->liveCanvas->currentImage();
+    QCOMPARE(shown.size(), art.size());
+    QVERIFY(shown.convertToFormat(QImage::Format_RGB32) != art.convertToFormat(QImage::Format_RGB32));
+
+    // Film and Photograph do not show the camera's waiting picture.
+    QVERIFY(window->filmCanvas->currentImage() != shown);
+    QVERIFY(window->photographCanvas->currentImage() != shown);
+    QVERIFY(window->filmCanvas->currentImage() != window->photographCanvas->currentImage());
+}
+
+void MainWindowTest::noApplicationWideEventFilter()
+{
+    // Whatever the window filters, it is not every event of the program.
+    class WatchingWindow : public MainWindow
+    {
+    public:
+        QObject *stranger = nullptr;
+        int seen = 0;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (watched == stranger)
+                ++seen;
+            return MainWindow::eventFilter(watched, event);
+        }
+    };
+    WatchingWindow watching;
+    QObject stranger;
+    watching.stranger = &stranger;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&stranger, &event);
+    QCOMPARE(watching.seen, 0);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -120,6 +120,10 @@ void TestOsd::zoomItemReadsTheZoom()
     QCOMPARE(canvas->zoom(), 2.0);
     osd->showZoomIn();
     QCOMPARE(osd->zoomText, QStringLiteral("2x"));
+    canvas->zoomIn();
+    QCOMPARE(canvas->zoom(), 3.0);
+    osd->showZoomIn();
+    QCOMPARE(osd->zoomText, QStringLiteral("3x"));
 
     osd->zoomImage = solid(Qt::red, 68, 34);
     const QImage painted = paint();
@@ -145,7 +149,7 @@ void TestOsd::zoomBelowOneIsBestFit()
     osd->showZoomOut();
     QCOMPARE(osd->zoomText, QStringLiteral("Best fit"));
     QCOMPARE(OSDProcessor::zoomTextFor(1.0, 0.5625), QStringLiteral("1x"));
-    QCOMPARE(OSDProcessor::zoomTextFor(6.0, 1.0), QStringLiteral("32x"));
+    QCOMPARE(OSDProcessor::zoomTextFor(6.0, 1.0), QStringLiteral("6x"));
 }
 
 void TestOsd::rotationTextAfterTwoTurns()

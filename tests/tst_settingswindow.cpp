@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -47,10 +48,21 @@ private:
     QTimer timer;
 };
 
+// The main window with its error messages kept by the test.
+class TestedWindow : public MainWindow
+{
+public:
+    QStringList errors;
+
+protected:
+    void showError(const QString &text) override { errors << text; }
+};
+
 // A camera that is always there and does whatever it is asked.
 class ObedientCamera : public CameraBackend
 {
 public:
+    QString recordingFile;   // the file of the running recording; empty once it is finished
     ObedientCamera()
     {
         CaptureDevice camera;
@@ -63,11 +75,12 @@ public:
     OpenResult openCamera(const CaptureDevice &) override { return OpenResult::Opened; }
     void releaseCamera() override {}
     bool startPreview(ICaptureCB *, const QSize &) override { return true; }
-    bool startRecording(ICaptureCB *, const QSize &, const QString &, const CaptureDevice *) override
+    bool startRecording(ICaptureCB *, const QSize &, const QString &fileName, const CaptureDevice *) override
     {
+        recordingFile = fileName;
         return true;
     }
-    void stop() override {}
+    void stop() override { recordingFile.clear(); }
     QString lastError() const override { return QString(); }
     int brightness() override { return 0; }
     void setBrightness(int) override {}
@@ -155,7 +168,7 @@ private:
     ObedientCamera *cameras = nullptr;
     LiveSource *systemCamera = nullptr;
 
-    MainWindow *window = nullptr;
+    TestedWindow *window = nullptr;
     QTemporaryDir folders;
 };
 
@@ -174,7 +187,7 @@ void SettingsWindowTest::init()
     Config::reload();
     QSettings().clear();
     Config::reload();
-    window = new MainWindow;
+    window = new TestedWindow;
 }
 
 void SettingsWindowTest::cleanup()
@@ -388,20 +401,23 @@ void SettingsWindowTest::okStoresAllFiveAndResetsRecording()
 void SettingsWindowTest::okWithTheSameSizeKeepsARecordingRunning()
 {
     qint64 now = 0;
-    LiveSource *camera = new LiveSource(std::unique_ptr<CameraBackend>(new ObedientCamera),
+    ObedientCamera *backend = new ObedientCamera;
+    LiveSource *camera = new LiveSource(std::unique_ptr<CameraBackend>(backend),
                                         window->liveCanvas, 1280, 720, 1280, 720, window,
                                         [&now] { return now; });
     now = 2001;
     camera->checkExistance();
     QVERIFY(camera->isOpen());
-    camera->startRecording(folders.filePath(QStringLiteral("running.avi")));
-    QVERIFY(camera->isRecording());
-
     LiveSource *systemCamera = window->liveSource;
     window->liveSource = camera;
-    window->recording = true;
-    window->recordButton->setChecked(true);
-    window->liveRecordButton->setChecked(true);
+    connect(camera, SIGNAL(recordingFailed(QString)), window, SLOT(recordingFailed(QString)));
+
+    Config::setRecordPath(folders.path());
+    QTest::mouseClick(window->liveRecordButton, Qt::LeftButton);
+    QVERIFY(camera->isRecording());
+    QVERIFY(window->recording);
+    const QString recordingFile = backend->recordingFile;
+    QVERIFY(recordingFile.startsWith(folders.path()));
 
     QScopedPointer<SettingsToolWindow> settings(openSettings());
     QCOMPARE(settings->resolutionBox->currentText(), QStringLiteral("1280 x 720"));
@@ -411,14 +427,19 @@ void SettingsWindowTest::okWithTheSameSizeKeepsARecordingRunning()
     QVERIFY(window->recordButton->isChecked());
     QVERIFY(window->liveRecordButton->isChecked());
 
-    // A new size ends the recording, and the window says so.
+    // A new size ends the recording, finishing its file, and the window says so once, naming
+    // the file.
     QScopedPointer<SettingsToolWindow> again(openSettings());
     again->resolutionBox->setCurrentIndex(0);
     again->settingsOk();
     QVERIFY(!camera->isRecording());
+    QVERIFY(backend->recordingFile.isEmpty());
     QCOMPARE(camera->resolution(), QSize(1024, 768));
     QVERIFY(!window->recording);
     QVERIFY(!window->recordButton->isChecked());
+    QCoreApplication::processEvents();
+    QCOMPARE(window->errors.size(), 1);
+    QVERIFY(window->errors.first().contains(QDir::toNativeSeparators(recordingFile)));
 
     window->liveSource = systemCamera;
     delete camera;

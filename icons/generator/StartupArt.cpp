@@ -2,7 +2,6 @@
 
 #include "Palette.h"
 
-#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -11,9 +10,6 @@ namespace {
 const QColor backdrop(32, 35, 40);
 const QColor line(200, 206, 214);
 const QColor paper(236, 239, 243);
-const QColor heading(255, 255, 255);
-const QColor body(176, 182, 190);
-const QColor hint(132, 138, 147);
 
 // A document camera seen from the side: base, arm, head, and the light falling on a sheet of paper.
 void camera(QPainter &p)
@@ -85,37 +81,17 @@ void camera(QPainter &p)
     p.drawPolyline(QPolygonF({QPointF(139, 277), QPointF(134, 282), QPointF(139, 287)}));
 }
 
-void centredLine(QPainter &p, const QString &text, int pixelSize, int weight, const QColor &colour, int baseline,
-                 int width)
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixelSize);
-    font.setWeight(weight);
-    p.setFont(font);
-    p.setPen(colour);
-    const int textWidth = p.fontMetrics().horizontalAdvance(text);
-    p.drawText((width - textWidth) / 2, baseline, text);
-}
-
 } // namespace
 
-// Shown by every canvas until its first frame arrives; in Live mode it stays until a camera is
-// found, so it tells the user what to do.
+// The start artwork of the live canvas: a camera waiting for its cable. It carries no words; the
+// program draws its sentences below the camera at run time, in the user's language, so the lower
+// part of the picture is left plain.
 QImage startupPicture(QSize size)
 {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(backdrop);
     QPainter p(&image);
-    p.setRenderHint(QPainter::TextAntialiasing);
     p.translate(22, 10);
     camera(p);
-    p.resetTransform();
-    const int w = size.width();
-    centredLine(p, QStringLiteral("Connect a document camera"), 34, QFont::Bold, heading, 418, w);
-    centredLine(p, QStringLiteral("Plug the camera into a USB port of this computer."), 18, QFont::Normal, body, 462, w);
-    centredLine(p, QStringLiteral("Its live picture appears here as soon as the camera is ready."), 18, QFont::Normal,
-                body, 490, w);
-    centredLine(p, QStringLiteral("Film, Photograph and Drawing Board work without a camera."), 15, QFont::Normal,
-                hint, 540, w);
     return image;
 }

@@ -19,6 +19,7 @@
 #include "Panel.h"
 #include "PhotographSource.h"
 #include "Slider.h"
+#include "StartScreen.h"
 #include "ThumbnailWidget.h"
 #include "ToolWindow.h"
 
@@ -97,7 +98,7 @@ MainWindow::MainWindow()
     aboutIcon = QStringLiteral("AboutButton");
     aboutX = 34;
     aboutBackground = QImage(QStringLiteral(":/icons/Background/POP_BK_ABOUT_small.png"));
-    aboutButton = new ImageButton(aboutIcon, this, aboutX, height() - 55);
+    aboutButton = new ImageButton(aboutIcon, tr("About"), this, aboutX, height() - 55);
     connect(aboutButton, SIGNAL(clicked()), this, SLOT(About()));
 
     modeGroup = new QButtonGroup(this);
@@ -181,7 +182,8 @@ MainWindow::MainWindow()
 
     liveBar = new QWidget(this);
     liveBar->setFixedSize(60, 37);
-    liveRecordButton = new ImageButton(QStringLiteral("ICON_LIVE_RECORDING"), liveBar, 20, 5);
+    liveRecordButton =
+        new ImageButton(QStringLiteral("ICON_LIVE_RECORDING"), tr("Record video"), liveBar, 20, 5);
     liveRecordButton->setCheckable(true);
     connect(liveRecordButton, SIGNAL(clicked()), this, SLOT(record()));
 
@@ -264,6 +266,7 @@ MainWindow::MainWindow()
     drawingBoardCanvas = addCanvas();
     drawingBoardCanvas->boardMode = true;
     drawingBoardCanvas->fillWithColor(QColor::fromRgba(0xFFFFFFFF));
+    showStartPictures();
 
     // Every display's brightness scale reads the live camera.
     for (OSDProcessor *osd : qAsConst(osdByCanvas))
@@ -281,12 +284,11 @@ MainWindow::MainWindow()
     connect(liveSource, SIGNAL(cameraLost(QString)), this, SLOT(cameraLost(QString)));
     connect(liveSource, SIGNAL(camerasChanged()), this, SLOT(updateCameraNotice()));
     connect(liveSource, SIGNAL(cameraStateChanged()), this, SLOT(updateCameraNotice()));
+    connect(liveSource, SIGNAL(cameraStateChanged()), this, SLOT(noteCameraBack()));
     updateCameraNotice();
     connect(filmSource, SIGNAL(playbackFailed(QString)), this, SLOT(filmFailed(QString)));
     for (ImageCanvas *canvas : {liveCanvas, filmCanvas, photographCanvas, drawingBoardCanvas})
         connect(canvas, SIGNAL(snapshotFailed()), this, SLOT(snapshotFailed()));
-
-    qApp->installEventFilter(this);
 
     // One pass through Film mode leaves every per-mode widget and source hook exactly as a switch
     // into Live mode sets them.
@@ -364,13 +366,6 @@ QSize MainWindow::cappedResolution() const
     return configured;
 }
 
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    Q_UNUSED(watched);
-    Q_UNUSED(event);
-    return false;
-}
-
 void MainWindow::layoutContents()
 {
     // Called from the frame's first resize, before the constructor has built the children.
@@ -435,6 +430,7 @@ void MainWindow::switchMode()
 {
     int newMode = mode;
     ImageCanvas *canvases[] = {liveCanvas, filmCanvas, photographCanvas, drawingBoardCanvas};
+    ImageCanvas *leftCanvas = canvases[mode];
     ImageButton *buttons[] = {liveButton, filmButton, photographButton, drawingBoardButton};
     for (int candidate = LiveMode; candidate <= DrawingBoardMode; ++candidate) {
         if (buttons[candidate]->isChecked()) {
@@ -447,6 +443,7 @@ void MainWindow::switchMode()
     if (newMode == mode)
         return;
 
+    endContinuousSnapshot(leftCanvas);
     leaveMode(mode);
     enterMode(newMode);
     mode = newMode;
@@ -506,6 +503,7 @@ void MainWindow::enterMode(int newMode)
         photographBar->raise();
         counterLabel->show();
         photographSource->resumeCapture();
+        showSlideShowState();
         break;
     case DrawingBoardMode:
         drawingBoardCanvas->startAutoRefresh();
@@ -559,7 +557,15 @@ void MainWindow::closeToolWindow()
 
 void MainWindow::recordingStopped()
 {
+    // The camera's own report of the stop comes later and finds the state already reset, so the
+    // user is told here, once the camera has finished the file.
+    const bool wasRecording = recording;
     endRecordingState();
+    if (!wasRecording)
+        return;
+    showError(tr("The recording was stopped because the camera was restarted with the new settings. "
+                 "What was recorded has been saved as %1.")
+                  .arg(QDir::toNativeSeparators(recordingFile)));
 }
 
 // The clock stops on the display it was started on, whichever canvas is shown now.
@@ -612,9 +618,21 @@ bool MainWindow::hasPrinters() const
     return !QPrinterInfo::availablePrinters().isEmpty();
 }
 
+bool MainWindow::offersPdfFile() const
+{
+    // Qt's own print dialog, used everywhere but on Windows and macOS, always lists printing to
+    // a PDF file, with or without printers installed.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    return true;
+#else
+    return false;
+#endif
+}
+
 bool MainWindow::askPrintSettings(QPrinter &printer)
 {
     QPrintDialog dialog(&printer, this);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -764,6 +782,7 @@ void MainWindow::record()
     }
     if (!liveSource->isOpen()) {
         endRecordingState();
+        display()->showMessage(noCameraText());
         return;
     }
     const QDir folder(Config::recordPath());
@@ -773,8 +792,8 @@ void MainWindow::record()
         return;
     }
 
-    cameraTroubleReported = false;
-    liveSource->startRecording(recordingFileName(folder, QDateTime::currentDateTime()));
+    recordingFile = recordingFileName(folder, QDateTime::currentDateTime());
+    liveSource->startRecording(recordingFile);
     display()->startRecordTime();
     recordingDisplay = display();
     recording = true;
@@ -796,8 +815,8 @@ void MainWindow::recordingFailed(const QString &message)
 
 void MainWindow::cameraLost(const QString &message)
 {
-    // The camera keeps reporting while it stays unusable: tell the user once, and always when a
-    // recording was running.
+    // A camera that opens and fails again at once is reported at each attempt: tell the user once
+    // per loss (until the camera is back), and always when a recording was running.
     const bool wasRecording = recording;
     if (recording)
         endRecordingState();
@@ -805,6 +824,21 @@ void MainWindow::cameraLost(const QString &message)
         return;
     cameraTroubleReported = true;
     showError(message);
+}
+
+void MainWindow::noteCameraBack()
+{
+    // A camera that fails while its preview starts is closed again within the same call: it is
+    // back only if it is still open once that has settled.
+    if (!liveSource->isOpen())
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (liveSource->isOpen())
+                cameraTroubleReported = false;
+        },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::updateCameraNotice()
@@ -832,6 +866,13 @@ void MainWindow::snapshot()
         showError(tr("Please select a folder first."));
         return;
     }
+    if (mode == LiveMode && !liveSource->isOpen()) {
+        // Nothing would ever reach the canvas; a click that meant to stop a run still stops it.
+        currentCanvas->stopSnapshot();
+        snapshotButton->setChecked(false);
+        display()->showMessage(noCameraText());
+        return;
+    }
     currentCanvas->snapshotDir = folder;
 
     if (Config::snapshotMode() == Continuous) {
@@ -854,6 +895,22 @@ void MainWindow::snapshot()
     currentCanvas->stopSnapshot();
     currentCanvas->startSnapshot();
     snapshotButton->setCheckable(false);
+}
+
+// A continuous run belongs to the canvas it was started on, while the one snapshot button shows
+// the shown canvas: leaving the canvas ends its run, and the user sees that it ended.
+void MainWindow::endContinuousSnapshot(ImageCanvas *left)
+{
+    if (!left->continuousSnapshot || !left->isSnapshotArmed())
+        return;
+    left->stopSnapshot();
+    snapshotButton->setChecked(false);
+    display()->showMessage(tr("Continuous snapshots stopped."));
+}
+
+QString MainWindow::noCameraText()
+{
+    return tr("No camera is connected.");
 }
 
 void MainWindow::snapshotFailed()
@@ -879,11 +936,41 @@ QImage MainWindow::fitToPage(const QImage &picture, const QSize &page, QPoint *p
     return scaled;
 }
 
+QStringList MainWindow::startText(int mode)
+{
+    switch (mode) {
+    case LiveMode:
+        return {tr("Connect a document camera"),
+                tr("Plug the camera into a USB port of this computer."),
+                tr("Its live picture appears here as soon as the camera is ready."),
+                tr("Film, Photograph and Drawing Board work without a camera.")};
+    case FilmMode:
+        return {tr("No film is open"),
+                tr("Open a film with the open button below the picture.")};
+    case PhotographMode:
+        return {tr("No photograph is shown"),
+                tr("Choose a picture with the open button below the picture; the pictures of its "
+                   "folder are then shown here.")};
+    default:
+        return {};
+    }
+}
+
+// Each canvas waits for something different; its first picture says what, in the user's language.
+void MainWindow::showStartPictures()
+{
+    liveCanvas->processImage(StartScreen::cameraPicture(startText(LiveMode)));
+    filmCanvas->processImage(StartScreen::buttonPicture(
+        QImage(QStringLiteral(":/icons/Normal/ICON_FILM_OPEN.png")), startText(FilmMode)));
+    photographCanvas->processImage(StartScreen::buttonPicture(
+        QImage(QStringLiteral(":/icons/Normal/ICON_PHOTO_OPEN.png")), startText(PhotographMode)));
+}
+
 void MainWindow::print()
 {
     closeToolWindow();
     const QImage picture = currentCanvas->currentImage();
-    if (!hasPrinters()) {
+    if (!hasPrinters() && !offersPdfFile()) {
         showError(tr("No printers found on this system."));
         return;
     }
@@ -975,6 +1062,7 @@ void MainWindow::photographPrevious()
 {
     closeToolWindow();
     photographSource->previous();
+    showSlideShowState();
 }
 
 void MainWindow::photographPlay()
@@ -995,6 +1083,13 @@ void MainWindow::photographNext()
 {
     closeToolWindow();
     photographSource->next();
+    showSlideShowState();
+}
+
+// Stepping, opening and rescanning end a show without a word from the source.
+void MainWindow::showSlideShowState()
+{
+    photographSlideButton->setChecked(photographSource->isPlaying());
 }
 
 void MainWindow::photographPreview()

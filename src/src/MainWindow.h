@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPointer>
 #include <QSize>
+#include <QStringList>
 #include <QVector>
 
 class FilmSource;
@@ -45,7 +46,6 @@ public:
     MainWindow();
     ~MainWindow() override;
 
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void layoutContents() override;
 
     // The settings window rebuilt the camera graph, which ends any recording.
@@ -210,6 +210,8 @@ private slots:
     void photographIdChange(int id);
     void recordingFailed(const QString &message);
     void cameraLost(const QString &message);
+    // A camera that opened and stayed open makes the next loss worth telling again.
+    void noteCameraBack();
     // The live canvas says which cameras it sees while none is taken.
     void updateCameraNotice();
     void filmFailed(const QString &message);
@@ -222,12 +224,16 @@ public:
     static QString recordingFileName(const QDir &folder, const QDateTime &now);
     // The picture turned to the page's orientation, scaled to fit it and centred at *position.
     static QImage fitToPage(const QImage &picture, const QSize &page, QPoint *position);
+    // What the canvas of a mode says before it has anything to show: a heading, then sentences.
+    static QStringList startText(int mode);
 
 protected:
     // The dialogs and message boxes the commands open; tests answer them here.
     virtual void showError(const QString &text);
     virtual QString askOpenFileName(const QString &folder, const QString &filter);
     virtual bool hasPrinters() const;
+    // Whether the print dialog can print to a PDF file, which needs no printer.
+    virtual bool offersPdfFile() const;
     virtual bool askPrintSettings(QPrinter &printer);
 
 private:
@@ -250,11 +256,17 @@ private:
                          const QString &widthLabel, const QString &lineColorLabel,
                          const QString &fillColorLabel);
     void endRecordingState();
+    void endContinuousSnapshot(ImageCanvas *left);
+    void showSlideShowState();
+    void showStartPictures();
+    static QString noCameraText();
     // The display of the current canvas.
     OSDProcessor *display() const;
 
     // The display whose clock runs for the current recording.
     QPointer<OSDProcessor> recordingDisplay;
+    // The file the running recording is written to.
+    QString recordingFile;
     bool cameraTroubleReported = false;
 };
 

@@ -61,7 +61,7 @@ QString OSDProcessor::zoomTextFor(double zoom, double minZoom)
     const int z = int(zoom);
     if (z < 1 && minZoom + 0.000001 > z)
         return tr("Best fit");
-    return QStringLiteral("%1x").arg(qint64(1) << qBound(0, z - 1, 62));
+    return QStringLiteral("%1x").arg(z);
 }
 
 QString OSDProcessor::recordTimeText(qint64 elapsed)
@@ -260,6 +260,8 @@ void OSDProcessor::paintOsd(QPainter *painter)
         painter->drawImage(10, 10, snapshotImage);
     drawClip(painter, at);
     drawNotice(painter, w);
+    if (isDue(messageStart, messageTime, at))
+        drawMessage(painter, w, h);
 
     painter->restore();
 }
@@ -273,19 +275,53 @@ void OSDProcessor::setNotice(const QString &text)
         canvas->update();
 }
 
+void OSDProcessor::showMessage(const QString &text)
+{
+    messageText = text;
+    messageStart = now();
+    if (canvas)
+        canvas->update();
+}
+
+QString OSDProcessor::message() const
+{
+    return isDue(messageStart, messageTime, now()) ? messageText : QString();
+}
+
+namespace {
+const int BoxMargin = 12;
+const int BoxPadding = 8;
+} // namespace
+
+void OSDProcessor::drawBoxedText(QPainter *painter, const QRect &room, Qt::Alignment edge,
+                                 const QString &text)
+{
+    painter->setFont(QFont(QStringLiteral("Arial"), 11));
+    const int flags = Qt::AlignHCenter | Qt::TextWordWrap;
+    QRect bounds = painter->fontMetrics().boundingRect(room, flags, text);
+    if (edge & Qt::AlignBottom)
+        bounds.moveBottom(room.bottom());
+    painter->setPen(Qt::NoPen);
+    painter->setBrush(QColor(0, 0, 0, 160));
+    painter->drawRoundedRect(bounds.adjusted(-BoxPadding, -BoxPadding, BoxPadding, BoxPadding), 6, 6);
+    painter->setPen(Qt::white);
+    painter->drawText(bounds, flags, text);
+}
+
 void OSDProcessor::drawNotice(QPainter *painter, int width)
 {
     if (noticeText.isEmpty())
         return;
-    const int margin = 12;
-    const int padding = 8;
-    painter->setFont(QFont(QStringLiteral("Arial"), 11));
-    const QRect room(margin + padding, margin + padding, qMax(0, width - 2 * (margin + padding)), 1000);
-    const QRect text = painter->fontMetrics().boundingRect(room, Qt::AlignHCenter | Qt::TextWordWrap,
-                                                           noticeText);
-    painter->setPen(Qt::NoPen);
-    painter->setBrush(QColor(0, 0, 0, 160));
-    painter->drawRoundedRect(text.adjusted(-padding, -padding, padding, padding), 6, 6);
-    painter->setPen(Qt::white);
-    painter->drawText(text, Qt::AlignHCenter | Qt::TextWordWrap, noticeText);
+    const int inset = BoxMargin + BoxPadding;
+    drawBoxedText(painter, QRect(inset, inset, qMax(0, width - 2 * inset), 1000), Qt::AlignTop,
+                  noticeText);
+}
+
+// Above the row of the rotation item and the recording clock, so neither hides it.
+void OSDProcessor::drawMessage(QPainter *painter, int width, int height)
+{
+    const int inset = BoxMargin + BoxPadding;
+    const int bottom = height - 110 - BoxPadding;
+    drawBoxedText(painter, QRect(inset, 0, qMax(0, width - 2 * inset), qMax(0, bottom)),
+                  Qt::AlignBottom, messageText);
 }

@@ -47,6 +47,11 @@ public:
     void setNotice(const QString &text);
     QString notice() const { return noticeText; }
 
+    // A sentence shown for messageTime in the lower middle of the canvas: what a command did, or
+    // why it did nothing. message() is the sentence while it is shown, else empty.
+    void showMessage(const QString &text);
+    QString message() const;
+
     // The camera whose brightness scale is drawn; read at every paint while the scale is due.
     // Null, closed or deleted draws a scale of zero levels.
     void setLiveSource(LiveSourceBase *source);
@@ -56,7 +61,7 @@ public:
     using Clock = std::function<qint64()>;
     void setClock(Clock clock);
 
-    // "Best fit" below 1 when the picture is fitted, else 2^(z - 1) with z the whole zoom.
+    // "Best fit" below 1 when the picture is fitted, else the magnification: the whole zoom.
     static QString zoomTextFor(double zoom, double minZoom);
     // The recording clock shows from startRecordTime() until stopRecordTime().
     bool isRecordTimeRunning() const { return recordStart != NotStarted; }
@@ -66,6 +71,7 @@ public:
     static constexpr qint64 displayTime = 1000;
     static constexpr qint64 snapshotTime = 500;
     static constexpr qint64 clipTime = 900;
+    static constexpr qint64 messageTime = 3000;
 
     QImage maskImage;
     QImage effectImage;
@@ -100,9 +106,15 @@ private:
     void drawRecordTime(QPainter *painter, int width, int height, qint64 at);
     void drawClip(QPainter *painter, qint64 at);
     void drawNotice(QPainter *painter, int width);
+    void drawMessage(QPainter *painter, int width, int height);
+    // Wrapped white text on a dark rounded box, centred in the width of room, its top or bottom
+    // at room's edge as alignment says.
+    static void drawBoxedText(QPainter *painter, const QRect &room, Qt::Alignment edge,
+                              const QString &text);
 
     QPointer<LiveSourceBase> source;
     QString noticeText;
+    QString messageText;
     QElapsedTimer monotonic;
     Clock clock;
 
@@ -116,6 +128,7 @@ private:
     qint64 autoFocusStart = NotStarted;
     qint64 recordStart = NotStarted;
     qint64 snapshotStart = NotStarted;
+    qint64 messageStart = NotStarted;
 };
 
 #endif

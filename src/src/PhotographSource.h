@@ -21,6 +21,7 @@ public:
     // Period of the slide show in ms; a running show keeps its period until the next play().
     void setInterval(int ms);
     int slideInterval() const { return interval; }
+    bool isPlaying() const { return slideTimer.isActive(); }
     int count() const;
     QStringList filePaths() const;
     // Scans dir; when fileName is one of its pictures, makes dir the current folder, reloads the

@@ -158,11 +158,13 @@ QSize SettingsToolWindow::parseResolution(const QString &text)
 
 int SettingsToolWindow::nearestResolution(const QComboBox *box, const QSize &target)
 {
+    // A stored size may be anything an int holds: the differences are taken in 64 bits.
     int best = -1;
-    int bestDistance = 0;
+    qint64 bestDistance = 0;
     for (int i = 0; i < box->count(); ++i) {
         const QSize size = parseResolution(box->itemText(i));
-        const int distance = qAbs(target.width() - size.width()) + qAbs(target.height() - size.height());
+        const qint64 distance = qAbs(qint64(target.width()) - size.width())
+                                + qAbs(qint64(target.height()) - size.height());
         if (best < 0 || distance < bestDistance) {
             best = i;
             bestDistance = distance;
