@@ -970,7 +970,7 @@ void MainWindow::print()
 {
     closeToolWindow();
     const QImage picture = currentCanvas->currentImage();
-    if (!hasPrinters() && !offersPdfFile()) {
+    if (!offersPdfFile() && !hasPrinters()) {
         showError(tr("No printers found on this system."));
         return;
     }
