@@ -14,7 +14,7 @@ const char *const CommonFilms[] = {"avi", "wmv", "asf", "mp4", "m4v", "mov", "mk
                                    "webm", "mpg", "mpeg", "ogv", "flv", "3gp", "ts"};
 
 // Extensions that film containers share with sound-only files, playlists or unrelated data.
-const char *const NotFilms[] = {"oga", "spx", "axa", "mka", "wma", "ra", "ram", "dat"};
+const char *const NotFilms[] = {"oga", "spx", "axa", "mka", "wma", "ape", "ra", "ram", "dat"};
 
 // Tag readers, sound files and streaming playlists are demuxers too, but never hold a film.
 bool readsFilms(GstElementFactory *demuxer)
