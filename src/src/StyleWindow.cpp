@@ -120,7 +120,7 @@ void StyleWindow::mousePressEvent(QMouseEvent *event)
         return;
     }
     // Any edge resize returns the window to its normal state. The window system is asked to
-    // resize from there; window managers do not resize a maximized window.
+    // resize from there: many window managers refuse to resize a maximized window.
     setWindowState(windowState() & Qt::WindowActive);
     if (systemResize(zoneEdges()))
         return;
