@@ -11,6 +11,8 @@
 #include "Slider.h"
 #include "ToolWindow.h"
 #include "media/CameraBackend.h"
+#include "media/GstRuntime.h"
+#include "tst_pipelines.h"
 
 #include <QDir>
 #include <QLabel>
@@ -18,6 +20,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <gst/pbutils/pbutils.h>
+
+#include <cstring>
 
 namespace {
 
@@ -111,6 +117,8 @@ private slots:
     void printFitsThePage();
     void printWithoutPrinterPrintsToPdf();
     void brokenFilmIsReported();
+    void filmDialogOffersEveryKindOfFilm();
+    void missingDecoderIsNamedAndTheOldFilmStops();
     void photographCounterAndInterval();
     void slideButtonShowsWhetherTheShowRuns();
     void barTogglesShowTheirWidgets();
@@ -415,6 +423,117 @@ void CommandsTest::brokenFilmIsReported()
     window->fileToOpen.clear();
     QTest::mouseClick(window->filmOpenButton, Qt::LeftButton);
     QCOMPARE(window->errors.size(), 1);
+}
+
+void CommandsTest::filmDialogOffersEveryKindOfFilm()
+{
+    class FilterWindow : public TestedWindow
+    {
+    public:
+        QString filter;
+
+    protected:
+        QString askOpenFileName(const QString &, const QString &offered) override
+        {
+            filter = offered;
+            return QString();
+        }
+    };
+    FilterWindow filterWindow;
+    QTest::mouseClick(filterWindow.filmButton, Qt::LeftButton);
+    QTest::mouseClick(filterWindow.filmOpenButton, Qt::LeftButton);
+
+    const QStringList filters = filterWindow.filter.split(QStringLiteral(";;"));
+    QCOMPARE(filters.size(), 4);
+    QVERIFY(filters[0].startsWith(QStringLiteral("Films (")));
+    const QStringList films = filters[0].mid(7).chopped(1).split(QLatin1Char(' '));
+    for (const char *kind : {"avi", "wmv", "asf", "mp4", "m4v", "mov", "mkv", "webm", "mpg", "mpeg",
+                             "ogv", "flv", "3gp", "ts"}) {
+        const QString pattern = QStringLiteral("*.") + QLatin1String(kind);
+        QVERIFY2(films.contains(pattern), kind);
+        QVERIFY2(films.contains(pattern.toUpper()), kind);
+    }
+    // Beyond the common kinds, what the installed demuxers read; sound files are no films.
+    if (GstElementFactory *dv = gst_element_factory_find("dvdemux")) {
+        gst_object_unref(dv);
+        QVERIFY(films.contains(QStringLiteral("*.dv")));
+    }
+    QVERIFY(!films.contains(QStringLiteral("*.wav")));
+    QCOMPARE(filters[1], QStringLiteral("AVI Files (*.avi)"));
+    QCOMPARE(filters[2], QStringLiteral("WMV Files (*.wmv)"));
+    QCOMPARE(filters[3], QStringLiteral("All files (*)"));
+}
+
+namespace {
+
+// Takes every decoder of a stream kind out of the registry for its lifetime, as if its package
+// were not installed (a lower rank would not do: decodebin still finds the element).
+class HiddenDecoders
+{
+public:
+    explicit HiddenDecoders(const char *kind)
+    {
+        GstCaps *caps = gst_caps_from_string(kind);
+        GList *decoders = gst_element_factory_list_get_elements(GST_ELEMENT_FACTORY_TYPE_DECODER, GST_RANK_NONE);
+        GList *matching = gst_element_factory_list_filter(decoders, caps, GST_PAD_SINK, FALSE);
+        for (GList *item = matching; item; item = item->next) {
+            // decodebin itself takes anything.
+            const gchar *klass = gst_element_factory_get_metadata(GST_ELEMENT_FACTORY(item->data),
+                                                                  GST_ELEMENT_METADATA_KLASS);
+            if (std::strstr(klass, "Bin"))
+                continue;
+            auto *feature = GST_PLUGIN_FEATURE(gst_object_ref(item->data));
+            hidden << feature;
+            gst_registry_remove_feature(gst_registry_get(), feature);
+        }
+        gst_plugin_feature_list_free(matching);
+        gst_plugin_feature_list_free(decoders);
+        gst_caps_unref(caps);
+    }
+    ~HiddenDecoders()
+    {
+        for (GstPluginFeature *feature : hidden) {
+            gst_registry_add_feature(gst_registry_get(), feature);
+            gst_object_unref(feature);
+        }
+    }
+    int count() const { return hidden.size(); }
+
+private:
+    QList<GstPluginFeature *> hidden;
+};
+
+} // namespace
+
+void CommandsTest::missingDecoderIsNamedAndTheOldFilmStops()
+{
+    GstRuntime::ensureInitialised();
+    const QString film = folder->filePath(QStringLiteral("lesson.avi"));
+    QString problem;
+    QVERIFY2(testpipelines::encode(QStringLiteral("videotestsrc num-buffers=100 ! video/x-raw,width=160,height=120,"
+                                                  "framerate=25/1 ! jpegenc ! avimux ! filesink location=\"%1\"")
+                                       .arg(film),
+                                   &problem),
+             qPrintable(problem));
+
+    QTest::mouseClick(window->filmButton, Qt::LeftButton);
+    window->fileToOpen = film;
+    QTest::mouseClick(window->filmOpenButton, Qt::LeftButton);
+    QVERIFY(window->filmSource->isPlaying());
+    QVERIFY(window->errors.isEmpty());
+
+    HiddenDecoders hidden("image/jpeg");
+    QVERIFY(hidden.count() > 0);
+    QTest::mouseClick(window->filmOpenButton, Qt::LeftButton);
+    QCOMPARE(window->errors.size(), 1);
+    GstCaps *jpeg = gst_caps_from_string("image/jpeg");
+    gchar *decoder = gst_pb_utils_get_decoder_description(jpeg);
+    const QString missing = QString::fromUtf8(decoder);
+    g_free(decoder);
+    gst_caps_unref(jpeg);
+    QVERIFY2(window->errors.first().contains(missing), qPrintable(window->errors.first()));
+    QVERIFY(!window->filmSource->isPlaying());
+    QVERIFY(!window->filmSource->isOpened());
 }
 
 void CommandsTest::photographCounterAndInterval()

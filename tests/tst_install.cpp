@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
@@ -17,6 +18,7 @@ private slots:
     void installsEveryPiece();
     void desktopFilesValidate();
     void installedProgramSpeaksFrench();
+    void packagePassesLintian();
 
 private:
     static bool run(const QString &program, const QStringList &arguments, QString *output = nullptr);
@@ -62,6 +64,9 @@ void InstallTest::installsEveryPiece()
         "share/icons/hicolor/scalable/apps/document-camera.svg",
         "share/icons/hicolor/48x48/apps/document-camera.png",
         "share/icons/hicolor/256x256/apps/document-camera.png",
+        "share/man/man1/document-camera.1.gz",
+        "share/doc/document-camera/copyright",
+        "share/doc/document-camera/changelog.gz",
     };
     for (const QString &path : expected)
         QVERIFY2(QFileInfo::exists(root.filePath(path)), qPrintable(path));
@@ -115,6 +120,42 @@ void InstallTest::installedProgramSpeaksFrench()
     program.kill();
     program.waitForFinished();
     QVERIFY2(shown, qPrintable(windows.left(2000)));
+}
+
+void InstallTest::packagePassesLintian()
+{
+    if (QStandardPaths::findExecutable("lintian").isEmpty() || QStandardPaths::findExecutable("cpack").isEmpty())
+        QSKIP("lintian or cpack is not installed (scripts/setup installs them)");
+
+    // The package as cpack makes it, but from a stripped installation of our own: cpack on the
+    // build tree would first bring every target of it up to date.
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString root = work.filePath("root");
+    QVERIFY(run("cmake", {"--install", TEST_BINARY_DIR, "--prefix", root, "--strip"}));
+    const QString config = work.filePath("package.cmake");
+    QFile file(config);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Text));
+    file.write(QStringLiteral("include(\"%1/CPackConfig.cmake\")\n"
+                              "set(CPACK_INSTALL_CMAKE_PROJECTS \"\")\n"
+                              "set(CPACK_INSTALLED_DIRECTORIES \"%2;usr\")\n"
+                              "set(CPACK_PACKAGE_DIRECTORY \"%3\")\n")
+                   .arg(TEST_BINARY_DIR, root, work.filePath("out"))
+                   .toUtf8());
+    file.close();
+    QVERIFY(run("cpack", {"--config", config}));
+    const QStringList packages = QDir(work.filePath("out")).entryList({"*.deb"}, QDir::Files);
+    QCOMPARE(packages.size(), 1);
+
+    QString report;
+    QVERIFY(run("lintian", {"--fail-on", "none", QDir(work.filePath("out")).filePath(packages.first())},
+                &report));
+    QStringList findings;
+    for (const QString &line : report.split('\n')) {
+        if (line.startsWith("E:") || line.startsWith("W:"))
+            findings << line;
+    }
+    QVERIFY2(findings.isEmpty(), qPrintable(findings.join('\n')));
 }
 
 QTEST_GUILESS_MAIN(InstallTest)

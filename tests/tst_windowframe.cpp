@@ -15,6 +15,28 @@ public:
     void layoutContents() override { ++layouts; }
 };
 
+// A frame whose window system takes drags and resizes over, as a Wayland compositor does, or
+// declines them, as an X server without a window manager does; it records what was asked.
+class SystemFrame : public Frame
+{
+public:
+    bool systemAccepts = true;
+    int moves = 0;
+    QList<Qt::Edges> resizes;
+
+protected:
+    bool systemMove() override
+    {
+        ++moves;
+        return systemAccepts;
+    }
+    bool systemResize(Qt::Edges edges) override
+    {
+        resizes << edges;
+        return systemAccepts;
+    }
+};
+
 void sendMouse(QWidget &widget, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held)
 {
     QMouseEvent event(type, pos, widget.mapToGlobal(pos), button, held, Qt::NoModifier);
@@ -79,6 +101,7 @@ private slots:
     void titleStripDragsInsideAndResizesAtTheTop();
     void edgeResizeLeavesMaximizedState();
     void titleButtonsMinimizeMaximizeAndClose();
+    void windowSystemMovesAndResizesFirst();
 };
 
 void TestWindowFrame::framelessWindowTakesItsPictureSize()
@@ -343,6 +366,48 @@ void TestWindowFrame::titleButtonsMinimizeMaximizeAndClose()
 
     emit frame.closeButton->clicked();
     QVERIFY(frame.isHidden());
+}
+
+void TestWindowFrame::windowSystemMovesAndResizesFirst()
+{
+    SystemFrame frame;
+    showFrame(frame, QRect(50, 50, 800, 600));
+    const QRect start = frame.geometry();
+
+    // Taken over: the frame itself neither drags nor resizes.
+    press(frame, QPoint(400, 15));
+    QCOMPARE(frame.moves, 1);
+    QVERIFY(!frame.dragging);
+    release(frame, QPoint(400, 15));
+    press(frame, QPoint(798, 300));
+    press(frame, QPoint(2, 2));
+    press(frame, QPoint(400, 598));
+    QCOMPARE(frame.resizes, (QList<Qt::Edges>{Qt::RightEdge, Qt::TopEdge | Qt::LeftEdge, Qt::BottomEdge}));
+    QVERIFY(!frame.resizing);
+    drag(frame, QPoint(300, 500));
+    release(frame, QPoint(300, 500));
+    QCOMPARE(frame.geometry(), start);
+
+    // An edge resize handed over still leaves the maximized state.
+    frame.maximize();
+    QVERIFY(frame.isMaximized());
+    press(frame, QPoint(frame.width() - 2, frame.height() / 2));
+    QVERIFY(!frame.isMaximized());
+    QCOMPARE(frame.resizes.size(), 4);
+
+    // Declined: the frame does it by hand.
+    showFrame(frame, start);
+    frame.systemAccepts = false;
+    press(frame, QPoint(400, 15));
+    QCOMPARE(frame.moves, 2);
+    QVERIFY(frame.dragging);
+    release(frame, QPoint(400, 15));
+    press(frame, QPoint(798, 300));
+    QCOMPARE(frame.resizes.size(), 5);
+    QVERIFY(frame.resizing);
+    drag(frame, QPoint(700, 300));
+    release(frame, QPoint(700, 300));
+    QCOMPARE(frame.width(), 700);
 }
 
 QTEST_MAIN(TestWindowFrame)

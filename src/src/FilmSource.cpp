@@ -182,6 +182,11 @@ void FilmSource::tickEvent()
     restAtStart();
 }
 
+QStringList FilmSource::missingPlugins() const
+{
+    return backend->missingPlugins();
+}
+
 qint64 FilmSource::speedClockElapsed() const
 {
     return speedClock.elapsed();

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class ICaptureCB;
 class PlaybackBackend;
@@ -44,6 +45,8 @@ public:
     bool hasAudio() const { return audio; }
     int speedStep() const { return step; }
     int rate() const { return SpeedTable[step]; }
+    // What the file of the last open() needs that is not installed, for telling the user.
+    QStringList missingPlugins() const;
 
     static constexpr int SpeedSteps = 8;
     static constexpr int SpeedTable[SpeedSteps] = {-2, 1, 2, 4, 8, 16, 32, 100};

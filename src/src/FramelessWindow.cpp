@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 FramelessWindow::FramelessWindow(QImage background, bool toolWindow, QWidget *parent)
     : QWidget(parent)
@@ -28,9 +29,11 @@ void FramelessWindow::mousePressEvent(QMouseEvent *event)
         return;
     if (event->y() > TitleStripHeight || event->button() != Qt::LeftButton)
         return;
+    event->accept();
+    if (systemMove())
+        return;
     dragOffset = event->globalPos() - frameGeometry().topLeft();
     dragging = true;
-    event->accept();
 }
 
 void FramelessWindow::mouseMoveEvent(QMouseEvent *event)
@@ -49,6 +52,18 @@ void FramelessWindow::mouseReleaseEvent(QMouseEvent *event)
         return;
     dragging = false;
     event->accept();
+}
+
+bool FramelessWindow::systemMove()
+{
+    QWindow *window = windowHandle();
+    return window && window->startSystemMove();
+}
+
+bool FramelessWindow::systemResize(Qt::Edges edges)
+{
+    QWindow *window = windowHandle();
+    return window && window->startSystemResize(edges);
 }
 
 void FramelessWindow::paintEvent(QPaintEvent *event)

@@ -8,6 +8,10 @@
 // A frameless, translucent top-level window painted from one picture and as large as it. It can
 // be dragged by its top strip (y <= 25) with the left button. The pop-up tool windows build on it
 // with toolWindow = true; the application frame builds on it through StyleWindow.
+//
+// A drag is handed to the window system first: where windows may not place themselves (Wayland)
+// only the compositor can move them. Where the system declines (an X server without a window
+// manager that offers it, the offscreen platform) the window follows the cursor by itself.
 class FramelessWindow : public QWidget
 {
     Q_OBJECT
@@ -30,6 +34,11 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+
+    // Ask the window system to move, or resize by the given edges, under the pressed button;
+    // false where it does not offer that. Called from a press.
+    virtual bool systemMove();
+    virtual bool systemResize(Qt::Edges edges);
 };
 
 #endif

@@ -10,6 +10,7 @@
 #include "TextToolWindow.h"
 #include "Config.h"
 #include "FilmSource.h"
+#include "media/FilmFormats.h"
 #include "HorizontalSlider.h"
 #include "ImageButton.h"
 #include "ImageCanvas.h"
@@ -988,13 +989,23 @@ void MainWindow::print()
 void MainWindow::filmOpenFile()
 {
     closeToolWindow();
-    const QString path = askOpenFileName(QDir(Config::recordPath()).path(),
-                                         QStringLiteral("AVI Files (*.avi);;WMV Files (*.wmv)"));
+    // Every kind of film first, so a typed name of any kind is taken, then the classic two.
+    const QString filter = tr("Films (%1)").arg(FilmFormats::filePatterns())
+                           + QStringLiteral(";;AVI Files (*.avi);;WMV Files (*.wmv);;")
+                           + tr("All files (*)");
+    const QString path = askOpenFileName(QDir(Config::recordPath()).path(), filter);
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
-    if (!filmSource->open(path))
-        showError(tr("The film could not be opened. The file may be damaged or of a kind this "
-                     "computer cannot play."));
+    if (filmSource->open(path))
+        return;
+    const QStringList missing = filmSource->missingPlugins();
+    if (!missing.isEmpty()) {
+        showError(tr("The film could not be opened. This computer lacks what it needs to play it: %1.")
+                      .arg(missing.join(QStringLiteral(", "))));
+        return;
+    }
+    showError(tr("The film could not be opened. The file may be damaged or of a kind this "
+                 "computer cannot play."));
 }
 
 void MainWindow::filmPlay()

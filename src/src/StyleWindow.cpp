@@ -119,7 +119,26 @@ void StyleWindow::mousePressEvent(QMouseEvent *event)
         FramelessWindow::mousePressEvent(event);
         return;
     }
+    // Any edge resize returns the window to its normal state. The window system is asked to
+    // resize from there: many window managers refuse to resize a maximized window.
+    setWindowState(windowState() & Qt::WindowActive);
+    if (systemResize(zoneEdges()))
+        return;
     resizing = true;
+}
+
+Qt::Edges StyleWindow::zoneEdges() const
+{
+    Qt::Edges edges;
+    if (hZone == 0)
+        edges |= Qt::LeftEdge;
+    else if (hZone == 2)
+        edges |= Qt::RightEdge;
+    if (vZone == 0)
+        edges |= Qt::TopEdge;
+    else if (vZone == 2)
+        edges |= Qt::BottomEdge;
+    return edges;
 }
 
 void StyleWindow::mouseReleaseEvent(QMouseEvent *event)

@@ -62,6 +62,7 @@ public:
 
 private:
     void updateZones(const QPoint &pos);
+    Qt::Edges zoneEdges() const;
     void updateCursor();
     void resizeStep(const QPoint &pos);
 };

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include <gst/gst.h>
+#include <gst/pbutils/missing-plugins.h>
 
 #include <cmath>
 #include <iterator>
@@ -138,6 +139,7 @@ GstPlaybackBackend::~GstPlaybackBackend()
 bool GstPlaybackBackend::open(const QString &fileName)
 {
     close();
+    missing.clear();
     // Only plain files: opening a named pipe or a device would block this thread in filesrc.
     if (!grabber || !QFileInfo(fileName).isFile())
         return false;
@@ -201,10 +203,17 @@ bool GstPlaybackBackend::waitForPreroll()
             qDebug() << "Film did not become ready in time";
             break;
         }
+        // Messages of other types are dropped by the pop; what is missing must be caught here.
         GstMessage *message = gst_bus_timed_pop_filtered(
-            bus, GstClockTime(left), GstMessageType(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR));
+            bus, GstClockTime(left),
+            GstMessageType(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR | GST_MESSAGE_ELEMENT));
         if (!message)
             continue;
+        if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ELEMENT) {
+            noteMissingPlugin(message);
+            gst_message_unref(message);
+            continue;
+        }
         const bool done = GST_MESSAGE_TYPE(message) == GST_MESSAGE_ASYNC_DONE;
         if (!done)
             noteOpenError(message);
@@ -220,9 +229,16 @@ bool GstPlaybackBackend::waitForPreroll()
 bool GstPlaybackBackend::drainFailure()
 {
     GstBus *bus = gst_element_get_bus(pipeline);
-    if (GstMessage *message = gst_bus_pop_filtered(bus, GST_MESSAGE_ERROR)) {
-        noteOpenError(message);
+    while (GstMessage *message =
+               gst_bus_pop_filtered(bus, GstMessageType(GST_MESSAGE_ERROR | GST_MESSAGE_ELEMENT))) {
+        const bool error = GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR;
+        if (error)
+            noteOpenError(message);
+        else
+            noteMissingPlugin(message);
         gst_message_unref(message);
+        if (error)
+            break;
     }
     gst_object_unref(bus);
     return false;
@@ -235,6 +251,24 @@ void GstPlaybackBackend::noteOpenError(GstMessage *message)
     if (audioOutput && !forceFakeAudio && realAudioOutput
         && gst_object_has_as_ancestor(GST_MESSAGE_SRC(message), GST_OBJECT(audioOutput)))
         audioOutputFailed = true;
+}
+
+// decodebin tells of each stream it has nothing to decode with in an element message, before it
+// gives up on the stream (or, with no stream left, on the whole file).
+void GstPlaybackBackend::noteMissingPlugin(GstMessage *message)
+{
+    if (!gst_is_missing_plugin_message(message))
+        return;
+    gchar *description = gst_missing_plugin_message_get_description(message);
+    const QString text = QString::fromUtf8(description);
+    g_free(description);
+    if (!text.isEmpty() && !missing.contains(text))
+        missing << text;
+}
+
+QStringList GstPlaybackBackend::missingPlugins() const
+{
+    return missing;
 }
 
 void GstPlaybackBackend::close()

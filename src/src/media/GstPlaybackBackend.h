@@ -36,6 +36,7 @@ public:
     qint64 position() const override;
     void seek(qint64 position) override;
     void setVolume(int hundredthsOfDecibel) override;
+    QStringList missingPlugins() const override;
 
     // The linear gain the volume element applies, for checking the decibel mapping.
     double audioGain() const;
@@ -58,6 +59,7 @@ private:
     bool waitForPreroll();
     bool drainFailure();
     void noteOpenError(GstMessage *message);
+    void noteMissingPlugin(GstMessage *message);
     bool linkVideo(GstPad *pad);
     bool linkAudio(GstPad *pad);
     void discard(GstPad *pad);
@@ -94,6 +96,7 @@ private:
     qint64 endPosition = 0;
     qint64 failedAt = 0;
     quint32 seekSeqnum = 0;
+    QStringList missing;
 };
 
 #endif

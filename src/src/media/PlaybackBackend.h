@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 // What the film player needs from a media framework. Times are in 100 ns units, the volume in
 // hundredths of a decibel (0 is full volume, -10000 silence). Every call is made on the
@@ -34,6 +35,10 @@ public:
     virtual void seek(qint64 position) = 0;
 
     virtual void setVolume(int hundredthsOfDecibel) = 0;
+
+    // What the film of the last open() needs that is not installed (decoders, demuxers), in the
+    // framework's own words for the user; empty when nothing was missing. Kept after close().
+    virtual QStringList missingPlugins() const { return QStringList(); }
 
 signals:
     // The loaded film cannot be played on (damaged data, a decoder giving up). Sent once per
