@@ -111,8 +111,8 @@ bool turnsSideways(QImageIOHandler::Transformations transformation)
     return transformation.testFlag(QImageIOHandler::TransformationRotate90);
 }
 
-// The reader reads through reader, which must be open on the file at path; the header is walked
-// on a second handle of its own, so the decoder's position is left alone.
+// The reader must be open on the file at path. The header is walked on a second handle of its own,
+// so the decoder's position in the first is left alone.
 PictureReader::Header readHeader(QImageReader &reader, const QString &path)
 {
     PictureReader::Header header;
