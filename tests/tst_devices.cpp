@@ -353,7 +353,7 @@ void TestDevices::cameraWithoutBrightnessOpensAnyway()
     QCOMPARE(backend.openCamera(camera), CameraBackend::OpenResult::Opened);
     QCOMPARE(backend.brightnessRange(), qMakePair(0, 0));
     backend.setBrightness(40);
-    QCOMPARE(backend.brightness(), 0);
+    QVERIFY(!backend.brightness());
 
     camera.path = QStringLiteral("/no/such/video0");
     QCOMPARE(backend.openCamera(camera), CameraBackend::OpenResult::NoExtensionUnit);

@@ -426,7 +426,7 @@ void noteEndOfStream(GstBus *, GstMessage *, gpointer ended)
 void TestLivePipeline::endedStreamIsFinishedAtOnceAndPipelineIsOwned()
 {
     GstElement *camera = sourceFrom("videotestsrc is-live=true num-buffers=25 ! "
-                                    "video/x-raw,width=320,height=240,framerate=25/1");
+                                    "capsfilter caps=video/x-raw,width=320,height=240,framerate=25/1");
     QVERIFY(camera);
     CapturePipeline pipeline;
     CapturePipeline::Settings settings;
@@ -462,7 +462,7 @@ void TestLivePipeline::endedStreamIsFinishedAtOnceAndPipelineIsOwned()
 // holes in it.
 void TestLivePipeline::missingCapsFilterIsReported()
 {
-    GstElement *camera = sourceFrom("videotestsrc is-live=true ! video/x-raw,width=320,height=240");
+    GstElement *camera = sourceFrom("videotestsrc is-live=true ! capsfilter caps=video/x-raw,width=320,height=240");
     QVERIFY(camera);
     GstRegistry *registry = gst_registry_get();
     GstElementFactory *capsFilter = gst_element_factory_find("capsfilter");
