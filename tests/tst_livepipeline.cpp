@@ -419,15 +419,24 @@ void noteEndOfStream(GstBus *, GstMessage *, gpointer ended)
     static_cast<std::promise<void> *>(ended)->set_value();
 }
 
+GstPadProbeReturn holdBuffers(GstPad *, GstPadProbeInfo *, gpointer)
+{
+    return GST_PAD_PROBE_OK;
+}
+
 // A camera that ends its stream by itself finishes the recording there and then. The end is
 // already on the bus when the recording is stopped (the window's loop has not run yet): stopping
-// must see it, not wait in vain for a second one. The pipeline is owned, not floating, from the
-// start.
+// must see it, not wait in vain for a second one from a source that has stopped. The pipeline is
+// owned, not floating, from the start.
 void TestLivePipeline::endedStreamIsFinishedAtOnceAndPipelineIsOwned()
 {
-    GstElement *camera = sourceFrom("videotestsrc is-live=true num-buffers=25 ! "
+    GstElement *camera = sourceFrom("videotestsrc num-buffers=10 ! "
                                     "capsfilter caps=video/x-raw,width=320,height=240,framerate=25/1");
     QVERIFY(camera);
+    // Held at its first picture until the test listens for the end.
+    GstPad *cameraOut = gst_element_get_static_pad(camera, "src");
+    const gulong hold = gst_pad_add_probe(cameraOut, GST_PAD_PROBE_TYPE_BLOCK_DOWNSTREAM, holdBuffers,
+                                          nullptr, nullptr);
     CapturePipeline pipeline;
     CapturePipeline::Settings settings;
     settings.createVideoSource = [camera] { return camera; };
@@ -443,6 +452,8 @@ void TestLivePipeline::endedStreamIsFinishedAtOnceAndPipelineIsOwned()
     std::promise<void> ended;
     gst_bus_enable_sync_message_emission(bus);
     const gulong handler = g_signal_connect(bus, "sync-message::eos", G_CALLBACK(noteEndOfStream), &ended);
+    gst_pad_remove_probe(cameraOut, hold);
+    gst_object_unref(cameraOut);
     const bool endPosted = ended.get_future().wait_for(std::chrono::seconds(10)) == std::future_status::ready;
     g_signal_handler_disconnect(bus, handler);
     gst_bus_disable_sync_message_emission(bus);
