@@ -74,7 +74,7 @@ class TestCanvasEffects : public QObject
 
 private slots:
     void constantLists();
-    void greyWorksOnBytePositions();
+    void greyWeighsColoursWhateverTheByteOrder();
     void negativeKeepsTheFourthByte();
     void mosaicBlocksAndEdges();
     void circleMask();
@@ -110,11 +110,12 @@ void TestCanvasEffects::constantLists()
     QCOMPARE(CanvasConstants::backgroundColors().size(), 4);
 }
 
-void TestCanvasEffects::greyWorksOnBytePositions()
+void TestCanvasEffects::greyWeighsColoursWhateverTheByteOrder()
 {
     struct Case { int r, g, b, grey; };
-    for (const Case &c : {Case{255, 0, 0, 79}, Case{0, 0, 255, 31}, Case{255, 255, 255, 255},
-                          Case{0, 255, 0, 143}, Case{17, 34, 51, (5 * 17 + 9 * 34 + 2 * 51) >> 4}}) {
+    const Case cases[] = {{255, 0, 0, 79}, {0, 0, 255, 31}, {255, 255, 255, 255}, {0, 255, 0, 143},
+                          {17, 34, 51, (5 * 17 + 9 * 34 + 2 * 51) >> 4}};
+    for (const Case &c : cases) {
         QImage pixel = rgb888Pixel(c.r, c.g, c.b);
         ImageEffect::grey(pixel);
         const uchar *p = pixel.constScanLine(0);
@@ -122,11 +123,22 @@ void TestCanvasEffects::greyWorksOnBytePositions()
         QCOMPARE(int(p[1]), c.grey);
         QCOMPARE(int(p[2]), c.grey);
     }
-    // In 32-bit pictures the first byte is blue, so red and blue swap weights.
-    QImage red(1, 1, QImage::Format_RGB32);
-    red.fill(qRgb(255, 0, 0));
-    ImageEffect::grey(red);
-    QCOMPARE(red.pixel(0, 0), qRgb(31, 31, 31));
+    // The camera's 32-bit frames store blue first, a photograph RGB888 red first: the same colour
+    // greys alike from both, and from the other byte orders, and the fourth byte stays.
+    for (QImage::Format format : {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_BGR888,
+                                  QImage::Format_RGBA8888}) {
+        for (const Case &c : cases) {
+            QImage pixel(1, 1, format);
+            pixel.fill(QColor(c.r, c.g, c.b, 200));
+            const int alpha = qAlpha(pixel.pixel(0, 0));
+            ImageEffect::grey(pixel);
+            const QRgb grey = pixel.pixel(0, 0);
+            QVERIFY2(qRed(grey) == c.grey && qGreen(grey) == c.grey && qBlue(grey) == c.grey,
+                     qPrintable(QStringLiteral("format %1, colour %2 %3 %4 gave %5")
+                                    .arg(format).arg(c.r).arg(c.g).arg(c.b).arg(grey, 8, 16)));
+            QCOMPARE(qAlpha(grey), alpha);
+        }
+    }
 }
 
 void TestCanvasEffects::negativeKeepsTheFourthByte()

@@ -353,7 +353,7 @@ void TestDevices::cameraWithoutBrightnessOpensAnyway()
     QCOMPARE(backend.openCamera(camera), CameraBackend::OpenResult::Opened);
     QCOMPARE(backend.brightnessRange(), qMakePair(0, 0));
     backend.setBrightness(40);
-    QCOMPARE(backend.brightness(), 0);
+    QVERIFY(!backend.brightness());
 
     camera.path = QStringLiteral("/no/such/video0");
     QCOMPARE(backend.openCamera(camera), CameraBackend::OpenResult::NoExtensionUnit);
@@ -409,9 +409,9 @@ void TestDevices::controlsReportFailuresOfTheNode()
     QVERIFY(controls);
     QVERIFY(!controls->hasBrightness());
     QVERIFY(!controls->offersOnlyGrey());
-    QCOMPARE(controls->brightness(), 0);
+    QVERIFY(!controls->brightness());
     QCOMPARE(controls->brightnessRange(), qMakePair(0, 0));
-    QCOMPARE(controls->focus(), 0);
+    QVERIFY(!controls->focus());
     char data[2] = {};
     QCOMPARE(controls->getExtensionControl(1, data, 2), -ENOTTY);
     QCOMPARE(controls->setExtensionControl(1, data, 2), -ENOTTY);

@@ -11,6 +11,7 @@
 #include "ThumbnailButton.h"
 #include "ThumbnailLoader.h"
 #include "ThumbnailWidget.h"
+#include "tst_blockingfiles.h"
 #include "tst_photographfiles.h"
 
 #include <QRandomGenerator>
@@ -152,6 +153,7 @@ private slots:
     void initTestCase();
     void everyHostilePictureOpensSafely();
     void oversizedHeadersAreRefusedWithoutTheirMemory();
+    void pipesAndDevicesReadAsNothingAtOnce();
 
 private:
     void addVariants(const Sample &sample);
@@ -301,6 +303,41 @@ void HostilePicturesTest::oversizedHeadersAreRefusedWithoutTheirMemory()
     if (MeasuresMemory)
         QVERIFY2(peakMemoryMiB() - before < 64,
                  qPrintable(QStringLiteral("peak grew by %1 MiB").arg(peakMemoryMiB() - before)));
+}
+
+// Named pipes and devices under picture names, directly and through links: the picture and its
+// thumbnail read as nothing, without waiting for a writer that never comes.
+void HostilePicturesTest::pipesAndDevicesReadAsNothingAtOnce()
+{
+    QTemporaryDir devices;
+    QVERIFY(devices.isValid());
+    const QDir dir(devices.path());
+    const QString pipe = dir.filePath(QStringLiteral("b-pipe.jpg"));
+    QVERIFY(blockingfiles::makePipe(pipe));
+    QVERIFY(QFile::link(pipe, dir.filePath(QStringLiteral("c-linked-pipe.png"))));
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.filePath(QStringLiteral("d-device.bmp"))));
+    QVERIFY(write(dir.filePath(QStringLiteral("a.png")), encoded(picture(16, 12), "png")));
+
+    blockingfiles::Watchdog watchdog({pipe});
+    for (const QString &name : {"b-pipe.jpg", "c-linked-pipe.png", "d-device.bmp"}) {
+        const QString path = dir.filePath(name);
+        QVERIFY2(PictureReader::readPicture(path).isNull(), qPrintable(name));
+        QVERIFY2(PictureReader::readThumbnail(path, ThumbnailButton::ThumbnailSize).isNull(), qPrintable(name));
+        QVERIFY2(!PictureReader::inspect(path).size.isValid(), qPrintable(name));
+    }
+    // The listing leaves the pipe itself out; the links are listed, selected and read.
+    Page page;
+    page.strip->resize(800, 60);
+    QVERIFY(page.source->open(dir, QStringLiteral("a.png")));
+    for (int i = 1; i < page.source->count(); ++i)
+        page.source->next();
+    QVERIFY(page.loader()->wait(10000));
+    QVERIFY2(!watchdog.stop(), "a read waited on a pipe");
+    QCOMPARE(page.receiver.sizes.size(), page.source->count());
+    QVERIFY(page.source->count() >= 3);
+    QCOMPARE(page.receiver.sizes.first(), QSize(16, 12));
+    for (int i = 1; i < page.receiver.sizes.size(); ++i)
+        QVERIFY(page.receiver.sizes.at(i).isEmpty());
 }
 
 QTEST_MAIN(HostilePicturesTest)

@@ -2,8 +2,12 @@
 #include "LiveSource.h"
 #include "media/CameraBackend.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -46,14 +50,14 @@ public:
     }
     QString lastError() const override { return QStringLiteral("no luck"); }
 
-    int brightness() override { return brightnessValue; }
+    std::optional<int> brightness() override { return brightnessValue; }
     void setBrightness(int value) override
     {
         log << QStringLiteral("brightness %1").arg(value);
         brightnessValue = value;
     }
     QPair<int, int> brightnessRange() override { return {-64, 64}; }
-    int focus() override { return 37; }
+    std::optional<int> focus() override { return 37; }
     void setFocus(int value, FocusMode mode) override
     {
         log << QStringLiteral("focus %1 %2").arg(value).arg(mode == FocusMode::Auto ? "auto" : "manual");
@@ -149,6 +153,7 @@ private slots:
     void startAndStopDoNothingWhileWaiting();
     void recordingRebuildsWithFileAndAudio();
     void recordingThatCannotStartIsReported();
+    void removedFileThatWasNotHeldIsNotCalledSaved();
     void brokenSoundInputRecordsPictureOnly();
     void cameraLossReturnsToWaitingAndReopens();
     void recordingFailureKeepsPreview();
@@ -528,6 +533,32 @@ void TestLive::recordingRebuildsWithFileAndAudio()
     backend->log.clear();
     source->startRecording(QStringLiteral("/videos/b.avi"));
     QCOMPARE(backend->log.last(), QStringLiteral("record 1280x720 /videos/b.avi silent"));
+}
+
+// The back end makes its file only after the start here, so the source cannot hold it: when the
+// folder then goes, nothing can be written back, and the user is told so.
+void TestLive::removedFileThatWasNotHeldIsNotCalledSaved()
+{
+    openCamera();
+    QTemporaryDir scratch;
+    const QString folder = scratch.filePath(QStringLiteral("films"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString file = folder + QStringLiteral("/2024-01-02_03-04-05.avi");
+    source->startRecording(file);
+    QVERIFY(source->isRecording());
+    QFile made(file);
+    QVERIFY(made.open(QIODevice::WriteOnly));
+    made.close();
+    source->recordingWatch().check();
+
+    QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
+    QVERIFY(QDir(folder).removeRecursively());
+    source->recordingWatch().check();
+    QVERIFY(failed.wait(1000));
+    const QString message = failed.first().first().toString();
+    QVERIFY2(message.contains(QStringLiteral("could not be saved again")), qPrintable(message));
+    QVERIFY(!QFileInfo::exists(file));
+    QVERIFY(!source->isRecording());
 }
 
 void TestLive::recordingThatCannotStartIsReported()

@@ -1,7 +1,9 @@
 #include "ICaptureCB.h"
 #include "ImageCanvas.h"
 #include "LiveSource.h"
+#include "media/AviFileCheck.h"
 #include "media/CaptureFormat.h"
+#include "media/CapturePipeline.h"
 #include "media/GstRuntime.h"
 #include "record_helper/TestRecording.h"
 #include "tst_v4l2list.h"
@@ -14,6 +16,7 @@
 #include <gst/gst.h>
 
 #include <atomic>
+#include <future>
 #include <mutex>
 
 namespace {
@@ -209,6 +212,8 @@ private slots:
     void errorWhileRecordingLeavesPlayableFile();
     void recordingIntoMissingFolderIsReported();
     void closingWhileRecordingFinishesTheFile();
+    void endedStreamIsFinishedAtOnceAndPipelineIsOwned();
+    void missingCapsFilterIsReported();
 
 private:
     void openSource(const char *cameraDescription, ICaptureCB *target = nullptr,
@@ -407,6 +412,86 @@ void TestLivePipeline::closingWhileRecordingFinishesTheFile()
     const AviContents avi = readAvi(file);
     QVERIFY(avi.complete);
     QVERIFY(avi.videoFrames > 5);
+}
+
+void noteEndOfStream(GstBus *, GstMessage *, gpointer ended)
+{
+    static_cast<std::promise<void> *>(ended)->set_value();
+}
+
+GstPadProbeReturn holdBuffers(GstPad *, GstPadProbeInfo *, gpointer)
+{
+    return GST_PAD_PROBE_OK;
+}
+
+// A camera that ends its stream by itself finishes the recording there and then. The end is
+// already on the bus when the recording is stopped (the window's loop has not run yet): stopping
+// must see it, not wait in vain for a second one from a source that has stopped. The pipeline is
+// owned, not floating, from the start.
+void TestLivePipeline::endedStreamIsFinishedAtOnceAndPipelineIsOwned()
+{
+    GstElement *camera = sourceFrom("videotestsrc num-buffers=10 ! "
+                                    "capsfilter caps=video/x-raw,width=320,height=240,framerate=25/1");
+    QVERIFY(camera);
+    // Held at its first picture until the test listens for the end.
+    GstPad *cameraOut = gst_element_get_static_pad(camera, "src");
+    const gulong hold = gst_pad_add_probe(cameraOut, GST_PAD_PROBE_TYPE_BLOCK_DOWNSTREAM, holdBuffers,
+                                          nullptr, nullptr);
+    CapturePipeline pipeline;
+    CapturePipeline::Settings settings;
+    settings.createVideoSource = [camera] { return camera; };
+    settings.receiver = receiver;
+    settings.size = CaptureSize;
+    settings.recordFile = folder.filePath(QStringLiteral("ended.avi"));
+    QVERIFY(pipeline.start(settings));
+
+    GstObject *top = gst_object_get_parent(GST_OBJECT(camera));
+    QVERIFY(top);
+    QVERIFY(!g_object_is_floating(top));
+    GstBus *bus = gst_element_get_bus(GST_ELEMENT(top));
+    std::promise<void> ended;
+    gst_bus_enable_sync_message_emission(bus);
+    const gulong handler = g_signal_connect(bus, "sync-message::eos", G_CALLBACK(noteEndOfStream), &ended);
+    gst_pad_remove_probe(cameraOut, hold);
+    gst_object_unref(cameraOut);
+    const bool endPosted = ended.get_future().wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    g_signal_handler_disconnect(bus, handler);
+    gst_bus_disable_sync_message_emission(bus);
+    gst_object_unref(bus);
+    gst_object_unref(top);
+    QVERIFY(endPosted);
+
+    QElapsedTimer stopping;
+    stopping.start();
+    pipeline.stop();
+    QVERIFY2(stopping.elapsed() < CapturePipeline::FinishTimeoutMs / 4,
+             qPrintable(QStringLiteral("stopping took %1 ms").arg(stopping.elapsed())));
+    QCOMPARE(AviFileCheck::inspect(settings.recordFile), AviFileCheck::State::Complete);
+}
+
+// Without the capsfilter element the pipeline is refused as missing an element, not linked with
+// holes in it.
+void TestLivePipeline::missingCapsFilterIsReported()
+{
+    GstElement *camera = sourceFrom("videotestsrc is-live=true ! capsfilter caps=video/x-raw,width=320,height=240");
+    QVERIFY(camera);
+    GstRegistry *registry = gst_registry_get();
+    GstElementFactory *capsFilter = gst_element_factory_find("capsfilter");
+    QVERIFY(capsFilter);
+    gst_registry_remove_feature(registry, GST_PLUGIN_FEATURE(capsFilter));
+
+    CapturePipeline pipeline;
+    CapturePipeline::Settings settings;
+    settings.createVideoSource = [camera] { return camera; };
+    settings.receiver = receiver;
+    settings.size = CaptureSize;
+    const bool started = pipeline.start(settings);
+    gst_registry_add_feature(registry, GST_PLUGIN_FEATURE(capsFilter));
+    gst_object_unref(capsFilter);
+
+    QVERIFY(!started);
+    QVERIFY(!pipeline.isRunning());
+    QVERIFY2(pipeline.error().contains(QStringLiteral("not installed")), qPrintable(pipeline.error()));
 }
 
 QTEST_MAIN(TestLivePipeline)

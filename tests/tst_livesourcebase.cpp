@@ -10,6 +10,7 @@ class FakeCamera : public LiveSourceBase
 public:
     bool open = false;
     int value = 0;
+    bool answers = true; // false: the camera is busy and its brightness cannot be read
     int minimum = -64;
     int maximum = 64;
     int writes = 0;
@@ -19,7 +20,10 @@ public:
     int getExtensionControl(int, void *, int) override { return -1; }
 
 protected:
-    int brightness() override { return value; }
+    std::optional<int> brightness() override
+    {
+        return answers ? std::optional<int>(value) : std::nullopt;
+    }
     void setBrightness(int v) override
     {
         value = v;
@@ -39,6 +43,7 @@ private slots:
     void levelsTruncateTowardZero_data();
     void levelsTruncateTowardZero();
     void stepsMoveByTwentyWithoutClamping();
+    void unreadableBrightnessIsNotStepped();
 };
 
 void LiveSourceBaseTest::closedCameraReadsZeroAndSendsNothing()
@@ -94,6 +99,25 @@ void LiveSourceBaseTest::stepsMoveByTwentyWithoutClamping()
 
     camera.setMacro(true);
     QCOMPARE(camera.writes, 3);
+}
+
+// A camera busy for a moment (EBUSY, EIO) gives no brightness: a step from an unknown value
+// would land at plus or minus one step absolute, so nothing is sent.
+void LiveSourceBaseTest::unreadableBrightnessIsNotStepped()
+{
+    FakeCamera camera;
+    camera.open = true;
+    camera.value = 100;
+    camera.answers = false;
+    camera.brightnessUp();
+    camera.brightnessDown();
+    QCOMPARE(camera.writes, 0);
+    QCOMPARE(camera.value, 100);
+    QCOMPARE(camera.brightnessLevel(), 0);
+
+    camera.answers = true;
+    camera.brightnessUp();
+    QCOMPARE(camera.value, 120);
 }
 
 QTEST_GUILESS_MAIN(LiveSourceBaseTest)

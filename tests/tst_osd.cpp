@@ -31,7 +31,7 @@ public:
     int getExtensionControl(int, void *, int) override { return 0; }
 
 protected:
-    int brightness() override { return level * BrightnessStep; }
+    std::optional<int> brightness() override { return level * BrightnessStep; }
     void setBrightness(int value) override { level = value / BrightnessStep; }
     QPair<int, int> brightnessRange() override
     {

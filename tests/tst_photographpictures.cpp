@@ -5,6 +5,39 @@
 
 using namespace testfiles;
 
+namespace {
+
+// An APP1 segment holding an EXIF block with nothing but the orientation tag (0x0112), in
+// little-endian TIFF order. Qt writes no EXIF, so it is built byte by byte.
+QByteArray exifOrientation(quint16 orientation)
+{
+    QByteArray tiff("II\x2a\x00\x08\x00\x00\x00", 8);           // header, first directory at 8
+    tiff += QByteArray("\x01\x00", 2);                              // one entry
+    tiff += QByteArray("\x12\x01\x03\x00\x01\x00\x00\x00", 8);     // orientation, SHORT, count 1
+    tiff += char(orientation & 0xff);
+    tiff += char(orientation >> 8);
+    tiff += QByteArray(2, '\0');                                     // value padded to four bytes
+    tiff += QByteArray(4, '\0');                                     // no further directory
+    const QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
+    QByteArray segment("\xff\xe1", 2);
+    const int length = payload.size() + 2;
+    segment += char(length >> 8);
+    segment += char(length & 0xff);
+    return segment + payload;
+}
+
+bool isRed(QRgb pixel)
+{
+    return qRed(pixel) > 200 && qBlue(pixel) < 60;
+}
+
+bool isBlue(QRgb pixel)
+{
+    return qBlue(pixel) > 200 && qRed(pixel) < 60;
+}
+
+} // namespace
+
 // Reading pictures that come from anywhere: ordinary files at full size and as thumbnails,
 // truncated and corrupt files of every kind, headers that claim enormous sizes, and bombs whose
 // few bytes inflate to gigabytes.
@@ -28,6 +61,7 @@ private slots:
     void hugeHeadersNeverDecodeAtFullSize_data();
     void hugeHeadersNeverDecodeAtFullSize();
     void bombsStayWithinMemory();
+    void orientationTagTurnsPicturesUpright();
 
 private:
     QString put(const QString &name, const QByteArray &bytes);
@@ -199,6 +233,31 @@ void PhotographPicturesTest::bombsStayWithinMemory()
     QCOMPARE(reduced.pixel(2500, 2500), qRgba(0, 0, 0, 0));
 
     QVERIFY2(peakMemoryMiB() - startMemory < 600, qPrintable(QString::number(peakMemoryMiB())));
+}
+
+// A phone stores a portrait photograph lying on its side with the tag "turn 90 degrees clockwise"
+// (6): it is shown standing, at full size and as a thumbnail fitted as it stands.
+void PhotographPicturesTest::orientationTagTurnsPicturesUpright()
+{
+    QImage lying(40, 20, QImage::Format_RGB32);
+    lying.fill(Qt::blue);
+    QPainter(&lying).fillRect(0, 0, 20, 20, Qt::red);
+    QByteArray bytes = encoded(lying, "jpeg");
+    QVERIFY(bytes.startsWith("\xff\xd8"));
+    bytes.insert(2, exifOrientation(6));
+    const QString path = put(QStringLiteral("portrait.jpg"), bytes);
+
+    QCOMPARE(PictureReader::inspect(path).size, QSize(20, 40));
+    const QImage shown = PictureReader::readPicture(path);
+    QCOMPARE(shown.size(), QSize(20, 40));
+    // The left of the stored picture is the top of the standing one.
+    QVERIFY(isRed(shown.pixel(10, 5)));
+    QVERIFY(isBlue(shown.pixel(10, 35)));
+
+    const QImage thumbnail = PictureReader::readThumbnail(path, QSize(56, 50));
+    QCOMPARE(thumbnail.size(), QSize(25, 50));
+    QVERIFY(isRed(thumbnail.pixel(12, 5)));
+    QVERIFY(isBlue(thumbnail.pixel(12, 45)));
 }
 
 QTEST_GUILESS_MAIN(PhotographPicturesTest)

@@ -7,6 +7,7 @@
 #include "media/GstRuntime.h"
 #include "media/RecordingRepair.h"
 #include "record_helper/TestRecording.h"
+#include "tst_blockingfiles.h"
 
 #include <QApplication>
 #include <QCryptographicHash>
@@ -86,6 +87,7 @@ private slots:
     void repairThatFailsLeavesTheFile();
     void tooLittleRoomLeavesTheFile();
     void longRepairShowsProgressAndCanBeCancelled();
+    void pipesNamedLikeRecordingsDoNotStopTheStart();
 
 private:
     QString path(const QString &name) const { return folder->filePath(name); }
@@ -329,6 +331,24 @@ void RepairTest::longRepairShowsProgressAndCanBeCancelled()
     QCOMPARE(fingerprint(second), before);
     QCOMPARE(AviFileCheck::inspect(second), AviFileCheck::State::MissingIndex);
     QVERIFY(hiddenFiles(folder->path()).isEmpty());
+}
+
+// A named pipe under a recording's name, directly or through a link, would hold the start-up check
+// for ever in its open: it is no recording, and the start goes on at once.
+void RepairTest::pipesNamedLikeRecordingsDoNotStopTheStart()
+{
+    const QString pipe = path(QStringLiteral("2024-05-01_12-00-09.avi"));
+    const QString link = path(QStringLiteral("2024-05-01_12-00-10.avi"));
+    QVERIFY(blockingfiles::makePipe(pipe));
+    QVERIFY(QFile::link(pipe, link));
+
+    blockingfiles::Watchdog watchdog({pipe});
+    QCOMPARE(AviFileCheck::inspect(pipe), AviFileCheck::State::NotAvi);
+    QCOMPARE(AviFileCheck::inspect(link), AviFileCheck::State::NotAvi);
+    QCOMPARE(RecordingRescuer::cutOffRecordings(folder->path()), QStringList());
+    RecordingRescuer rescuer;
+    QCOMPARE(rescuer.rescue(folder->path()), 0);
+    QVERIFY2(!watchdog.stop(), "the check waited on a pipe");
 }
 
 QTEST_MAIN(RepairTest)

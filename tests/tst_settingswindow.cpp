@@ -82,10 +82,10 @@ public:
     }
     void stop() override { recordingFile.clear(); }
     QString lastError() const override { return QString(); }
-    int brightness() override { return 0; }
+    std::optional<int> brightness() override { return 0; }
     void setBrightness(int) override {}
     QPair<int, int> brightnessRange() override { return {0, 10}; }
-    int focus() override { return 0; }
+    std::optional<int> focus() override { return 0; }
     void setFocus(int, FocusMode) override {}
     int setExtensionControl(int, const void *, int) override { return 0; }
     int getExtensionControl(int, void *, int) override { return 0; }

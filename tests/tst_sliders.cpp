@@ -45,6 +45,7 @@ private slots:
     void barSitsOnItsSliceAndStaysOnTheTrack();
     void programmaticChangesAreSilentAndUnclamped();
     void reversedRangeHoldsOnlyItsMinimum();
+    void sliderWithoutTrackHoldsItsMinimum();
 
     void skinnedSliderCarriesItsStyleSheet();
     void showOrHideToggles();
@@ -178,6 +179,24 @@ void TestSliders::showOrHideToggles()
     QVERIFY(slider.isHidden());
     slider.showOrHide();
     QVERIFY(!slider.isHidden());
+}
+
+// A slider squeezed to its margins (12 pixels) or less has no track: wherever it is pressed, it
+// takes its minimum, and the bar stays at the track's start.
+void TestSliders::sliderWithoutTrackHoldsItsMinimum()
+{
+    HorizontalSlider slider(redBar(), nullptr);
+    slider.setRange(3, 9);
+    slider.setBarWidth(2);
+    for (int width : {12, 11, 6, 1}) {
+        slider.resize(width, 12);
+        for (int x = 0; x < width; ++x) {
+            QTest::mousePress(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(x, 5));
+            QVERIFY2(slider.value == 3,
+                     qPrintable(QStringLiteral("width %1, x %2: %3").arg(width).arg(x).arg(slider.value)));
+            QTest::mouseRelease(&slider, Qt::LeftButton, Qt::NoModifier, QPoint(x, 5));
+        }
+    }
 }
 
 QTEST_MAIN(TestSliders)

@@ -43,6 +43,9 @@ double HorizontalSlider::step() const
 
 int HorizontalSlider::valueAt(int x) const
 {
+    // A slider no wider than its two margins has no track to point into.
+    if (step() <= 0)
+        return minimum;
     const int last = minimum + valueCount() - 1;
     const int v = int((x - TrackMargin) / step() + minimum);
     return std::max(std::min(v, last), minimum);

@@ -36,21 +36,71 @@ void ImageEffect::apply(QImage &image, int effect)
     }
 }
 
-void ImageEffect::grey(QImage &image)
+namespace {
+
+// Where red sits among the first three bytes of a pixel (blue sits at the other end), or -1 for
+// formats whose channels are not whole bytes in that order.
+int redByteOffset(QImage::Format format)
 {
-    if (!isByteAddressable(image))
-        return;
-    const int bpp = bytesPerPixel(image);
+    switch (format) {
+    case QImage::Format_RGB888:
+    case QImage::Format_RGBX8888:
+    case QImage::Format_RGBA8888:
+    case QImage::Format_RGBA8888_Premultiplied:
+        return 0;
+    case QImage::Format_BGR888:
+        return 2;
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        // 0xAARRGGBB words: blue first in memory on a little-endian machine.
+        return Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? 2 : -1;
+    default:
+        return -1;
+    }
+}
+
+template<int bpp, int red>
+void greyPixels(QImage &image)
+{
+    constexpr int blue = 2 - red;
     const int width = image.width();
     for (int y = 0; y < image.height(); ++y) {
         uchar *pixel = image.scanLine(y);
         for (int x = 0; x < width; ++x, pixel += bpp) {
-            const uchar g = uchar((5 * pixel[0] + 9 * pixel[1] + 2 * pixel[2]) >> 4);
+            const uchar g = uchar((5 * pixel[red] + 9 * pixel[1] + 2 * pixel[blue]) >> 4);
             pixel[0] = g;
             pixel[1] = g;
             pixel[2] = g;
         }
     }
+}
+
+} // namespace
+
+void ImageEffect::grey(QImage &image)
+{
+    if (!isByteAddressable(image))
+        return;
+    const int red = redByteOffset(image.format());
+    if (red < 0) {
+        // Packed channels: grey a copy in a byte format, then go back to the picture's own.
+        const QImage::Format format = image.format();
+        QImage bytes = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_RGBA8888
+                                                                    : QImage::Format_RGB888);
+        grey(bytes);
+        image = bytes.convertToFormat(format);
+        return;
+    }
+    const bool fourBytes = bytesPerPixel(image) == 4;
+    if (fourBytes && red == 2)
+        greyPixels<4, 2>(image);
+    else if (fourBytes)
+        greyPixels<4, 0>(image);
+    else if (red == 2)
+        greyPixels<3, 2>(image);
+    else
+        greyPixels<3, 0>(image);
 }
 
 void ImageEffect::negative(QImage &image)

@@ -3,8 +3,9 @@
 
 #include <QImage>
 
-// The colour effects. They work on byte positions: the first three bytes of each pixel of an
-// RGB888 or 32-bit picture, never the fourth.
+// The colour effects, on RGB888 or 32-bit pictures. They never change the fourth byte of a pixel.
+// Negative and mosaic treat the three colour bytes alike; grey weighs red, green and blue by
+// colour (5/16, 9/16, 2/16), wherever the picture's byte order puts them.
 class ImageEffect
 {
 public:

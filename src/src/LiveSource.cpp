@@ -132,8 +132,9 @@ void LiveSource::triggerAutoFocus()
         return;
     // Setting the current value manually and then switching to automatic makes the camera
     // focus once more from where it is.
-    const int current = backend->focus();
-    backend->setFocus(current, CameraBackend::FocusMode::Manual);
+    // A focus that cannot be read is not set: the camera only gets focusing back.
+    if (const std::optional<int> current = backend->focus())
+        backend->setFocus(*current, CameraBackend::FocusMode::Manual);
     backend->setFocus(0, CameraBackend::FocusMode::Auto);
 }
 
@@ -143,7 +144,7 @@ void LiveSource::stopAutoRefresh()
         receiver->stopAutoRefresh();
 }
 
-int LiveSource::brightness()
+std::optional<int> LiveSource::brightness()
 {
     return backend->brightness();
 }
@@ -410,9 +411,11 @@ void LiveSource::buildGraph(bool record)
         return;
     }
 
+    // Without the hold the recording still runs; only a removed file can then not be written back.
     const auto startWatching = [this] {
         recording = true;
-        keeper.hold(recordFile);
+        if (!keeper.hold(recordFile))
+            qDebug() << Q_FUNC_INFO << "recording without a spare handle on" << recordFile;
         watch.start(recordFile);
     };
     audioPresent = enumCaptureFilter(DeviceCategory::AudioInput, &audioCapture);
@@ -507,7 +510,9 @@ void LiveSource::stopForRemovedFile()
     if (!recording)
         return;
     releaseGraph();
-    if (lastKeep == RecordingFileKeeper::Outcome::Lost)
+    const bool savedAgain = lastKeep == RecordingFileKeeper::Outcome::Kept
+        || lastKeep == RecordingFileKeeper::Outcome::Restored;
+    if (!savedAgain)
         reportRecordingFailed(tr("The recording was stopped because its file or folder was removed. "
                                  "What was recorded could not be saved again."));
     else

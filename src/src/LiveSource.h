@@ -114,7 +114,7 @@ public slots:
     void checkExistance();
 
 protected:
-    int brightness() override;
+    std::optional<int> brightness() override;
     void setBrightness(int value) override;
     QPair<int, int> brightnessRange() override;
 

@@ -7,23 +7,28 @@ LiveSourceBase::LiveSourceBase(QObject *parent)
 
 void LiveSourceBase::brightnessDown()
 {
-    if (!isOpen())
-        return;
-    setBrightness(brightness() - BrightnessStep);
+    stepBrightness(-BrightnessStep);
 }
 
 void LiveSourceBase::brightnessUp()
 {
+    stepBrightness(BrightnessStep);
+}
+
+// A step is relative to what the camera has now; without an answer there is nothing to step from.
+void LiveSourceBase::stepBrightness(int step)
+{
     if (!isOpen())
         return;
-    setBrightness(brightness() + BrightnessStep);
+    if (const std::optional<int> current = brightness())
+        setBrightness(*current + step);
 }
 
 int LiveSourceBase::brightnessLevel()
 {
     if (!isOpen())
         return 0;
-    return brightness() / BrightnessStep;
+    return brightness().value_or(0) / BrightnessStep;
 }
 
 int LiveSourceBase::brightnessMinLevel()

@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QPair>
 
+#include <optional>
+
 // The platform-neutral face of the document camera. The platform camera supplies the open state,
 // the extension-unit access and the three brightness primitives; the commands built on them live
 // here and do nothing until the camera is open.
@@ -29,9 +31,13 @@ public:
     static constexpr int BrightnessStep = 20;
 
 protected:
-    virtual int brightness() = 0;
+    // Empty when the camera did not answer: a step then sends nothing.
+    virtual std::optional<int> brightness() = 0;
     virtual void setBrightness(int value) = 0;
     virtual QPair<int, int> brightnessRange() = 0;
+
+private:
+    void stepBrightness(int step);
 };
 
 #endif

@@ -1,5 +1,7 @@
 #include "PictureReader.h"
 
+#include "RegularFile.h"
+
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
@@ -104,16 +106,24 @@ QSize gifScreenSize(QFile &file)
                  qFromLittleEndian<quint16>(head.constData() + 8));
 }
 
-PictureReader::Header readHeader(QImageReader &reader)
+bool turnsSideways(QImageIOHandler::Transformations transformation)
+{
+    return transformation.testFlag(QImageIOHandler::TransformationRotate90);
+}
+
+// The reader must be open on the file at path. The header is walked on a second handle of its own,
+// so the decoder's position in the first is left alone.
+PictureReader::Header readHeader(QImageReader &reader, const QString &path)
 {
     PictureReader::Header header;
-    QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty())
+    const QSize storedSize = reader.size();
+    if (!storedSize.isValid() || storedSize.isEmpty())
         return header;
 
     const QByteArray kind = reader.format();
-    QFile file(reader.fileName());
-    const bool opened = file.open(QIODevice::ReadOnly);
+    QFile file;
+    const bool opened = RegularFile::openForReading(file, path);
+    QSize size = storedSize;
     if (opened && kind == "gif") {
         size = size.expandedTo(gifScreenSize(file));
         file.seek(0);
@@ -123,8 +133,14 @@ PictureReader::Header readHeader(QImageReader &reader)
     // Decoders that do not tell their format ahead (GIF) end in a 32-bit picture.
     const int bits = format == QImage::Format_Invalid ? 32 : QImage::toPixelFormat(format).bitsPerPixel();
     const qint64 pixels = qint64(size.width()) * size.height();
-    header.size = size;
+    header.transformation = reader.transformation();
+    header.size = turnsSideways(header.transformation) ? size.transposed() : size;
     header.decodedBytes = bytesFor(pixels, bits);
+    // Turning the picture makes a second picture of the same size.
+    if (header.transformation != QImageIOHandler::TransformationNone)
+        header.decodedBytes = header.decodedBytes > std::numeric_limits<qint64>::max() / 2
+            ? std::numeric_limits<qint64>::max()
+            : 2 * header.decodedBytes;
 
     if (!opened)
         return header;
@@ -151,12 +167,37 @@ PictureReader::Header readHeader(QImageReader &reader)
     return header;
 }
 
+// A reader on the file at path when it is a regular file, turning the picture upright as its
+// orientation tag says.
+struct OpenPicture
+{
+    QFile file;
+    QImageReader reader;
+
+    bool open(const QString &path)
+    {
+        if (!RegularFile::openForReading(file, path))
+            return false;
+        reader.setDevice(&file);
+        reader.setAutoTransform(true);
+        return true;
+    }
+};
+
+// The decoder scales before it turns: a size for the upright picture is given to it as stored.
+void setScaledUprightSize(QImageReader &reader, const PictureReader::Header &header, const QSize &upright)
+{
+    reader.setScaledSize(turnsSideways(header.transformation) ? upright.transposed() : upright);
+}
+
 } // namespace
 
 PictureReader::Header PictureReader::inspect(const QString &path)
 {
-    QImageReader reader(path);
-    return readHeader(reader);
+    OpenPicture picture;
+    if (!picture.open(path))
+        return Header();
+    return readHeader(picture.reader, path);
 }
 
 bool PictureReader::fitsFullSize(const Header &header)
@@ -167,28 +208,33 @@ bool PictureReader::fitsFullSize(const Header &header)
 
 QImage PictureReader::readPicture(const QString &path)
 {
-    QImageReader reader(path);
-    const Header header = readHeader(reader);
+    OpenPicture picture;
+    if (!picture.open(path))
+        return QImage();
+    const Header header = readHeader(picture.reader, path);
     if (!header.size.isValid())
         return QImage();
     if (!fitsFullSize(header)) {
         if (!header.decodesReduced)
             return QImage();
-        reader.setScaledSize(reducedSize(header.size));
+        setScaledUprightSize(picture.reader, header, reducedSize(header.size));
     }
-    return reader.read();
+    return picture.reader.read();
 }
 
 QImage PictureReader::readThumbnail(const QString &path, const QSize &bound)
 {
-    QImageReader reader(path);
-    const Header header = readHeader(reader);
-    if (!header.size.isValid() || bound.isEmpty())
+    OpenPicture picture;
+    if (bound.isEmpty() || !picture.open(path))
+        return QImage();
+    const Header header = readHeader(picture.reader, path);
+    if (!header.size.isValid())
         return QImage();
     if (!header.decodesReduced && !fitsFullSize(header))
         return QImage();
-    reader.setScaledSize(header.size.scaled(bound, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
-    return reader.read();
+    setScaledUprightSize(picture.reader, header,
+                         header.size.scaled(bound, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    return picture.reader.read();
 }
 
 QSize PictureReader::reducedSize(const QSize &size)

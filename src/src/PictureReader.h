@@ -2,6 +2,7 @@
 #define PICTUREREADER_H
 
 #include <QImage>
+#include <QImageIOHandler>
 #include <QSize>
 #include <QString>
 
@@ -13,6 +14,10 @@
 // A larger one is read only where the decoder can produce a smaller picture without ever holding
 // the whole one (sequential JPEG, 8-bit colour PNG without interlacing); every other large
 // picture reads as a null image, which shows black.
+//
+// Pictures are shown upright as their orientation tag (EXIF) says; sizes here are those of the
+// upright picture. Only regular files are read (RegularFile): a name that leads to a pipe or a
+// device reads as a null image at once.
 class PictureReader
 {
 public:
@@ -24,8 +29,9 @@ public:
     // What a file tells about itself before anything is decoded.
     struct Header
     {
-        QSize size;                   // invalid when the file is no picture the decoders know
-        qint64 decodedBytes = 0;      // memory a full-size decode needs
+        QSize size;                   // upright; invalid when the file is no picture the decoders know
+        qint64 decodedBytes = 0;      // memory a full-size decode needs, turning included
+        QImageIOHandler::Transformations transformation = QImageIOHandler::TransformationNone;
         bool decodesReduced = false;  // a smaller picture can be decoded without the whole one
     };
 

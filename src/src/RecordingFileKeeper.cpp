@@ -80,7 +80,7 @@ bool RecordingFileKeeper::isRemoved() const
 RecordingFileKeeper::Outcome RecordingFileKeeper::release()
 {
     if (fd < 0)
-        return Outcome::Kept;
+        return Outcome::NotHeld;
     restoredTo.clear();
     Outcome outcome = Outcome::Kept;
     if (isRemoved())

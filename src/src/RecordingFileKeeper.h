@@ -12,7 +12,7 @@
 class RecordingFileKeeper
 {
 public:
-    enum class Outcome { Kept, Restored, Lost };
+    enum class Outcome { Kept, Restored, Lost, NotHeld };
 
     RecordingFileKeeper() = default;
     RecordingFileKeeper(const RecordingFileKeeper &) = delete;
@@ -24,8 +24,9 @@ public:
     bool isHolding() const;
     // Whether the name no longer leads to the held file (removed, or replaced by another).
     bool isRemoved() const;
-    // Call after the writer has closed the file. Kept when the file is in its place (or nothing was
-    // held), Restored when it had been removed and was written back, Lost when that failed.
+    // Call after the writer has closed the file. Kept when the file is in its place, Restored when
+    // it had been removed and was written back, Lost when that failed, NotHeld when nothing was
+    // held (no hold, or one that failed), so nothing could be written back.
     Outcome release();
 
     QString path() const;

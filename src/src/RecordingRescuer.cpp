@@ -1,6 +1,7 @@
 #include "RecordingRescuer.h"
 
 #include "RecordingFileKeeper.h"
+#include "RegularFile.h"
 #include "media/AviFileCheck.h"
 #include "media/RecordingRepair.h"
 
@@ -24,10 +25,11 @@ const QRegularExpression &recordingPattern()
     return pattern;
 }
 
-// An open descriptor with an exclusive lock, or -1 when the file is in use or cannot be opened.
+// An open descriptor with an exclusive lock, or -1 when the file is in use, cannot be opened or is
+// no regular file.
 int lockForRepair(const QString &path)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = RegularFile::openDescriptor(path, O_RDONLY);
     if (fd < 0)
         return -1;
     if (!RecordingFileKeeper::tryLock(fd, true)) {

@@ -27,9 +27,10 @@ ToolWindow::ToolWindow(QImage background, QWidget *anchor, QWidget *parent, QStr
 
 void ToolWindow::place()
 {
-    if (!anchor)
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!anchor || !screen)
         return;
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    const QRect available = screen->availableGeometry();
     QPoint position = anchor->mapToGlobal(QPoint(anchor->width() + 3, 0));
     // Compared with the available width and height, not its right and bottom edges.
     if (position.x() + width() > available.width())

@@ -65,7 +65,9 @@ int main(int argc, char *argv[])
     MainWindow window;
     window.show();
 
-    window.move(centredPosition(QGuiApplication::primaryScreen()->availableGeometry().size(), window.size()));
+    // Qt reports no screen at all while every output is off; the window then stays where it is.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window.move(centredPosition(screen->availableGeometry().size(), window.size()));
 
     return app.exec();
 }

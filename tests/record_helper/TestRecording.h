@@ -38,10 +38,10 @@ class FakeControls : public CameraControls
 {
 public:
     bool hasBrightness() override { return true; }
-    int brightness() override { return 0; }
+    std::optional<int> brightness() override { return 0; }
     void setBrightness(int) override {}
     QPair<int, int> brightnessRange() override { return {0, 0}; }
-    int focus() override { return 0; }
+    std::optional<int> focus() override { return 0; }
     void setFocus(int, bool) override {}
     int setExtensionControl(int, const void *, int) override { return 0; }
     int getExtensionControl(int, void *, int) override { return 0; }

@@ -1,5 +1,7 @@
 #include "AviFileCheck.h"
 
+#include "RegularFile.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -56,8 +58,8 @@ bool hasIndex(QFile &file, quint64 riffEnd)
 
 AviFileCheck::State AviFileCheck::inspect(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!RegularFile::openForReading(file, path))
         return State::NotAvi;
     const quint64 fileSize = quint64(file.size());
     ChunkHeader riff;

@@ -8,6 +8,8 @@
 #include <QPair>
 #include <QSize>
 
+#include <optional>
+
 class ICaptureCB;
 
 // What the live camera needs from the platform: the input devices, one opened camera with its
@@ -46,10 +48,11 @@ public:
     virtual void stop() = 0;
     virtual QString lastError() const = 0;
 
-    virtual int brightness() = 0;
+    // Empty when there is no camera or it did not answer.
+    virtual std::optional<int> brightness() = 0;
     virtual void setBrightness(int value) = 0;
     virtual QPair<int, int> brightnessRange() = 0;
-    virtual int focus() = 0;
+    virtual std::optional<int> focus() = 0;
     virtual void setFocus(int value, FocusMode mode) = 0;
     virtual int setExtensionControl(int selector, const void *data, int size) = 0;
     virtual int getExtensionControl(int selector, void *data, int size) = 0;

@@ -65,7 +65,8 @@ bool CapturePipeline::start(const Settings &settings)
     GstRuntime::ensureInitialised();
     lastError.clear();
     recording = !settings.recordFile.isEmpty();
-    pipeline = gst_pipeline_new("camera");
+    // Owned from the start: a pipeline left floating would be freed by the first unref of anyone.
+    pipeline = GST_ELEMENT(gst_object_ref_sink(gst_pipeline_new("camera")));
     bus = gst_element_get_bus(pipeline);
     if (!build(settings))
         return false;
@@ -101,7 +102,10 @@ bool CapturePipeline::build(const Settings &settings)
                                        : busError);
     }
     qDebug() << "The camera gives" << describe(format);
-    std::vector<GstElement *> chain{videoSource, addCapsFilter(format.toCaps())};
+    GstElement *formatFilter = addCapsFilter(format.toCaps());
+    if (!formatFilter)
+        return fail(tr("A GStreamer element the camera needs is not installed."));
+    std::vector<GstElement *> chain{videoSource, formatFilter};
     if (!addDecoder(format, chain))
         return fail(tr("A GStreamer element the camera needs is not installed."));
     GstElement *convert = add("videoconvert");
@@ -111,7 +115,7 @@ bool CapturePipeline::build(const Settings &settings)
     GstElement *grabber = GrabberElement::create(settings.receiver, true);
     if (grabber)
         gst_bin_add(GST_BIN(pipeline), grabber);
-    if (!convert || !grabber)
+    if (!convert || !rgbFilter || !grabber)
         return fail(tr("A GStreamer element the camera needs is not installed."));
     chain.insert(chain.end(), {convert, rgbFilter, grabber});
     if (!linkChain(chain))
@@ -140,7 +144,7 @@ bool CapturePipeline::buildRecordingTail(GstElement *grabber, const Settings &se
     GstElement *sink = add("filesink");
     muxer = mux;
     fileSink = sink;
-    if (!rate || !queue || !encoder || !mux || !sink)
+    if (!rate || !rateFilter || !queue || !encoder || !mux || !sink)
         return fail(tr("A GStreamer element needed for recording (JPEG encoder or AVI writer) is "
                        "not installed."));
     g_object_set(queue, "max-size-buffers", EncoderQueueFrames, "max-size-bytes", 0u,
@@ -176,7 +180,7 @@ bool CapturePipeline::buildAudioBranch(GstElement *mux, const Settings &settings
     GstElement *pcm = addCapsFilter(
         gst_caps_new_simple("audio/x-raw", "format", G_TYPE_STRING, "S16LE", nullptr));
     GstElement *queue = add("queue");
-    if (!convert || !resample || !queue || !linkChain({source, convert, resample, pcm, queue}))
+    if (!convert || !resample || !pcm || !queue || !linkChain({source, convert, resample, pcm, queue}))
         return fail(tr("The sound of the recording could not be set up."));
     GstPad *muxAudio = gst_element_request_pad_simple(mux, "audio_%u");
     GstPad *queueOut = gst_element_get_static_pad(queue, "src");
@@ -198,10 +202,12 @@ GstElement *CapturePipeline::add(const char *factory, const char *name)
     return element;
 }
 
+// Null, with the caps let go, when the capsfilter element is missing.
 GstElement *CapturePipeline::addCapsFilter(GstCaps *caps)
 {
     GstElement *filter = add("capsfilter");
-    g_object_set(filter, "caps", caps, nullptr);
+    if (filter)
+        g_object_set(filter, "caps", caps, nullptr);
     gst_caps_unref(caps);
     return filter;
 }
@@ -264,10 +270,18 @@ bool CapturePipeline::fail(const QString &message)
     return false;
 }
 
+// Popping with a filter drops every message that does not match, so an end-of-stream that is
+// already queued is taken here too and remembered, not lost.
 QString CapturePipeline::takeBusError()
 {
     QString text;
-    while (GstMessage *message = gst_bus_pop_filtered(bus, GST_MESSAGE_ERROR)) {
+    while (GstMessage *message = gst_bus_pop_filtered(
+               bus, GstMessageType(GST_MESSAGE_ERROR | GST_MESSAGE_EOS))) {
+        if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS) {
+            endOfStream = true;
+            gst_message_unref(message);
+            continue;
+        }
         noteError(message);
         if (text.isEmpty())
             text = errorText(message);
@@ -299,6 +313,10 @@ void CapturePipeline::finishRecording()
         qDebug() << "The recording's file cannot be written any more; it is closed as it is";
         return;
     }
+    // The stream has already ended everywhere, so the file is finished: a new end-of-stream
+    // would never come back from sources that have stopped.
+    if (endOfStream)
+        return;
     gst_element_send_event(pipeline, gst_event_new_eos());
     QDeadlineTimer deadline(FinishTimeoutMs);
     while (!deadline.hasExpired()) {
@@ -332,6 +350,7 @@ void CapturePipeline::release()
     muxer = nullptr;
     fileSink = nullptr;
     writerFailed = false;
+    endOfStream = false;
     recording = false;
 }
 
@@ -344,6 +363,8 @@ void CapturePipeline::pollBus()
         const bool isError = GST_MESSAGE_TYPE(message) == GST_MESSAGE_ERROR;
         if (isError)
             noteError(message);
+        else
+            endOfStream = true;
         GstObject *origin = GST_MESSAGE_SRC(message);
         const bool fromCamera = origin == GST_OBJECT(videoSource)
             || gst_object_has_as_ancestor(origin, GST_OBJECT(videoSource));

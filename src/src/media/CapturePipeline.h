@@ -89,6 +89,8 @@ private:
     // The muxer or the file writer failed (a full disk, a vanished drive): nothing more reaches the
     // file, and a branch may hang in the muxer, so the recording is not ended by end-of-stream.
     bool writerFailed = false;
+    // The pipeline posted its end-of-stream: every sink, the file writer too, has finished.
+    bool endOfStream = false;
     GstBus *bus = nullptr;
     QTimer busTimer;
     bool recording = false;

@@ -118,9 +118,9 @@ QString GstCameraBackend::lastError() const
     return error;
 }
 
-int GstCameraBackend::brightness()
+std::optional<int> GstCameraBackend::brightness()
 {
-    return controls ? controls->brightness() : 0;
+    return controls ? controls->brightness() : std::nullopt;
 }
 
 void GstCameraBackend::setBrightness(int value)
@@ -134,9 +134,9 @@ QPair<int, int> GstCameraBackend::brightnessRange()
     return controls ? controls->brightnessRange() : QPair<int, int>(0, 0);
 }
 
-int GstCameraBackend::focus()
+std::optional<int> GstCameraBackend::focus()
 {
-    return controls ? controls->focus() : 0;
+    return controls ? controls->focus() : std::nullopt;
 }
 
 void GstCameraBackend::setFocus(int value, FocusMode mode)

@@ -48,10 +48,10 @@ public:
     void stop() override;
     QString lastError() const override;
 
-    int brightness() override;
+    std::optional<int> brightness() override;
     void setBrightness(int value) override;
     QPair<int, int> brightnessRange() override;
-    int focus() override;
+    std::optional<int> focus() override;
     void setFocus(int value, FocusMode mode) override;
     int setExtensionControl(int selector, const void *data, int size) override;
     int getExtensionControl(int selector, void *data, int size) override;

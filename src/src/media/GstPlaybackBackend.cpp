@@ -167,7 +167,7 @@ bool GstPlaybackBackend::open(const QString &fileName)
 
 bool GstPlaybackBackend::build(const QString &fileName)
 {
-    pipeline = gst_pipeline_new("film");
+    pipeline = GST_ELEMENT(gst_object_ref_sink(gst_pipeline_new("film")));
     GstElement *source = makeElement("filesrc", "source");
     GstElement *decoder = makeElement("decodebin", "decoder");
     if (!source || !decoder) {

@@ -120,7 +120,7 @@ bool RecordingRepair::repair(const QString &path, const Progress &progress)
 bool RecordingRepair::remux(const QString &source, const QString &target, const Progress &progress)
 {
     GstRuntime::ensureInitialised();
-    pipeline = gst_pipeline_new("repair");
+    pipeline = GST_ELEMENT(gst_object_ref_sink(gst_pipeline_new("repair")));
     GstElement *file = gst_element_factory_make("filesrc", nullptr);
     GstElement *demuxer = gst_element_factory_make("avidemux", nullptr);
     muxer = gst_element_factory_make("avimux", nullptr);
@@ -138,8 +138,12 @@ bool RecordingRepair::remux(const QString &source, const QString &target, const 
     g_object_set(file, "location", QFile::encodeName(source).constData(), nullptr);
     g_object_set(sink, "location", QFile::encodeName(target).constData(), nullptr);
     gst_bin_add_many(GST_BIN(pipeline), file, demuxer, muxer, sink, nullptr);
-    gst_element_link(file, demuxer);
-    gst_element_link(muxer, sink);
+    if (!gst_element_link(file, demuxer) || !gst_element_link(muxer, sink)) {
+        gst_object_unref(pipeline);
+        pipeline = nullptr;
+        muxer = nullptr;
+        return fail(reason("The repair pipeline could not be linked."));
+    }
     linkFailed = false;
     g_signal_connect(demuxer, "pad-added", G_CALLBACK(&RecordingRepair::padAdded), this);
 
@@ -217,6 +221,11 @@ void RecordingRepair::padAdded(GstElement *, GstPad *pad, void *data)
         return;
     }
     GstElement *queue = gst_element_factory_make("queue", nullptr);
+    if (!queue) {
+        qDebug() << "Repair has no queue element for a stream of kind" << kind;
+        self->linkFailed = true;
+        return;
+    }
     g_object_set(queue, "max-size-buffers", 0u, "max-size-bytes", 0u, "max-size-time",
                  QueueNanoseconds, nullptr);
     gst_bin_add(GST_BIN(self->pipeline), queue);

@@ -54,7 +54,7 @@ bool V4l2Controls::hasBrightness()
         && !(query.flags & V4L2_CTRL_FLAG_DISABLED);
 }
 
-int V4l2Controls::brightness()
+std::optional<int> V4l2Controls::brightness()
 {
     return value(V4L2_CID_BRIGHTNESS);
 }
@@ -73,7 +73,7 @@ QPair<int, int> V4l2Controls::brightnessRange()
     return {query.minimum, query.maximum};
 }
 
-int V4l2Controls::focus()
+std::optional<int> V4l2Controls::focus()
 {
     return value(V4L2_CID_FOCUS_ABSOLUTE);
 }
@@ -120,12 +120,14 @@ bool V4l2Controls::offersOnlyGrey()
     return anyFormat;
 }
 
-int V4l2Controls::value(unsigned id)
+std::optional<int> V4l2Controls::value(unsigned id)
 {
     v4l2_control control = {};
     control.id = id;
-    if (retryingIoctl(fd, VIDIOC_G_CTRL, &control) < 0)
-        return 0;
+    if (retryingIoctl(fd, VIDIOC_G_CTRL, &control) < 0) {
+        qDebug() << "Camera control" << Qt::hex << id << "not read:" << strerror(errno);
+        return std::nullopt;
+    }
     return control.value;
 }
 

@@ -26,10 +26,10 @@ public:
     ~V4l2Controls() override;
 
     bool hasBrightness() override;
-    int brightness() override;
+    std::optional<int> brightness() override;
     void setBrightness(int value) override;
     QPair<int, int> brightnessRange() override;
-    int focus() override;
+    std::optional<int> focus() override;
     void setFocus(int value, bool automatic) override;
     int setExtensionControl(int selector, const void *data, int size) override;
     int getExtensionControl(int selector, void *data, int size) override;
@@ -37,7 +37,7 @@ public:
 
 private:
     explicit V4l2Controls(int fd);
-    int value(unsigned id);
+    std::optional<int> value(unsigned id);
     void setValue(unsigned id, int value);
     int extensionQuery(int selector, int query, void *data, int size);
 
