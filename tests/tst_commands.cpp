@@ -74,10 +74,10 @@ public:
     }
     void stop() override {}
     QString lastError() const override { return QStringLiteral("unplugged"); }
-    int brightness() override { return 0; }
+    std::optional<int> brightness() override { return 0; }
     void setBrightness(int) override {}
     QPair<int, int> brightnessRange() override { return {0, 10}; }
-    int focus() override { return 0; }
+    std::optional<int> focus() override { return 0; }
     void setFocus(int, FocusMode) override {}
     int setExtensionControl(int, const void *, int) override { return 0; }
     int getExtensionControl(int, void *, int) override { return 0; }
