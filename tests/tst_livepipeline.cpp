@@ -67,7 +67,7 @@ struct AviContents
 
 GstPadProbeReturn countBuffers(GstPad *pad, GstPadProbeInfo *info, gpointer counter)
 {
-    Q_UNUSED(pad);
+    const ThreadHandOver::InCallback callback(testpipelines::pipelineOf(pad));
     if (GST_PAD_PROBE_INFO_TYPE(info) & GST_PAD_PROBE_TYPE_BUFFER)
         ++*static_cast<int *>(counter);
     return GST_PAD_PROBE_OK;
@@ -75,6 +75,7 @@ GstPadProbeReturn countBuffers(GstPad *pad, GstPadProbeInfo *info, gpointer coun
 
 GstPadProbeReturn keepFirstFrame(GstPad *pad, GstPadProbeInfo *info, gpointer target)
 {
+    const ThreadHandOver::InCallback callback(testpipelines::pipelineOf(pad));
     QImage *image = static_cast<QImage *>(target);
     if (!image->isNull())
         return GST_PAD_PROBE_OK;
@@ -102,6 +103,7 @@ struct Reader
 void onDemuxPad(GstElement *, GstPad *pad, gpointer data)
 {
     Reader *reader = static_cast<Reader *>(data);
+    const ThreadHandOver::InCallback callback(reader->pipeline);
     const bool video = QByteArray(GST_PAD_NAME(pad)).startsWith("video");
     GstElement *branch = sourceFrom(video ? "queue name=q ! jpegdec ! videoconvert ! "
                                             "video/x-raw,format=BGRx ! fakesink name=s sync=false"

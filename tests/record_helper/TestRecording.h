@@ -112,8 +112,9 @@ struct Frames
 
 namespace detail {
 
-inline GstPadProbeReturn count(GstPad *, GstPadProbeInfo *info, gpointer counter)
+inline GstPadProbeReturn count(GstPad *pad, GstPadProbeInfo *info, gpointer counter)
 {
+    const ThreadHandOver::InCallback callback(testpipelines::pipelineOf(pad));
     if (GST_PAD_PROBE_INFO_TYPE(info) & GST_PAD_PROBE_TYPE_BUFFER)
         ++*static_cast<std::atomic<int> *>(counter);
     return GST_PAD_PROBE_OK;
@@ -139,6 +140,7 @@ inline void probe(GstElement *bin, const char *element, std::atomic<int> *counte
 inline void onPad(GstElement *, GstPad *pad, gpointer data)
 {
     Reading *reading = static_cast<Reading *>(data);
+    const ThreadHandOver::InCallback callback(reading->pipeline);
     const bool video = QByteArray(GST_PAD_NAME(pad)).startsWith("video");
     // The decoder stops the read at the first picture it cannot decode (max-errors 0).
     GstElement *branch = sourceFrom(video ? "queue name=in ! jpegdec max-errors=0 ! fakesink name=out sync=false"
