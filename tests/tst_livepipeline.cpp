@@ -100,10 +100,10 @@ struct Reader
     AviContents *contents;
 };
 
-void onDemuxPad(GstElement *, GstPad *pad, gpointer data)
+void onDemuxPad(GstElement *demux, GstPad *pad, gpointer data)
 {
+    const ThreadHandOver::InCallback callback(testpipelines::pipelineOf(demux));
     Reader *reader = static_cast<Reader *>(data);
-    const ThreadHandOver::InCallback callback(reader->pipeline);
     const bool video = QByteArray(GST_PAD_NAME(pad)).startsWith("video");
     GstElement *branch = sourceFrom(video ? "queue name=q ! jpegdec ! videoconvert ! "
                                             "video/x-raw,format=BGRx ! fakesink name=s sync=false"

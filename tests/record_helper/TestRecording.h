@@ -137,10 +137,10 @@ inline void probe(GstElement *bin, const char *element, std::atomic<int> *counte
     gst_object_unref(named);
 }
 
-inline void onPad(GstElement *, GstPad *pad, gpointer data)
+inline void onPad(GstElement *demux, GstPad *pad, gpointer data)
 {
+    const ThreadHandOver::InCallback callback(testpipelines::pipelineOf(demux));
     Reading *reading = static_cast<Reading *>(data);
-    const ThreadHandOver::InCallback callback(reading->pipeline);
     const bool video = QByteArray(GST_PAD_NAME(pad)).startsWith("video");
     // The decoder stops the read at the first picture it cannot decode (max-errors 0).
     GstElement *branch = sourceFrom(video ? "queue name=in ! jpegdec max-errors=0 ! fakesink name=out sync=false"
