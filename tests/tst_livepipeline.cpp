@@ -70,7 +70,7 @@ struct AviContents
 
 GstPadProbeReturn countBuffers(GstPad *pad, GstPadProbeInfo *info, gpointer counter)
 {
-    Q_UNUSED(pad);
+    const ThreadHandOver::InCallback callback(testpipelines::pipelineOf(pad));
     if (GST_PAD_PROBE_INFO_TYPE(info) & GST_PAD_PROBE_TYPE_BUFFER)
         ++*static_cast<int *>(counter);
     return GST_PAD_PROBE_OK;
@@ -78,6 +78,7 @@ GstPadProbeReturn countBuffers(GstPad *pad, GstPadProbeInfo *info, gpointer coun
 
 GstPadProbeReturn keepFirstFrame(GstPad *pad, GstPadProbeInfo *info, gpointer target)
 {
+    const ThreadHandOver::InCallback callback(testpipelines::pipelineOf(pad));
     QImage *image = static_cast<QImage *>(target);
     if (!image->isNull())
         return GST_PAD_PROBE_OK;
@@ -102,8 +103,9 @@ struct Reader
     AviContents *contents;
 };
 
-void onDemuxPad(GstElement *, GstPad *pad, gpointer data)
+void onDemuxPad(GstElement *demux, GstPad *pad, gpointer data)
 {
+    const ThreadHandOver::InCallback callback(testpipelines::pipelineOf(demux));
     Reader *reader = static_cast<Reader *>(data);
     const bool video = QByteArray(GST_PAD_NAME(pad)).startsWith("video");
     GstElement *branch = sourceFrom(video ? "queue name=q ! jpegdec ! videoconvert ! "

@@ -4,6 +4,8 @@
 // GStreamer pipelines of the tests' own: test sources made from descriptions, and films written or
 // read to their end.
 
+#include "ThreadHandOver.h"
+
 #include <QDebug>
 #include <QString>
 
@@ -24,10 +26,25 @@ inline GstElement *sourceFrom(const char *description)
     return bin;
 }
 
+// The top-level pipeline an element or a pad is part of. runToEnd hands what its caller set up to
+// the pipeline's callbacks, and takes back what they did, under this name:
+//     const ThreadHandOver::InCallback callback(testpipelines::pipelineOf(pad));
+inline const void *pipelineOf(gpointer object)
+{
+    GstObject *top = GST_OBJECT(gst_object_ref(object));
+    while (GstObject *parent = gst_object_get_parent(top)) {
+        gst_object_unref(top);
+        top = parent;
+    }
+    gst_object_unref(top);
+    return top;
+}
+
 // Plays the pipeline until its end or its first error, for at most the timeout, then stops and
 // releases it. True when it reached its end; otherwise the error, if any, in *problem.
 inline bool runToEnd(GstElement *pipeline, GstClockTime timeout, QString *problem = nullptr)
 {
+    ThreadHandOver::beforeCallbacks(pipeline);
     gst_element_set_state(pipeline, GST_STATE_PLAYING);
     GstBus *bus = gst_element_get_bus(pipeline);
     GstMessage *message =
@@ -43,6 +60,7 @@ inline bool runToEnd(GstElement *pipeline, GstClockTime timeout, QString *proble
         gst_message_unref(message);
     gst_object_unref(bus);
     gst_element_set_state(pipeline, GST_STATE_NULL);
+    ThreadHandOver::afterCallbacks(pipeline);
     gst_object_unref(pipeline);
     return finished;
 }

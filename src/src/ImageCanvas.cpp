@@ -7,6 +7,7 @@
 #include "ImageMask.h"
 #include "OSDProcessor.h"
 #include "PictureScaler.h"
+#include "ThreadHandOver.h"
 
 #include <QClipboard>
 #include <QFileInfo>
@@ -716,13 +717,13 @@ void ImageCanvas::snapshotStepLocked(const QImage &output)
     // Frames may come on a streaming thread: the display and the window hear of it on theirs.
     if (outcome == SnapshotRun::Written) {
         const QString path = snapshots.lastWrittenPath();
-        QMetaObject::invokeMethod(this, [this, path] {
+        ThreadHandOver::queue(this, [this, path] {
             if (osd)
                 osd->showSnapshot();
             emit snapshotSaved(path);
-        }, Qt::QueuedConnection);
+        });
         return;
     }
     if (outcome == SnapshotRun::Failed && snapshots.takeFailureReport())
-        QMetaObject::invokeMethod(this, [this] { emit snapshotFailed(); }, Qt::QueuedConnection);
+        ThreadHandOver::queue(this, [this] { emit snapshotFailed(); });
 }

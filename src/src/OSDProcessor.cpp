@@ -3,6 +3,7 @@
 #include "CanvasConstants.h"
 #include "ImageCanvas.h"
 #include "LiveSourceBase.h"
+#include "ThreadHandOver.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -138,7 +139,7 @@ void OSDProcessor::showSnapshot()
     // Continuous snapshots are written from the frame path; the notice belongs to the thread
     // that paints.
     if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(this, [this] { showSnapshot(); }, Qt::QueuedConnection);
+        ThreadHandOver::queue(this, [this] { showSnapshot(); });
         return;
     }
     snapshotStart = now();

@@ -1,6 +1,7 @@
 #include "ThumbnailLoader.h"
 
 #include "PictureReader.h"
+#include "ThreadHandOver.h"
 #include "ThumbnailButton.h"
 #include "ThumbnailWidget.h"
 
@@ -53,8 +54,7 @@ void ThumbnailLoader::run()
         // Buttons are widgets of the user-interface thread: the picture is set there. A button
         // deleted before the call is delivered takes the call with it.
         ThumbnailButton *button = buttons.at(i);
-        QMetaObject::invokeMethod(
-            button, [button, thumbnail] { button->setImage(thumbnail); }, Qt::QueuedConnection);
+        ThreadHandOver::queue(button, [button, thumbnail] { button->setImage(thumbnail); });
     }
     // Notified under the lock: a waiter that sees the pass over may destroy the condition at once.
     std::lock_guard<std::mutex> guard(idleLock);

@@ -112,8 +112,9 @@ struct Frames
 
 namespace detail {
 
-inline GstPadProbeReturn count(GstPad *, GstPadProbeInfo *info, gpointer counter)
+inline GstPadProbeReturn count(GstPad *pad, GstPadProbeInfo *info, gpointer counter)
 {
+    const ThreadHandOver::InCallback callback(testpipelines::pipelineOf(pad));
     if (GST_PAD_PROBE_INFO_TYPE(info) & GST_PAD_PROBE_TYPE_BUFFER)
         ++*static_cast<std::atomic<int> *>(counter);
     return GST_PAD_PROBE_OK;
@@ -136,8 +137,9 @@ inline void probe(GstElement *bin, const char *element, std::atomic<int> *counte
     gst_object_unref(named);
 }
 
-inline void onPad(GstElement *, GstPad *pad, gpointer data)
+inline void onPad(GstElement *demux, GstPad *pad, gpointer data)
 {
+    const ThreadHandOver::InCallback callback(testpipelines::pipelineOf(demux));
     Reading *reading = static_cast<Reading *>(data);
     const bool video = QByteArray(GST_PAD_NAME(pad)).startsWith("video");
     // The decoder stops the read at the first picture it cannot decode (max-errors 0).

@@ -2,6 +2,7 @@
 
 #include "GstRuntime.h"
 #include "ICaptureCB.h"
+#include "ThreadHandOver.h"
 
 #include <gst/base/gstbasetransform.h>
 #include <gst/gst.h>
@@ -139,6 +140,7 @@ void handOver(GrabberState &state, GstVideoFrame &frame)
 
 GstFlowReturn transformInPlace(GstBaseTransform *trans, GstBuffer *buffer)
 {
+    const ThreadHandOver::InCallback callback(trans);
     GrabberState &state = stateOf(trans);
     std::lock_guard<std::mutex> guard(state.lock);
     if (state.throttle && isLate(trans, buffer, state))
@@ -174,6 +176,7 @@ gboolean setCaps(GstBaseTransform *trans, GstCaps *incaps, GstCaps *outcaps)
     GstVideoInfo info;
     if (!gst_video_info_from_caps(&info, incaps))
         return FALSE;
+    const ThreadHandOver::InCallback callback(trans);
     GrabberState &state = stateOf(trans);
     std::lock_guard<std::mutex> guard(state.lock);
     state.info = info;
@@ -182,6 +185,7 @@ gboolean setCaps(GstBaseTransform *trans, GstCaps *incaps, GstCaps *outcaps)
 
 gboolean start(GstBaseTransform *trans)
 {
+    const ThreadHandOver::InCallback callback(trans);
     GrabberState &state = stateOf(trans);
     std::lock_guard<std::mutex> guard(state.lock);
     state.anchored = false;
@@ -221,15 +225,11 @@ void getProperty(GObject *object, guint id, GValue *value, GParamSpec *spec)
     }
 }
 
+// The last reference is gone, so no streaming thread is in the element any more.
 void finalize(GObject *object)
 {
-    GrabberState *state = asGrabber(object)->state;
-    {
-        // Orders the last frame call of a streaming thread before the state goes, in a way the
-        // thread sanitizer sees (GStreamer's own ordering of the two is hidden in GLib).
-        std::lock_guard<std::mutex> guard(state->lock);
-    }
-    delete state;
+    ThreadHandOver::afterCallbacks(object);
+    delete asGrabber(object)->state;
     G_OBJECT_CLASS(grabberParentClass)->finalize(object);
 }
 
@@ -273,6 +273,8 @@ void instanceInit(GTypeInstance *instance, gpointer)
     gst_base_transform_set_passthrough(trans, FALSE);
     // Lateness is judged here by our own rule; the base class's QoS would skip frames on its own.
     gst_base_transform_set_qos_enabled(trans, FALSE);
+    // Built on the thread that makes the element; its streaming functions run on the pipeline's.
+    ThreadHandOver::beforeCallbacks(instance);
 }
 
 GType documentCameraGrabberType()

@@ -2,6 +2,7 @@
 
 #include "GrabberElement.h"
 #include "GstRuntime.h"
+#include "ThreadHandOver.h"
 
 #include <QDeadlineTimer>
 #include <QDebug>
@@ -154,6 +155,7 @@ bool GstPlaybackBackend::open(const QString &fileName)
             forceFakeAudio = fakeAudio;
             built = build(fileName);
         }
+        ThreadHandOver::beforeCallbacks(this);
         if (built && waitForPreroll()) {
             busTimer->start();
             return true;
@@ -276,6 +278,7 @@ void GstPlaybackBackend::close()
     busTimer->stop();
     if (pipeline) {
         gst_element_set_state(pipeline, GST_STATE_NULL);
+        ThreadHandOver::afterCallbacks(this);
         if (grabber && GST_OBJECT_PARENT(grabber) == GST_OBJECT(pipeline))
             gst_bin_remove(GST_BIN(pipeline), grabber);
         gst_object_unref(pipeline);
@@ -485,6 +488,7 @@ void GstPlaybackBackend::handleMessage(GstMessage *message)
 void GstPlaybackBackend::padAdded(GstElement *, GstPad *pad, void *self)
 {
     auto *backend = static_cast<GstPlaybackBackend *>(self);
+    const ThreadHandOver::InCallback callback(backend);
     std::lock_guard<std::mutex> locker(backend->padLock);
     if (backend->padsComplete) {
         // A stream that turns up late is not played, only drained.
@@ -503,6 +507,7 @@ void GstPlaybackBackend::padAdded(GstElement *, GstPad *pad, void *self)
 void GstPlaybackBackend::noMorePads(GstElement *, void *self)
 {
     auto *backend = static_cast<GstPlaybackBackend *>(self);
+    const ThreadHandOver::InCallback callback(backend);
     std::lock_guard<std::mutex> locker(backend->padLock);
     backend->padsComplete = true;
     for (int i = 0; i + 1 < backend->videoPads.size(); ++i)

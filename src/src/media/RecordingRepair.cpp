@@ -2,6 +2,7 @@
 
 #include "AviFileCheck.h"
 #include "GstRuntime.h"
+#include "ThreadHandOver.h"
 
 #include <QDateTime>
 #include <QDebug>
@@ -149,6 +150,7 @@ bool RecordingRepair::remux(const QString &source, const QString &target, const 
 
     bool finished = false;
     GstBus *bus = gst_element_get_bus(pipeline);
+    ThreadHandOver::beforeCallbacks(this);
     if (gst_element_set_state(pipeline, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE)
         fail(reason("The file could not be read as a video."));
     else {
@@ -187,6 +189,7 @@ bool RecordingRepair::remux(const QString &source, const QString &target, const 
         finished = fail(reason("A stream of the file could not be copied."));
 
     gst_element_set_state(pipeline, GST_STATE_NULL);
+    ThreadHandOver::afterCallbacks(this);
     gst_object_unref(bus);
     {
         std::lock_guard<std::mutex> guard(padLock);
@@ -204,6 +207,7 @@ bool RecordingRepair::remux(const QString &source, const QString &target, const 
 void RecordingRepair::padAdded(GstElement *, GstPad *pad, void *data)
 {
     RecordingRepair *self = static_cast<RecordingRepair *>(data);
+    const ThreadHandOver::InCallback callback(self);
     GstCaps *caps = gst_pad_get_current_caps(pad);
     if (!caps)
         caps = gst_pad_query_caps(pad, nullptr);
