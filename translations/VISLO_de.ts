@@ -328,6 +328,66 @@
         <source>Cameras seen: %1. None of them is used automatically; choose one in the settings, under Source.</source>
         <translation>Gefundene Kameras: %1. Keine davon wird automatisch verwendet; wählen Sie eine in den Einstellungen unter „Quelle“.</translation>
     </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because the camera was restarted with the new settings. What was recorded has been saved as %1.</source>
+        <translation>Die Aufnahme wurde beendet, weil die Kamera mit den neuen Einstellungen neu gestartet wurde. Das bisher Aufgenommene wurde als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Continuous snapshots stopped.</source>
+        <translation>Fortlaufende Momentaufnahmen beendet.</translation>
+    </message>
+    <message>
+        <source>No camera is connected.</source>
+        <translation>Es ist keine Kamera angeschlossen.</translation>
+    </message>
+    <message>
+        <source>Connect a document camera</source>
+        <translation>Schließen Sie eine Dokumentenkamera an</translation>
+    </message>
+    <message>
+        <source>Plug the camera into a USB port of this computer.</source>
+        <translation>Stecken Sie die Kamera in einen USB-Anschluss dieses Computers.</translation>
+    </message>
+    <message>
+        <source>Its live picture appears here as soon as the camera is ready.</source>
+        <translation>Sobald die Kamera bereit ist, erscheint hier ihr Livebild.</translation>
+    </message>
+    <message>
+        <source>Film, Photograph and Drawing Board work without a camera.</source>
+        <translation>Film, Foto und Zeichenbrett funktionieren auch ohne Kamera.</translation>
+    </message>
+    <message>
+        <source>No film is open</source>
+        <translation>Kein Film geöffnet</translation>
+    </message>
+    <message>
+        <source>Open a film with the open button below the picture.</source>
+        <translation>Öffnen Sie einen Film mit der Öffnen-Schaltfläche unter dem Bild.</translation>
+    </message>
+    <message>
+        <source>No photograph is shown</source>
+        <translation>Kein Foto angezeigt</translation>
+    </message>
+    <message>
+        <source>Choose a picture with the open button below the picture; the pictures of its folder are then shown here.</source>
+        <translation>Wählen Sie mit der Öffnen-Schaltfläche unter dem Bild ein Bild aus; die Bilder seines Ordners werden dann hier gezeigt.</translation>
+    </message>
+    <message>
+        <source>Films (%1)</source>
+        <translation>Filme (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The film could not be opened. This computer lacks what it needs to play it: %1.</source>
+        <translation>Der Film konnte nicht geöffnet werden. Diesem Computer fehlt, was zum Abspielen nötig ist: %1.</translation>
+    </message>
 </context>
 <context>
     <name>MaskToolWindow</name>

@@ -328,6 +328,66 @@
         <source>Cameras seen: %1. None of them is used automatically; choose one in the settings, under Source.</source>
         <translation>Cámaras detectadas: %1. Ninguna se usa automáticamente; elija una en la configuración, en «Origen».</translation>
     </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because the camera was restarted with the new settings. What was recorded has been saved as %1.</source>
+        <translation>La grabación se detuvo porque la cámara se reinició con la nueva configuración. Lo grabado se ha guardado como %1.</translation>
+    </message>
+    <message>
+        <source>Continuous snapshots stopped.</source>
+        <translation>Capturas continuas detenidas.</translation>
+    </message>
+    <message>
+        <source>No camera is connected.</source>
+        <translation>No hay ninguna cámara conectada.</translation>
+    </message>
+    <message>
+        <source>Connect a document camera</source>
+        <translation>Conecte una cámara de documentos</translation>
+    </message>
+    <message>
+        <source>Plug the camera into a USB port of this computer.</source>
+        <translation>Conecte la cámara a un puerto USB de este equipo.</translation>
+    </message>
+    <message>
+        <source>Its live picture appears here as soon as the camera is ready.</source>
+        <translation>Su imagen en vivo aparecerá aquí en cuanto la cámara esté lista.</translation>
+    </message>
+    <message>
+        <source>Film, Photograph and Drawing Board work without a camera.</source>
+        <translation>Vídeo, Fotos y Pizarra funcionan sin cámara.</translation>
+    </message>
+    <message>
+        <source>No film is open</source>
+        <translation>No hay ninguna película abierta</translation>
+    </message>
+    <message>
+        <source>Open a film with the open button below the picture.</source>
+        <translation>Abra una película con el botón de abrir que hay debajo de la imagen.</translation>
+    </message>
+    <message>
+        <source>No photograph is shown</source>
+        <translation>No se muestra ninguna foto</translation>
+    </message>
+    <message>
+        <source>Choose a picture with the open button below the picture; the pictures of its folder are then shown here.</source>
+        <translation>Elija una imagen con el botón de abrir que hay debajo de la imagen; luego se mostrarán aquí las imágenes de su carpeta.</translation>
+    </message>
+    <message>
+        <source>Films (%1)</source>
+        <translation>Películas (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The film could not be opened. This computer lacks what it needs to play it: %1.</source>
+        <translation>No se pudo abrir la película. A este equipo le falta lo necesario para reproducirla: %1.</translation>
+    </message>
 </context>
 <context>
     <name>MaskToolWindow</name>

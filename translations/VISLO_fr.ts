@@ -328,6 +328,66 @@
         <source>Cameras seen: %1. None of them is used automatically; choose one in the settings, under Source.</source>
         <translation>Caméras détectées : %1. Aucune n&apos;est utilisée automatiquement ; choisissez-en une dans les paramètres, sous « Source ».</translation>
     </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because the camera was restarted with the new settings. What was recorded has been saved as %1.</source>
+        <translation>L&apos;enregistrement a été arrêté car la caméra a redémarré avec les nouveaux paramètres. Ce qui a été enregistré est conservé sous %1.</translation>
+    </message>
+    <message>
+        <source>Continuous snapshots stopped.</source>
+        <translation>Instantanés en continu arrêtés.</translation>
+    </message>
+    <message>
+        <source>No camera is connected.</source>
+        <translation>Aucune caméra n&apos;est branchée.</translation>
+    </message>
+    <message>
+        <source>Connect a document camera</source>
+        <translation>Branchez une caméra de documents</translation>
+    </message>
+    <message>
+        <source>Plug the camera into a USB port of this computer.</source>
+        <translation>Branchez la caméra sur un port USB de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>Its live picture appears here as soon as the camera is ready.</source>
+        <translation>Son image en direct apparaît ici dès que la caméra est prête.</translation>
+    </message>
+    <message>
+        <source>Film, Photograph and Drawing Board work without a camera.</source>
+        <translation>Vidéo, Photos et Tableau blanc fonctionnent sans caméra.</translation>
+    </message>
+    <message>
+        <source>No film is open</source>
+        <translation>Aucun film n&apos;est ouvert</translation>
+    </message>
+    <message>
+        <source>Open a film with the open button below the picture.</source>
+        <translation>Ouvrez un film avec le bouton d&apos;ouverture sous l&apos;image.</translation>
+    </message>
+    <message>
+        <source>No photograph is shown</source>
+        <translation>Aucune photo n&apos;est affichée</translation>
+    </message>
+    <message>
+        <source>Choose a picture with the open button below the picture; the pictures of its folder are then shown here.</source>
+        <translation>Choisissez une image avec le bouton d&apos;ouverture sous l&apos;image ; les images de son dossier s&apos;affichent alors ici.</translation>
+    </message>
+    <message>
+        <source>Films (%1)</source>
+        <translation>Films (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The film could not be opened. This computer lacks what it needs to play it: %1.</source>
+        <translation>Impossible d&apos;ouvrir le film. Il manque à cet ordinateur de quoi le lire : %1.</translation>
+    </message>
 </context>
 <context>
     <name>MaskToolWindow</name>

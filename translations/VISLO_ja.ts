@@ -328,6 +328,66 @@
         <source>Cameras seen: %1. None of them is used automatically; choose one in the settings, under Source.</source>
         <translation>検出されたカメラ: %1。どれも自動では使用されません。設定の「ソース」で選択してください。</translation>
     </message>
+    <message>
+        <source>About</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because the camera was restarted with the new settings. What was recorded has been saved as %1.</source>
+        <translation>新しい設定でカメラを再起動したため録画を停止しました。録画済みの内容は %1 に保存されています。</translation>
+    </message>
+    <message>
+        <source>Continuous snapshots stopped.</source>
+        <translation>連続スナップショットを停止しました。</translation>
+    </message>
+    <message>
+        <source>No camera is connected.</source>
+        <translation>カメラが接続されていません。</translation>
+    </message>
+    <message>
+        <source>Connect a document camera</source>
+        <translation>書画カメラを接続してください</translation>
+    </message>
+    <message>
+        <source>Plug the camera into a USB port of this computer.</source>
+        <translation>カメラをこのコンピューターの USB ポートに接続してください。</translation>
+    </message>
+    <message>
+        <source>Its live picture appears here as soon as the camera is ready.</source>
+        <translation>カメラの準備ができると、ここにライブ映像が表示されます。</translation>
+    </message>
+    <message>
+        <source>Film, Photograph and Drawing Board work without a camera.</source>
+        <translation>ビデオ、写真、ホワイトボードはカメラなしで使えます。</translation>
+    </message>
+    <message>
+        <source>No film is open</source>
+        <translation>ビデオが開かれていません</translation>
+    </message>
+    <message>
+        <source>Open a film with the open button below the picture.</source>
+        <translation>画像の下にある「開く」ボタンでビデオを開いてください。</translation>
+    </message>
+    <message>
+        <source>No photograph is shown</source>
+        <translation>写真が表示されていません</translation>
+    </message>
+    <message>
+        <source>Choose a picture with the open button below the picture; the pictures of its folder are then shown here.</source>
+        <translation>画像の下にある「開く」ボタンで画像を選んでください。そのフォルダーの画像がここに表示されます。</translation>
+    </message>
+    <message>
+        <source>Films (%1)</source>
+        <translation>ビデオ (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>The film could not be opened. This computer lacks what it needs to play it: %1.</source>
+        <translation>ビデオを開けませんでした。このコンピューターには再生に必要なものがありません: %1。</translation>
+    </message>
 </context>
 <context>
     <name>MaskToolWindow</name>

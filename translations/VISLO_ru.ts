@@ -328,6 +328,66 @@
         <source>Cameras seen: %1. None of them is used automatically; choose one in the settings, under Source.</source>
         <translation>Найденные камеры: %1. Ни одна не используется автоматически; выберите камеру в настройках, в поле «Источник».</translation>
     </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because the camera was restarted with the new settings. What was recorded has been saved as %1.</source>
+        <translation>Запись остановлена, так как камера перезапущена с новыми настройками. Записанное сохранено в файл %1.</translation>
+    </message>
+    <message>
+        <source>Continuous snapshots stopped.</source>
+        <translation>Непрерывная съёмка снимков остановлена.</translation>
+    </message>
+    <message>
+        <source>No camera is connected.</source>
+        <translation>Камера не подключена.</translation>
+    </message>
+    <message>
+        <source>Connect a document camera</source>
+        <translation>Подключите документ-камеру</translation>
+    </message>
+    <message>
+        <source>Plug the camera into a USB port of this computer.</source>
+        <translation>Подключите камеру к USB-порту этого компьютера.</translation>
+    </message>
+    <message>
+        <source>Its live picture appears here as soon as the camera is ready.</source>
+        <translation>Изображение с камеры появится здесь, как только она будет готова.</translation>
+    </message>
+    <message>
+        <source>Film, Photograph and Drawing Board work without a camera.</source>
+        <translation>Видео, Фото и Доска работают без камеры.</translation>
+    </message>
+    <message>
+        <source>No film is open</source>
+        <translation>Фильм не открыт</translation>
+    </message>
+    <message>
+        <source>Open a film with the open button below the picture.</source>
+        <translation>Откройте фильм кнопкой открытия под изображением.</translation>
+    </message>
+    <message>
+        <source>No photograph is shown</source>
+        <translation>Фото не показано</translation>
+    </message>
+    <message>
+        <source>Choose a picture with the open button below the picture; the pictures of its folder are then shown here.</source>
+        <translation>Выберите изображение кнопкой открытия под изображением; затем здесь будут показаны изображения из его папки.</translation>
+    </message>
+    <message>
+        <source>Films (%1)</source>
+        <translation>Фильмы (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>The film could not be opened. This computer lacks what it needs to play it: %1.</source>
+        <translation>Не удалось открыть фильм. На этом компьютере нет того, что нужно для его воспроизведения: %1.</translation>
+    </message>
 </context>
 <context>
     <name>MaskToolWindow</name>

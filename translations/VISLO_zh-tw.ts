@@ -328,6 +328,66 @@
         <source>Cameras seen: %1. None of them is used automatically; choose one in the settings, under Source.</source>
         <translation>偵測到的攝影機：%1。這些攝影機都不會自動使用；請在設定的「來源」中選擇一台。</translation>
     </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>The recording was stopped because the camera was restarted with the new settings. What was recorded has been saved as %1.</source>
+        <translation>由於攝影機已依新設定重新啟動，錄影已停止。已錄製的內容已儲存為 %1。</translation>
+    </message>
+    <message>
+        <source>Continuous snapshots stopped.</source>
+        <translation>已停止連續快照。</translation>
+    </message>
+    <message>
+        <source>No camera is connected.</source>
+        <translation>未連接攝影機。</translation>
+    </message>
+    <message>
+        <source>Connect a document camera</source>
+        <translation>請連接實物投影機</translation>
+    </message>
+    <message>
+        <source>Plug the camera into a USB port of this computer.</source>
+        <translation>請將攝影機接上這部電腦的 USB 連接埠。</translation>
+    </message>
+    <message>
+        <source>Its live picture appears here as soon as the camera is ready.</source>
+        <translation>攝影機就緒後，即時畫面會顯示在這裡。</translation>
+    </message>
+    <message>
+        <source>Film, Photograph and Drawing Board work without a camera.</source>
+        <translation>影片、相片與白板不需要攝影機也能使用。</translation>
+    </message>
+    <message>
+        <source>No film is open</source>
+        <translation>尚未開啟影片</translation>
+    </message>
+    <message>
+        <source>Open a film with the open button below the picture.</source>
+        <translation>請使用畫面下方的開啟按鈕開啟影片。</translation>
+    </message>
+    <message>
+        <source>No photograph is shown</source>
+        <translation>尚未顯示相片</translation>
+    </message>
+    <message>
+        <source>Choose a picture with the open button below the picture; the pictures of its folder are then shown here.</source>
+        <translation>請使用畫面下方的開啟按鈕選擇一張圖片，該資料夾中的圖片隨後會顯示在這裡。</translation>
+    </message>
+    <message>
+        <source>Films (%1)</source>
+        <translation>影片 (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有檔案 (*)</translation>
+    </message>
+    <message>
+        <source>The film could not be opened. This computer lacks what it needs to play it: %1.</source>
+        <translation>無法開啟影片。這部電腦缺少播放所需的元件：%1。</translation>
+    </message>
 </context>
 <context>
     <name>MaskToolWindow</name>
