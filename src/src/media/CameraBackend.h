@@ -26,6 +26,7 @@ public:
     enum class OpenResult { Opened, NoExtensionUnit, GreyOnly };
     // RecordingNotStarted: a recording that was being started could not open its file.
     enum class Failure { CameraLost, RecordingFailed, RecordingNotStarted };
+    Q_ENUM(Failure)
     enum class FocusMode { Auto = 1, Manual = 2 };
 
     explicit CameraBackend(QObject *parent = nullptr);
