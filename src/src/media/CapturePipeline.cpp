@@ -472,10 +472,33 @@ void CapturePipeline::runStart(const std::shared_ptr<Branch> &branch)
     });
 }
 
+// The recording keeps a time of its own that starts with it: a sound source that counts its
+// samples from zero and one that reads the clock then agree, and the camera's pictures, which
+// carry the preview's time, are moved back by as much as the preview has run.
+void CapturePipeline::startClockOf(Branch &branch)
+{
+    GstClock *clock = gst_element_get_clock(pipeline);
+    if (!clock)
+        return;
+    const GstClockTime now = gst_clock_get_time(clock);
+    gst_object_unref(clock);
+    const GstClockTime base = gst_element_get_base_time(pipeline);
+    gst_element_set_start_time(branch.bin, GST_CLOCK_TIME_NONE);
+    gst_element_set_base_time(branch.bin, now);
+    gst_pad_set_offset(branch.sinkPad, -gint64(now > base ? now - base : 0));
+}
+
+// The file and the sound input are opened first; the recording's time starts as it runs, and
+// the pictures join it then.
 bool CapturePipeline::attach(Branch &branch, QString *error)
 {
     gst_bin_add(GST_BIN(pipeline), branch.bin);
-    if (!gst_element_sync_state_with_parent(branch.bin)) {
+    bool running = gst_element_set_state(branch.bin, GST_STATE_PAUSED) != GST_STATE_CHANGE_FAILURE;
+    if (running) {
+        startClockOf(branch);
+        running = gst_element_set_state(branch.bin, GST_STATE_PLAYING) != GST_STATE_CHANGE_FAILURE;
+    }
+    if (!running) {
         std::lock_guard<std::mutex> guard(branch.lock);
         *error = branch.startError.isEmpty() ? tr("The recording pipeline could not be started.")
                                              : branch.startError;
@@ -483,10 +506,10 @@ bool CapturePipeline::attach(Branch &branch, QString *error)
     }
     GstPad *teePad = gst_element_request_pad_simple(tee, "src_%u");
     if (!teePad || gst_pad_link(teePad, branch.sinkPad) != GST_PAD_LINK_OK) {
-        if (teePad)
+        if (teePad) {
             gst_element_release_request_pad(tee, teePad);
-        if (teePad)
             gst_object_unref(teePad);
+        }
         *error = tr("The recording pipeline could not be linked.");
         return false;
     }

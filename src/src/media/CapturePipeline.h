@@ -99,6 +99,7 @@ private:
     static bool buildBranch(Branch &branch, GstElement *audioSource, QString *error);
     void runStart(const std::shared_ptr<Branch> &branch);
     bool attach(Branch &branch, QString *error);
+    void startClockOf(Branch &branch);
     void detach(Branch &branch);
     void runFinish(const std::shared_ptr<Branch> &branch);
     void startWorker(std::function<void()> work);
