@@ -5,9 +5,25 @@
 #include <QFileInfo>
 #include <QImageWriter>
 
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 namespace {
 
 const int JpegQuality = 100;
+const int WriterNiceness = 10;
+
+// Encoding a picture is the least urgent work in the program: on busy cores the camera's frames
+// and the window go first.
+void yieldToFrames()
+{
+#ifdef Q_OS_LINUX
+    setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), WriterNiceness);
+#endif
+}
 
 } // namespace
 
@@ -78,6 +94,7 @@ void SnapshotWriter::waitUntilIdle()
 
 void SnapshotWriter::serve()
 {
+    yieldToFrames();
     std::unique_lock<std::mutex> lock(mutex);
     for (;;) {
         wake.wait(lock, [this] { return stopping || !queue.empty(); });
