@@ -147,8 +147,8 @@ void OSDProcessor::stopRecordTime()
 
 void OSDProcessor::showSnapshot()
 {
-    // Continuous snapshots are written from the frame path; the notice belongs to the thread
-    // that paints.
+    // Snapshot files are written on a thread of their own; the notice belongs to the thread that
+    // paints.
     if (QThread::currentThread() != thread()) {
         ThreadHandOver::queue(this, [this] { showSnapshot(); });
         return;
