@@ -11,6 +11,12 @@
 #include <QThread>
 #include <QtTest>
 
+#include <QScopeGuard>
+
+#include <chrono>
+#include <condition_variable>
+#include <future>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -70,6 +76,48 @@ void send(QWidget *widget, QEvent::Type type, const QPoint &pos)
     QCoreApplication::sendEvent(widget, &event);
 }
 
+// A snapshot folder that takes as long as the test wants: every write waits until the gate opens.
+class Gate
+{
+public:
+    SnapshotWriter::WriteFunction writeFunction()
+    {
+        return [this](const QImage &picture, const QString &path) {
+            {
+                std::unique_lock<std::mutex> lock(mutex);
+                ++entered;
+                changed.notify_all();
+                changed.wait(lock, [this] { return opened; });
+            }
+            return SnapshotWriter::writeJpeg(picture, path);
+        };
+    }
+
+    bool waitUntilEntered()
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        return changed.wait_for(lock, std::chrono::seconds(10), [this] { return entered > 0; });
+    }
+
+    void open()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        opened = true;
+        changed.notify_all();
+    }
+
+private:
+    std::mutex mutex;
+    std::condition_variable changed;
+    int entered = 0;
+    bool opened = false;
+};
+
+bool finishes(std::future<void> &work)
+{
+    return work.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+}
+
 } // namespace
 
 class TestCanvasOutput : public QObject
@@ -86,6 +134,8 @@ private slots:
     void takenNamesAreNeverWrittenOver();
     void failedWriteReportedOnceAndNotFlashed();
     void noticeArrivesOnTheInterfaceThread();
+    void blockedWriterDoesNotHoldUpFrames();
+    void writerBehindSkipsContinuousShotsAndKeepsASingleOne();
     void currentImageIsTheOutput();
     void clipGoesToTheClipboard();
     void clipWithoutDragCopiesNothing();
@@ -118,6 +168,7 @@ void TestCanvasOutput::singleShotWritesTheProcessedPicture()
     QVERIFY(!canvas.isSnapshotArmed());
     canvas.processImage(filled(1280, 720, qRgb(255, 0, 0)));
 
+    canvas.waitForSnapshotFiles();
     QCOMPARE(files(dir), QStringList{nameAt(400)});
     QCOMPARE(saved.count(), 0);   // delivered through the event loop
     QTRY_COMPARE(saved.count(), 1);
@@ -152,6 +203,7 @@ void TestCanvasOutput::vanishedFolderStaysArmed()
     QVERIFY(QDir(folder).removeRecursively());
 
     canvas.processImage(filled(64, 48, qRgb(0, 0, 255)));
+    canvas.waitForSnapshotFiles();   // the writer finds no folder and gives the shot back
     QVERIFY(canvas.isSnapshotArmed());
     QVERIFY(!QFileInfo::exists(folder));
 
@@ -159,6 +211,7 @@ void TestCanvasOutput::vanishedFolderStaysArmed()
     canvas.nowMs = 3000;
     canvas.processImage(filled(64, 48, qRgb(0, 0, 255)));
     QVERIFY(!canvas.isSnapshotArmed());
+    canvas.waitForSnapshotFiles();
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{nameAt(3000)});
 }
 
@@ -175,6 +228,7 @@ void TestCanvasOutput::continuousEveryInterval()
         canvas.nowMs = ms;
         canvas.processImage(filled(32, 32, qRgb(0, 128, 0)));
     }
+    canvas.waitForSnapshotFiles();
     QCOMPARE(files(dir), QStringList({nameAt(5000), nameAt(10000), nameAt(15000)}));
     QVERIFY(canvas.isSnapshotArmed());
     canvas.stopSnapshot();
@@ -201,6 +255,7 @@ void TestCanvasOutput::continuousIntervalZeroRewritesItsSecond()
     }
     canvas.nowMs = 101200;
     canvas.processImage(filled(32, 32, qRgb(255, 255, 255)));
+    canvas.waitForSnapshotFiles();
 
     QCOMPARE(files(dir), QStringList({nameAt(100000), nameAt(101200)}));
     // The file of the first second holds its last frame.
@@ -222,6 +277,7 @@ void TestCanvasOutput::continuousRunEndsAfterItsDuration()
         canvas.processImage(filled(32, 32, qRgb(9, 9, 9)));
     }
     QVERIFY(!canvas.isSnapshotArmed());
+    canvas.waitForSnapshotFiles();
     QCOMPARE(files(dir), QStringList({nameAt(1000), nameAt(2000), nameAt(3000)}));
 }
 
@@ -238,6 +294,7 @@ void TestCanvasOutput::takenNamesAreNeverWrittenOver()
         canvas.startSnapshot();
         canvas.processImage(filled(32, 32, qRgb(1, 2, 3)));
     }
+    canvas.waitForSnapshotFiles();
     QCOMPARE(files(dir), QStringList({nameAt(0), nameAt(0, "_2"), nameAt(0, "_3"), nameAt(0, "_4")}));
     QCOMPARE(contents(dir.filePath(nameAt(0))), QByteArray("not ours"));
     QCOMPARE(contents(dir.filePath(nameAt(0, "_2"))), QByteArray("not ours"));
@@ -249,6 +306,7 @@ void TestCanvasOutput::takenNamesAreNeverWrittenOver()
     canvas.startSnapshot();
     for (int frame = 0; frame < 3; ++frame)
         canvas.processImage(filled(32, 32, qRgb(1, 2, 3)));
+    canvas.waitForSnapshotFiles();
     QCOMPARE(files(dir).size(), 5);
     QVERIFY(files(dir).contains(nameAt(0, "_5")));
     QCOMPARE(contents(dir.filePath(nameAt(0))), QByteArray("not ours"));
@@ -257,6 +315,7 @@ void TestCanvasOutput::takenNamesAreNeverWrittenOver()
     // A new run does not take over the files of the earlier one.
     canvas.startSnapshot();
     canvas.processImage(filled(32, 32, qRgb(1, 2, 3)));
+    canvas.waitForSnapshotFiles();
     QCOMPARE(files(dir).size(), 6);
 }
 
@@ -287,6 +346,7 @@ void TestCanvasOutput::failedWriteReportedOnceAndNotFlashed()
     for (qint64 ms = 0; ms <= 5000; ms += 500) {
         canvas.nowMs = ms;
         canvas.processImage(QImage());
+        canvas.waitForSnapshotFiles();
     }
     QVERIFY(canvas.isSnapshotArmed());
     canvas.nowMs = 6000;
@@ -294,7 +354,8 @@ void TestCanvasOutput::failedWriteReportedOnceAndNotFlashed()
     QTRY_COMPARE(saved.count(), 1);
     canvas.nowMs = 7000;
     canvas.processImage(QImage());
-    QTest::qWait(20);
+    canvas.waitForSnapshotFiles();
+    QCoreApplication::processEvents();
     QCOMPARE(failed.count(), 1);
     QCOMPARE(saved.count(), 1);
     QCOMPARE(files(dir), QStringList{nameAt(6000)});
@@ -319,9 +380,74 @@ void TestCanvasOutput::noticeArrivesOnTheInterfaceThread()
     std::vector<uchar> buffer(40 * 30 * 4, 0x40);
     std::thread streaming([&] { canvas.processSample(buffer.data(), 40, 30, true, true); });
     streaming.join();
+    canvas.waitForSnapshotFiles();
     QCOMPARE(files(dir).size(), 1);
     QTRY_VERIFY(noticeThread != nullptr);
     QCOMPARE(noticeThread, QCoreApplication::instance()->thread());
+}
+
+void TestCanvasOutput::blockedWriterDoesNotHoldUpFrames()
+{
+    QTemporaryDir dir;
+    Gate gate;
+    ClockedCanvas canvas;
+    const auto openAtEnd = qScopeGuard([&gate] { gate.open(); });
+    canvas.setSnapshotWriteFunction(gate.writeFunction());
+    QSignalSpy saved(&canvas, &ImageCanvas::snapshotSaved);
+    canvas.snapshotDir = dir.path();
+    canvas.startSnapshot();
+
+    std::vector<uchar> buffer(64 * 48 * 4, 0x80);
+    const auto frame = [&] { canvas.processSample(buffer.data(), 64, 48, true, true); };
+    std::future<void> shot = std::async(std::launch::async, frame);
+    QVERIFY(finishes(shot));
+    QVERIFY(gate.waitUntilEntered());
+    std::future<void> next = std::async(std::launch::async, frame);
+    QVERIFY(finishes(next));
+    QVERIFY(files(dir).isEmpty());
+
+    gate.open();
+    QTRY_COMPARE(saved.count(), 1);
+    QCOMPARE(files(dir), QStringList{nameAt(0)});
+}
+
+void TestCanvasOutput::writerBehindSkipsContinuousShotsAndKeepsASingleOne()
+{
+    QTemporaryDir dir;
+    Gate gate;
+    ClockedCanvas canvas;
+    const auto openAtEnd = qScopeGuard([&gate] { gate.open(); });
+    canvas.setSnapshotWriteFunction(gate.writeFunction());
+    canvas.snapshotDir = dir.path();
+    canvas.continuousSnapshot = true;
+    canvas.snapshotInterval = 1;
+    canvas.snapshotDuration = std::numeric_limits<quint64>::max();
+    canvas.startSnapshot();
+
+    QTest::ignoreMessage(QtDebugMsg, "Snapshot writer is behind: a continuous snapshot was skipped");
+    const int shots = SnapshotWriter::QueueLimit + 4;
+    for (int second = 1; second <= shots; ++second) {
+        canvas.nowMs = second * 1000;
+        canvas.processImage(filled(32, 32, qRgb(second, 0, 0)));
+    }
+    QVERIFY(canvas.isSnapshotArmed());
+
+    // A single shot while the writer is full waits for room instead of being lost.
+    canvas.stopSnapshot();
+    canvas.continuousSnapshot = false;
+    canvas.startSnapshot();
+    canvas.processImage(filled(32, 32, qRgb(0, 0, 255)));
+    QVERIFY(canvas.isSnapshotArmed());
+
+    gate.open();
+    canvas.waitForSnapshotFiles();
+    const int runFiles = files(dir).size();
+    QVERIFY(runFiles >= SnapshotWriter::QueueLimit);
+    QVERIFY(runFiles <= SnapshotWriter::QueueLimit + 1);
+    canvas.processImage(filled(32, 32, qRgb(0, 0, 255)));
+    QVERIFY(!canvas.isSnapshotArmed());
+    canvas.waitForSnapshotFiles();
+    QCOMPARE(files(dir).size(), runFiles + 1);
 }
 
 void TestCanvasOutput::currentImageIsTheOutput()

@@ -77,6 +77,7 @@ private slots:
     void snapshotNoticeFromAnotherThread();
     void emptyClipDoesNotBlink();
     void takenClipBlinksFiveTimes();
+    void repaintNeededOnlyWhenTheDrawingChanges();
 
 private:
     QImage paint();
@@ -468,6 +469,42 @@ void TestOsd::takenClipBlinksFiveTimes()
     QVERIFY(outlineDrawn());
     clock = start + 900;
     QVERIFY(!outlineDrawn());
+}
+
+
+// The display tells a resting canvas when a repaint would draw something new: after a command,
+// when a timed item goes, at each blink of the outline and each second of the recording clock.
+void TestOsd::repaintNeededOnlyWhenTheDrawingChanges()
+{
+    paint();
+    QVERIFY(!osd->needsRepaint());
+    QCOMPARE(osd->nextChangeAt(), OSDProcessor::NoChange);
+    osd->setNotice(QStringLiteral("standing"));
+    QVERIFY(osd->needsRepaint());
+    paint();
+    clock += 5000;
+    QVERIFY(!osd->needsRepaint());
+
+    osd->showRotation();
+    QVERIFY(osd->needsRepaint());
+    paint();
+    QCOMPARE(osd->nextChangeAt(), clock + OSDProcessor::displayTime);
+    clock += OSDProcessor::displayTime - 1;
+    QVERIFY(!osd->needsRepaint());
+    clock += 1;
+    QVERIFY(osd->needsRepaint());
+    paint();
+    QCOMPARE(osd->nextChangeAt(), OSDProcessor::NoChange);
+
+    osd->startRecordTime();
+    paint();
+    clock += 2500;
+    QVERIFY(osd->needsRepaint());
+    paint();
+    QCOMPARE(osd->nextChangeAt(), clock + 500);
+    osd->stopRecordTime();
+    paint();
+    QCOMPARE(osd->nextChangeAt(), OSDProcessor::NoChange);
 }
 
 QTEST_MAIN(TestOsd)

@@ -10,6 +10,7 @@
 #include "ThreadHandOver.h"
 
 #include <QClipboard>
+#include <QDebug>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -89,6 +90,7 @@ QImage turned(const QImage &image, int rotation)
 ImageCanvas::ImageCanvas(QWidget *parent)
     : QWidget(parent)
     , textEdit(new QTextEdit(this))
+    , snapshotWriter([this](const SnapshotWriter::Result &result) { snapshotWritten(result); })
 {
     clockBase.start();
     textEdit->hide();
@@ -287,15 +289,20 @@ bool ImageCanvas::isAutoRefreshRunning() const
 void ImageCanvas::autoRefresh()
 {
     bool changed;
+    QImage frame;
     {
         Lock lock(mutex);
         changed = needsRenderLocked();
+        if (changed)
+            frame = heldFrame;
     }
-    // A resting picture is not rendered again, but still repainted so the display's timed
-    // items come and go.
-    if (changed)
-        processImage(heldFrame);
-    else
+    if (changed) {
+        processImage(frame);
+        return;
+    }
+    // A resting picture is neither rendered nor painted again unless the display has something
+    // that comes, goes or changes.
+    if (osd && osd->needsRepaint())
         update();
 }
 
@@ -398,22 +405,32 @@ void ImageCanvas::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     Lock lock(mutex);
+    const double zoomBefore = view.zoom;
+    const QPoint originBefore = view.origin;
     view.refit();
-    viewChangedLocked();
+    // Qt repaints a resized widget itself; the picture is rendered again only for a new view.
+    if (view.zoom != zoomBefore || view.origin != originBefore)
+        viewChangedLocked();
 }
 
 void ImageCanvas::paintEvent(QPaintEvent *)
 {
+    // The frame path may run meanwhile: it replaces displayImage, never the pixels of this copy.
+    QImage picture;
+    {
+        Lock lock(mutex);
+        picture = displayImage;
+    }
+
     QPainter painter(this);
-    Lock lock(mutex);
     const int W = width();
     const int H = height();
     if (!boardMode)
         painter.fillRect(QRect(2, 2, W - 4, H - 4), Qt::black);
 
-    const DisplayFit fit(size(), displayImage.size());
+    const DisplayFit fit(size(), picture.size());
     if (!fit.isEmpty())
-        drawPicture(painter, fit.target());
+        drawPicture(painter, picture, fit.target());
 
     if (osd)
         osd->paintOsd(&painter);
@@ -424,21 +441,28 @@ void ImageCanvas::paintEvent(QPaintEvent *)
     painter.drawRect(QRect(QPoint(1, 1), QPoint(W - 2, H - 2)));
 }
 
-void ImageCanvas::drawPicture(QPainter &painter, const QRect &target)
+void ImageCanvas::drawPicture(QPainter &painter, const QImage &picture, const QRect &target)
 {
-    const qint64 key = displayImage.cacheKey();
+    const qint64 key = picture.cacheKey();
     if (key != paintCacheKey) {
         // A new picture: most likely the next frame replaces it before it is painted again.
         paintCacheKey = key;
         paintCache = QImage();
-        painter.drawImage(target, displayImage);
+        painter.drawImage(target, picture);
         return;
     }
-    if (paintCache.size() != target.size()) {
-        // The picture rests: scale it once and from now on only copy it to the screen.
-        paintCache = QImage(target.size(), QImage::Format_RGB32);
-        QPainter cachePainter(&paintCache);
-        cachePainter.drawImage(paintCache.rect(), displayImage);
+    // The picture rests: scale it once and from now on only copy it to the screen. Scaled to
+    // the screen's pixels, not the widget's, so a scaled screen shows it as sharp as the first
+    // paint did.
+    const qreal ratio = devicePixelRatioF();
+    const QSize devicePixels = (QSizeF(target.size()) * ratio).toSize();
+    if (paintCache.size() != devicePixels || paintCache.devicePixelRatio() != ratio) {
+        paintCache = QImage(devicePixels, QImage::Format_RGB32);
+        {
+            QPainter cachePainter(&paintCache);
+            cachePainter.drawImage(paintCache.rect(), picture);
+        }
+        paintCache.setDevicePixelRatio(ratio);
     }
     painter.drawImage(target.topLeft(), paintCache);
 }
@@ -606,6 +630,7 @@ void ImageCanvas::mouseMoveEvent(QMouseEvent *event)
                                      std::max(std::min(lastPoint.y(), cur.y()), 0)),
                               QPoint(std::min(std::max(lastPoint.x(), cur.x()), view.source.width()),
                                      std::min(std::max(lastPoint.y(), cur.y()), view.source.height())));
+        update();   // the display outlines the selection; nothing is rendered for it
         return;
     case Eraser:
         AnnotationPainter::erase(annotationLayer, toLayerLocked(cur), lineWidth);
@@ -676,6 +701,7 @@ void ImageCanvas::startSnapshot()
 {
     if (!QFileInfo(snapshotDir).isDir())
         return;
+    snapshotWriter.start();
     Lock lock(mutex);
     snapshots.start(snapshotDir, continuousSnapshot, snapshotInterval, snapshotDuration);
     snapshotStartMs = snapshotClockMs();
@@ -691,6 +717,16 @@ bool ImageCanvas::isSnapshotArmed() const
 {
     Lock lock(mutex);
     return snapshots.isArmed();
+}
+
+void ImageCanvas::setSnapshotWriteFunction(SnapshotWriter::WriteFunction function)
+{
+    snapshotWriter.setWriteFunction(std::move(function));
+}
+
+void ImageCanvas::waitForSnapshotFiles()
+{
+    snapshotWriter.waitUntilIdle();
 }
 
 QString ImageCanvas::snapshotFailedText()
@@ -712,11 +748,36 @@ void ImageCanvas::snapshotStepLocked(const QImage &output)
 {
     if (!snapshots.isArmed())
         return;
-    const SnapshotRun::Outcome outcome =
-        snapshots.step(output, snapshotClockMs() - snapshotStartMs, snapshotLocalTime());
-    // Frames may come on a streaming thread: the display and the window hear of it on theirs.
-    if (outcome == SnapshotRun::Written) {
-        const QString path = snapshots.lastWrittenPath();
+    if (!snapshots.takesThisFrame(snapshotClockMs() - snapshotStartMs))
+        return;
+    // Only the shared picture is handed over; the frame path never waits for the folder.
+    SnapshotWriter::Shot shot;
+    shot.run = snapshots.run();
+    shot.continuous = snapshots.isContinuous();
+    shot.folder = snapshots.folder();
+    shot.baseName = SnapshotRun::baseName(snapshotLocalTime());
+    shot.picture = output;
+    if (snapshotWriter.hand(std::move(shot)))
+        return;
+    if (!snapshots.isContinuous()) {
+        snapshots.takeAgain(snapshots.run());   // a later frame goes once there is room
+        return;
+    }
+    qDebug() << "Snapshot writer is behind: a continuous snapshot was skipped";
+}
+
+// Frames may come on a streaming thread and files are written on the writer's: the display and
+// the window hear of them on their own thread.
+void ImageCanvas::snapshotWritten(const SnapshotWriter::Result &result)
+{
+    switch (result.outcome) {
+    case SnapshotWriter::NoFolder: {
+        Lock lock(mutex);
+        snapshots.takeAgain(result.run);
+        return;
+    }
+    case SnapshotWriter::Written: {
+        const QString path = result.path;
         ThreadHandOver::queue(this, [this, path] {
             if (osd)
                 osd->showSnapshot();
@@ -724,6 +785,9 @@ void ImageCanvas::snapshotStepLocked(const QImage &output)
         });
         return;
     }
-    if (outcome == SnapshotRun::Failed && snapshots.takeFailureReport())
-        ThreadHandOver::queue(this, [this] { emit snapshotFailed(); });
+    case SnapshotWriter::Failed:
+        if (result.reportFailure)
+            ThreadHandOver::queue(this, [this] { emit snapshotFailed(); });
+        return;
+    }
 }

@@ -4,6 +4,7 @@
 #include "AnnotationPainter.h"
 #include "ICaptureCB.h"
 #include "SnapshotRun.h"
+#include "SnapshotWriter.h"
 #include "ViewGeometry.h"
 
 #include <QColor>
@@ -27,9 +28,11 @@ class QTextEdit;
 //
 // Threads: frames may arrive on any thread; everything else runs on the user-interface thread.
 // One non-recursive std::mutex (visible to the thread sanitizer, unlike Qt 5's QMutex) guards
-// the pictures, the layer, the view and the snapshot state. effect, mask and frozen are atomics
-// the user-interface thread assigns freely. The only ways back to the user-interface thread are
-// queued: the repaint request and the snapshot notices.
+// the pictures, the layer, the view and the snapshot state. It is held only for picture work and
+// copies: never across file I/O, JPEG encoding or painting (paint takes a copy of the shown
+// picture and draws outside it; snapshot files are written by a SnapshotWriter thread). effect,
+// mask and frozen are atomics the user-interface thread assigns freely. The only ways back to the
+// user-interface thread are queued: the repaint request and the snapshot notices.
 class ImageCanvas : public QWidget, public ICaptureCB
 {
     Q_OBJECT
@@ -97,6 +100,12 @@ public:
     void startSnapshot();
     void stopSnapshot();
     bool isSnapshotArmed() const;
+    // How snapshot pictures become files, on the writer's thread (null: JPEG, quality 100).
+    // Tests and benchmarks put a slow or blocking function here; set it while nothing is written.
+    void setSnapshotWriteFunction(SnapshotWriter::WriteFunction function);
+    // Blocks until every snapshot taken so far is written (or has failed); for tests and
+    // benchmarks, the window never waits for a folder.
+    void waitForSnapshotFiles();
     // The message for a snapshot that could not be written (see snapshotFailed()).
     static QString snapshotFailedText();
 
@@ -156,12 +165,13 @@ private:
     QImage fitToSource(const QImage &cut, QImage recycled) const;
     void viewChangedLocked();
     bool needsRenderLocked() const;
-    void drawPicture(QPainter &painter, const QRect &target);
+    void drawPicture(QPainter &painter, const QImage &picture, const QRect &target);
     QPoint toLayerLocked(const QPoint &outputPoint) const;
     DrawStyle drawStyle() const;
     void openTextEditor(const QPoint &widgetPoint);
     void copyClip();
     void snapshotStepLocked(const QImage &output);
+    void snapshotWritten(const SnapshotWriter::Result &result);   // on the writer's thread
 
     mutable std::mutex mutex;
 
@@ -205,9 +215,14 @@ private:
 
     QTimer refreshTimer;
 
-    // User-interface thread only: the shown picture scaled to the widget, kept while it rests.
+    // User-interface thread only: the shown picture scaled to the widget in device pixels, kept
+    // while it rests.
     QImage paintCache;
     qint64 paintCacheKey = 0;
+
+    // Last, so it is destroyed first: its thread finishes the files it holds while the run state
+    // it reports to is still there.
+    SnapshotWriter snapshotWriter;
 };
 
 #endif

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QThread>
 
+#include <algorithm>
+
 namespace {
 
 // The pictures are small and read at each command; nothing is cached.
@@ -76,6 +78,7 @@ QString OSDProcessor::recordTimeText(qint64 elapsed)
 
 void OSDProcessor::showZoomIn()
 {
+    noteChange();
     zoomStart = now();
     zoomImage = osdPicture(QStringLiteral("OSD_ZOOM_IN.png"));
     zoomText = zoomTextFor(canvas->zoom(), canvas->minZoom());
@@ -83,6 +86,7 @@ void OSDProcessor::showZoomIn()
 
 void OSDProcessor::showZoomOut()
 {
+    noteChange();
     zoomStart = now();
     zoomImage = osdPicture(QStringLiteral("OSD_ZOOM_OUT.png"));
     zoomText = zoomTextFor(canvas->zoom(), canvas->minZoom());
@@ -90,6 +94,7 @@ void OSDProcessor::showZoomOut()
 
 void OSDProcessor::showRotation()
 {
+    noteChange();
     rotateStart = now();
     rotateImage = osdPicture(QStringLiteral("OSD_ROTATE.png"));
     rotateText = QStringLiteral("%1").arg(canvas->rotation() * 90);
@@ -97,6 +102,7 @@ void OSDProcessor::showRotation()
 
 void OSDProcessor::showBrightness()
 {
+    noteChange();
     brightnessStart = now();
     brightnessMin = osdPicture(QStringLiteral("OSD_BRIGHTNESS_BK_MIN.png"));
     brightnessMax = osdPicture(QStringLiteral("OSD_BRIGHTNESS_BK_MAX.png"));
@@ -108,52 +114,60 @@ void OSDProcessor::showBrightness()
 
 void OSDProcessor::showAutoFocus()
 {
+    noteChange();
     autoFocusStart = now();
     autoFocusImage = osdPicture(QStringLiteral("OSD_AUTOFOCUS.png"));
 }
 
 void OSDProcessor::showFreeze()
 {
+    noteChange();
     freezeImage = osdPicture(QStringLiteral("OSD_FREEZE.png"));
 }
 
 void OSDProcessor::showMacro(bool on)
 {
+    noteChange();
     macroOn = on;
     macroImage = osdPicture(QStringLiteral("OSD_MACRO.png"));
 }
 
 void OSDProcessor::startRecordTime()
 {
+    noteChange();
     recordStart = now();
     timeImage = osdPicture(QStringLiteral("OSD_TIME.png"));
 }
 
 void OSDProcessor::stopRecordTime()
 {
+    noteChange();
     recordStart = NotStarted;
 }
 
 void OSDProcessor::showSnapshot()
 {
-    // Continuous snapshots are written from the frame path; the notice belongs to the thread
-    // that paints.
+    // Snapshot files are written on a thread of their own; the notice belongs to the thread that
+    // paints.
     if (QThread::currentThread() != thread()) {
         ThreadHandOver::queue(this, [this] { showSnapshot(); });
         return;
     }
+    noteChange();
     snapshotStart = now();
     snapshotImage = osdPicture(QStringLiteral("OSD_SNAPSHOT.png"));
 }
 
 void OSDProcessor::showMask()
 {
+    noteChange();
     maskStart = now();
     maskImage = osdPicture(QStringLiteral("OSD_MASK_%1.png").arg(CanvasConstants::maskKey(canvas->mask)));
 }
 
 void OSDProcessor::showEffect()
 {
+    noteChange();
     effectStart = now();
     const int effect = canvas->effect;
     effectImage = osdPicture(QStringLiteral("OSD_COLOR_%1.png").arg(CanvasConstants::effectKey(effect)));
@@ -237,6 +251,8 @@ void OSDProcessor::paintOsd(QPainter *painter)
     const int w = canvas->width();
     const int h = canvas->height();
     const qint64 at = now();
+    paintedAt = at;
+    paintedRevision = revision;
     painter->save();
 
     if (isDue(maskStart, displayTime, at))
@@ -267,11 +283,48 @@ void OSDProcessor::paintOsd(QPainter *painter)
     painter->restore();
 }
 
+qint64 OSDProcessor::nextChangeAfter(qint64 at) const
+{
+    qint64 next = NoChange;
+    const auto endsAt = [&](qint64 start, qint64 period) {
+        if (start != NotStarted && start + period > at)
+            next = std::min(next, start + period);
+    };
+    endsAt(maskStart, displayTime);
+    endsAt(effectStart, displayTime);
+    endsAt(brightnessStart, displayTime);
+    endsAt(zoomStart, displayTime);
+    endsAt(rotateStart, displayTime);
+    endsAt(autoFocusStart, displayTime);
+    endsAt(snapshotStart, snapshotTime);
+    endsAt(messageStart, messageTime);
+    // The outline turns on or off every 100 ms until it is over; the clock shows whole seconds.
+    if (clipStart != NotStarted && at >= clipStart && at - clipStart < clipTime)
+        next = std::min(next, clipStart + ((at - clipStart) / 100 + 1) * 100);
+    if (recordStart != NotStarted && at >= recordStart)
+        next = std::min(next, recordStart + ((at - recordStart) / 1000 + 1) * 1000);
+    return next;
+}
+
+qint64 OSDProcessor::nextChangeAt() const
+{
+    return nextChangeAfter(paintedAt);
+}
+
+bool OSDProcessor::needsRepaint() const
+{
+    if (revision != paintedRevision)
+        return true;
+    const qint64 next = nextChangeAt();
+    return next != NoChange && next <= now();
+}
+
 void OSDProcessor::setNotice(const QString &text)
 {
     if (text == noticeText)
         return;
     noticeText = text;
+    noteChange();
     if (canvas)
         canvas->update();
 }
@@ -280,6 +333,7 @@ void OSDProcessor::showMessage(const QString &text)
 {
     messageText = text;
     messageStart = now();
+    noteChange();
     if (canvas)
         canvas->update();
 }

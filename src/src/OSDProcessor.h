@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <limits>
 
 class ImageCanvas;
 class LiveSourceBase;
@@ -18,7 +19,11 @@ class QPainter;
 // effect, autofocus, freeze and macro markers, the recording clock, the snapshot flash and the
 // blinking outline of a fresh clip. Commands only note what happened and when; the canvas calls
 // paintOsd() from its paint handler and every item still due is drawn. The display never
-// repaints by itself: items come and go with the canvas's own repaints.
+// repaints by itself: items come and go with the canvas's own repaints, and needsRepaint() tells
+// a resting canvas whether there is anything to repaint for.
+//
+// paintOsd runs outside the canvas lock, so what it reads from the canvas and the camera (the
+// brightness levels) never waits for, or holds up, a frame.
 class OSDProcessor : public QObject
 {
     Q_OBJECT
@@ -41,6 +46,14 @@ public:
     void showEffect();
 
     void paintOsd(QPainter *painter);
+
+    // What paintOsd draws changes by itself only when a timed item goes, the clip outline blinks
+    // or the recording clock turns a second. nextChangeAt() is the first such moment after the
+    // last paint on the display's clock (NoChange when nothing will change); needsRepaint() is
+    // true once that moment has come or an operation changed what is shown since the last paint.
+    static constexpr qint64 NoChange = std::numeric_limits<qint64>::max();
+    qint64 nextChangeAt() const;
+    bool needsRepaint() const;
 
     // A standing sentence across the top of the canvas (the live canvas says there which cameras
     // it sees while it waits); empty takes it away. It stays until it is changed.
@@ -100,6 +113,8 @@ private:
     static constexpr qint64 NotStarted = -1;
 
     qint64 now() const;
+    void noteChange() { ++revision; }
+    qint64 nextChangeAfter(qint64 at) const;
     bool isDue(qint64 start, qint64 period, qint64 at) const;
     void drawCaptioned(QPainter *painter, int x, int y, const QImage &image, const QString &text);
     void drawBrightness(QPainter *painter, int width, int height);
@@ -129,6 +144,12 @@ private:
     qint64 recordStart = NotStarted;
     qint64 snapshotStart = NotStarted;
     qint64 messageStart = NotStarted;
+
+    // Counts the operations that changed what is shown; with the time of the last paint it tells
+    // whether a repaint would draw anything new.
+    quint64 revision = 0;
+    quint64 paintedRevision = 0;
+    qint64 paintedAt = 0;
 };
 
 #endif
