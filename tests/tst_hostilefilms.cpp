@@ -315,7 +315,7 @@ void HostileFilmsTest::aRefusedFilmIsToldToTheUser()
         ++refused;
         window.fileToOpen = path;
         QTest::mouseClick(window.filmOpenButton, Qt::LeftButton);
-        QCOMPARE(window.errors.size(), refused);
+        QTRY_COMPARE(window.errors.size(), refused);
         QVERIFY(window.errors.last().contains(QStringLiteral("could not be opened")));
         QVERIFY(!window.filmSource->isOpened());
     }
