@@ -8,6 +8,9 @@
 #include <gst/gst.h>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 
 namespace testsound {
 
@@ -17,12 +20,18 @@ inline std::atomic<int> &refusalDelayMs()
     return delay;
 }
 
+// Ends the sink's wait when the pipeline stops. Standard locks, which the thread sanitizer sees.
+struct Gate
+{
+    std::mutex lock;
+    std::condition_variable wake;
+    bool unlocked = false;
+};
+
 struct BrokenSink
 {
     GstBaseSink parent;
-    GMutex lock;
-    GCond wake;
-    bool unlocked;
+    Gate *gate;
 };
 
 struct BrokenSinkClass
@@ -34,13 +43,14 @@ G_DEFINE_TYPE(BrokenSink, broken_sink, GST_TYPE_BASE_SINK)
 
 inline GstFlowReturn brokenSinkPreroll(GstBaseSink *base, GstBuffer *)
 {
-    auto *self = reinterpret_cast<BrokenSink *>(base);
-    const gint64 end = g_get_monotonic_time() + gint64(refusalDelayMs()) * G_TIME_SPAN_MILLISECOND;
-    g_mutex_lock(&self->lock);
-    while (!self->unlocked && g_cond_wait_until(&self->wake, &self->lock, end)) {
+    Gate *gate = reinterpret_cast<BrokenSink *>(base)->gate;
+    bool unlocked = false;
+    {
+        std::unique_lock<std::mutex> locker(gate->lock);
+        gate->wake.wait_for(locker, std::chrono::milliseconds(refusalDelayMs()),
+                            [gate] { return gate->unlocked; });
+        unlocked = gate->unlocked;
     }
-    const bool unlocked = self->unlocked;
-    g_mutex_unlock(&self->lock);
     if (unlocked)
         return GST_FLOW_FLUSHING;
     GST_ELEMENT_ERROR(base, RESOURCE, WRITE, ("The sound device refused the stream."), (nullptr));
@@ -50,36 +60,30 @@ inline GstFlowReturn brokenSinkPreroll(GstBaseSink *base, GstBuffer *)
 // The pipeline is being stopped: the wait ends at once.
 inline gboolean brokenSinkUnlock(GstBaseSink *base)
 {
-    auto *self = reinterpret_cast<BrokenSink *>(base);
-    g_mutex_lock(&self->lock);
-    self->unlocked = true;
-    g_cond_broadcast(&self->wake);
-    g_mutex_unlock(&self->lock);
+    Gate *gate = reinterpret_cast<BrokenSink *>(base)->gate;
+    std::lock_guard<std::mutex> locker(gate->lock);
+    gate->unlocked = true;
+    gate->wake.notify_all();
     return TRUE;
 }
 
 inline gboolean brokenSinkUnlockStop(GstBaseSink *base)
 {
-    auto *self = reinterpret_cast<BrokenSink *>(base);
-    g_mutex_lock(&self->lock);
-    self->unlocked = false;
-    g_mutex_unlock(&self->lock);
+    Gate *gate = reinterpret_cast<BrokenSink *>(base)->gate;
+    std::lock_guard<std::mutex> locker(gate->lock);
+    gate->unlocked = false;
     return TRUE;
 }
 
 inline void brokenSinkFinalize(GObject *object)
 {
-    auto *self = reinterpret_cast<BrokenSink *>(object);
-    g_mutex_clear(&self->lock);
-    g_cond_clear(&self->wake);
+    delete reinterpret_cast<BrokenSink *>(object)->gate;
     G_OBJECT_CLASS(broken_sink_parent_class)->finalize(object);
 }
 
 inline void broken_sink_init(BrokenSink *self)
 {
-    g_mutex_init(&self->lock);
-    g_cond_init(&self->wake);
-    self->unlocked = false;
+    self->gate = new Gate;
 }
 
 inline void broken_sink_class_init(BrokenSinkClass *klass)
