@@ -194,6 +194,7 @@ private slots:
 
     // mode changes and failures
     void captureFollowsTheMode();
+    void filmLoadedAfterLeavingTheModeWaits();
     void failureRestsOnTheLastGoodFrame();
 };
 
@@ -572,6 +573,24 @@ void FilmSourceTest::captureFollowsTheMode()
     QCOMPARE(bench.backend->calls, QStringList{"pause"});
     QVERIFY(!bench.tickTimer()->isActive());
     QCOMPARE(bench.receiver.refresh, (QStringList{"start", "stop"}));
+}
+
+void FilmSourceTest::filmLoadedAfterLeavingTheModeWaits()
+{
+    Bench bench;
+    QSignalSpy answers(&bench.source, SIGNAL(openFinished(bool)));
+    bench.source.resumeCapture();
+    bench.source.startOpen("film.avi");
+    bench.source.pauseCapture();
+    QVERIFY(answers.wait(1000));
+    QVERIFY(bench.source.isOpened());
+    QVERIFY(!bench.backend->running);
+    QVERIFY(!bench.tickTimer()->isActive());
+    QVERIFY(!bench.receiver.refreshing);
+
+    bench.source.resumeCapture();
+    bench.source.play();
+    QVERIFY(bench.backend->running);
 }
 
 void FilmSourceTest::failureRestsOnTheLastGoodFrame()

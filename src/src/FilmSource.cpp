@@ -81,6 +81,9 @@ void FilmSource::backendOpened(bool ready)
     playing = true;
     tickTimer->start();
     stopRefresh();
+    // Film mode was left while the file loaded: the film waits there, as one already playing would.
+    if (modeLeft)
+        pauseCapture();
     emit openFinished(true);
 }
 
@@ -168,11 +171,13 @@ void FilmSource::setVolume(int volume)
 
 void FilmSource::resumeCapture()
 {
+    modeLeft = false;
     startRefresh();
 }
 
 void FilmSource::pauseCapture()
 {
+    modeLeft = true;
     if (opened) {
         backend->pause();
         tickTimer->stop();

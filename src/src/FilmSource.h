@@ -94,6 +94,8 @@ private:
     // its own refresh.
     bool refreshAfterRefusal = false;
     quint64 openRequest = 0;
+    // Between pauseCapture() and resumeCapture(): the film canvas is not on screen.
+    bool modeLeft = false;
     bool opened = false;
     bool playing = false;
     int step = NormalStep;
