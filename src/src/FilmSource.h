@@ -90,8 +90,8 @@ private:
     PlaybackBackend *backend;
     bool audio = false;
     bool opening = false;
-    // Whether the film closed for the load was running, so a refused file gives the canvas back
-    // its own refresh.
+    // A film was loaded when this load began: a refused file gives the canvas back its own
+    // refresh.
     bool refreshAfterRefusal = false;
     quint64 openRequest = 0;
     // Between pauseCapture() and resumeCapture(): the film canvas is not on screen.
