@@ -4,6 +4,8 @@
 // A sound output that opens but refuses every stream, after a while, as a sound server that has
 // gone away does. While a BrokenSoundOutput lives, it is the output autoaudiosink chooses.
 
+#include "ThreadHandOver.h"
+
 #include <gst/base/gstbasesink.h>
 #include <gst/gst.h>
 
@@ -43,6 +45,7 @@ G_DEFINE_TYPE(BrokenSink, broken_sink, GST_TYPE_BASE_SINK)
 
 inline GstFlowReturn brokenSinkPreroll(GstBaseSink *base, GstBuffer *)
 {
+    const ThreadHandOver::InCallback callback(base);
     Gate *gate = reinterpret_cast<BrokenSink *>(base)->gate;
     bool unlocked = false;
     {
@@ -60,6 +63,7 @@ inline GstFlowReturn brokenSinkPreroll(GstBaseSink *base, GstBuffer *)
 // The pipeline is being stopped: the wait ends at once.
 inline gboolean brokenSinkUnlock(GstBaseSink *base)
 {
+    const ThreadHandOver::InCallback callback(base);
     Gate *gate = reinterpret_cast<BrokenSink *>(base)->gate;
     std::lock_guard<std::mutex> locker(gate->lock);
     gate->unlocked = true;
@@ -69,6 +73,7 @@ inline gboolean brokenSinkUnlock(GstBaseSink *base)
 
 inline gboolean brokenSinkUnlockStop(GstBaseSink *base)
 {
+    const ThreadHandOver::InCallback callback(base);
     Gate *gate = reinterpret_cast<BrokenSink *>(base)->gate;
     std::lock_guard<std::mutex> locker(gate->lock);
     gate->unlocked = false;
@@ -77,6 +82,7 @@ inline gboolean brokenSinkUnlockStop(GstBaseSink *base)
 
 inline void brokenSinkFinalize(GObject *object)
 {
+    ThreadHandOver::afterCallbacks(object);
     delete reinterpret_cast<BrokenSink *>(object)->gate;
     G_OBJECT_CLASS(broken_sink_parent_class)->finalize(object);
 }
@@ -84,6 +90,8 @@ inline void brokenSinkFinalize(GObject *object)
 inline void broken_sink_init(BrokenSink *self)
 {
     self->gate = new Gate;
+    // The element is made on one streaming thread and runs on others.
+    ThreadHandOver::beforeCallbacks(self);
 }
 
 inline void broken_sink_class_init(BrokenSinkClass *klass)
