@@ -416,8 +416,9 @@ void CommandsTest::brokenFilmIsReported()
 
     window->fileToOpen = notAFilm;
     QTest::mouseClick(window->filmOpenButton, Qt::LeftButton);
-    QCOMPARE(window->errors.size(), 1);
+    QTRY_COMPARE(window->errors.size(), 1);
     QVERIFY(!window->filmSource->isOpened());
+    QVERIFY(!window->filmSource->isOpening());
 
     // A cancelled dialog does nothing.
     window->fileToOpen.clear();
@@ -519,13 +520,13 @@ void CommandsTest::missingDecoderIsNamedAndTheOldFilmStops()
     QTest::mouseClick(window->filmButton, Qt::LeftButton);
     window->fileToOpen = film;
     QTest::mouseClick(window->filmOpenButton, Qt::LeftButton);
-    QVERIFY(window->filmSource->isPlaying());
+    QTRY_VERIFY(window->filmSource->isPlaying());
     QVERIFY(window->errors.isEmpty());
 
     HiddenDecoders hidden("image/jpeg");
     QVERIFY(hidden.count() > 0);
     QTest::mouseClick(window->filmOpenButton, Qt::LeftButton);
-    QCOMPARE(window->errors.size(), 1);
+    QTRY_COMPARE(window->errors.size(), 1);
     GstCaps *jpeg = gst_caps_from_string("image/jpeg");
     gchar *decoder = gst_pb_utils_get_decoder_description(jpeg);
     const QString missing = QString::fromUtf8(decoder);

@@ -5,8 +5,11 @@
 #include "ICaptureCB.h"
 #include "media/GstPlaybackBackend.h"
 #include "media/GstRuntime.h"
+#include "tst_gapprobe.h"
 #include "tst_pipelines.h"
+#include "tst_soundoutput.h"
 
+#include <QAbstractEventDispatcher>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
@@ -150,6 +153,8 @@ private slots:
     void windowsMediaFilm();
     void h264FilmInAvi();
     void defaultBackEndIsGStreamer();
+    void slowRefusalKeepsTheEventLoopRunning();
+    void failingSoundOutputStillPlaysThePicture();
 
     // transport
     void pauseHoldsAndPlayGoesOn();
@@ -178,6 +183,8 @@ private:
 void FilmPlaybackTest::initTestCase()
 {
     GstRuntime::ensureInitialised();
+    // The film's bus is watched from GLib's main loop, which is what Qt runs here.
+    QVERIFY(QAbstractEventDispatcher::instance()->inherits("QEventDispatcherGlib"));
     QVERIFY(dir.isValid());
     const QString avi = QStringLiteral("avimux name=mux ! filesink location=\"%1\" ");
     QString problem;
@@ -338,6 +345,49 @@ void FilmPlaybackTest::defaultBackEndIsGStreamer()
     QVERIFY(source.open(path("silent.avi")));
     QVERIFY(receiver.frames >= 1);
     QVERIFY(!source.open(path("notes.avi")));
+}
+
+// Longest the event loop may stand still while a film loads: far below what the loads below take,
+// with room for a busy machine.
+constexpr qint64 LongestStallMs = 250;
+
+// A file the player refuses only after the sound output has taken a second to give up on it:
+// meanwhile the event loop runs on.
+void FilmPlaybackTest::slowRefusalKeepsTheEventLoopRunning()
+{
+    testsound::BrokenSoundOutput brokenOutput(1000);
+    QVERIFY(brokenOutput.isInstalled());
+    Player player;
+    QSignalSpy answers(&player.source, SIGNAL(openFinished(bool)));
+    testprobe::GapProbe probe;
+    probe.start();
+    player.source.startOpen(path("sound.avi"));
+    QVERIFY(answers.wait(15000));
+    const qint64 took = probe.elapsedMs();
+    const qint64 stall = probe.stop();
+    QCOMPARE(answers.first().first().toBool(), false);
+    QVERIFY(!player.source.isOpened());
+    QVERIFY2(took >= 1000, qPrintable(QString::number(took)));
+    QVERIFY2(stall < LongestStallMs, qPrintable(QStringLiteral("stood still for %1 ms").arg(stall)));
+}
+
+// When the sound output refuses the film's sound, the film plays anyway, silently, and loading it
+// twice over does not hold up the event loop either.
+void FilmPlaybackTest::failingSoundOutputStillPlaysThePicture()
+{
+    testsound::BrokenSoundOutput brokenOutput(500);
+    Player player;
+    QSignalSpy answers(&player.source, SIGNAL(openFinished(bool)));
+    testprobe::GapProbe probe;
+    probe.start();
+    player.source.startOpen(path("film.avi"));
+    QVERIFY(answers.wait(15000));
+    const qint64 stall = probe.stop();
+    QCOMPARE(answers.first().first().toBool(), true);
+    QVERIFY(player.source.isPlaying());
+    QVERIFY(player.source.hasAudio());
+    QVERIFY2(stall < LongestStallMs, qPrintable(QStringLiteral("stood still for %1 ms").arg(stall)));
+    QVERIFY(QTest::qWaitFor([&] { return player.receiver.frames >= 10; }, 3000));
 }
 
 void FilmPlaybackTest::pauseHoldsAndPlayGoesOn()

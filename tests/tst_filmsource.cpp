@@ -31,20 +31,32 @@ public:
     QStringList calls;
     QList<qint64> seeks;
     QList<int> volumes;
+    int requests = 0;
 
-    bool open(const QString &fileName) override
+    // Answers from the event loop, as the real back end does; a close or a newer load drops the
+    // answer still on its way.
+    void startOpen(const QString &fileName) override
     {
         calls << "open";
-        if (!films.contains(fileName))
-            return false;
-        film = films.value(fileName);
-        loaded = true;
-        at = 0;
-        return true;
+        const bool known = films.contains(fileName);
+        if (known) {
+            film = films.value(fileName);
+            loaded = true;
+            at = 0;
+        }
+        const int request = ++requests;
+        QMetaObject::invokeMethod(
+            this,
+            [this, known, request] {
+                if (request == requests)
+                    emit openFinished(known);
+            },
+            Qt::QueuedConnection);
     }
     void close() override
     {
         calls << "close";
+        ++requests;
         loaded = false;
         running = false;
     }
@@ -156,6 +168,8 @@ private slots:
     void openReturnsToNormalSpeed();
     void failedOpenAfterAFilmLeavesTheCanvasRefreshing();
     void closeDropsTheFilm();
+    void openAnswersLaterBySignal();
+    void abandonedOpenIsNotAnswered();
 
     // transport
     void nothingHappensBeforeAFilmIsOpen();
@@ -180,6 +194,7 @@ private slots:
 
     // mode changes and failures
     void captureFollowsTheMode();
+    void filmLoadedAfterLeavingTheModeWaits();
     void failureRestsOnTheLastGoodFrame();
 };
 
@@ -251,6 +266,47 @@ void FilmSourceTest::failedOpenAfterAFilmLeavesTheCanvasRefreshing()
     QVERIFY(!bench.source.isOpened());
     QVERIFY(!bench.backend->loaded);
     QVERIFY(bench.receiver.refreshing);
+}
+
+void FilmSourceTest::openAnswersLaterBySignal()
+{
+    Bench bench;
+    QSignalSpy answers(&bench.source, SIGNAL(openFinished(bool)));
+    bench.source.startOpen("film.avi");
+    QVERIFY(bench.source.isOpening());
+    QVERIFY(!bench.source.isOpened());
+    QVERIFY(answers.isEmpty());
+    QVERIFY(answers.wait(1000));
+    QCOMPARE(answers.first().first().toBool(), true);
+    QVERIFY(!bench.source.isOpening());
+    QVERIFY(bench.source.isPlaying());
+
+    bench.source.startOpen("notes.txt");
+    QVERIFY(answers.wait(1000));
+    QCOMPARE(answers.last().first().toBool(), false);
+    QVERIFY(!bench.source.isOpened());
+    QVERIFY(bench.receiver.refreshing);
+}
+
+// A load given up for another (or for nothing) says nothing: only the one asked for last answers.
+void FilmSourceTest::abandonedOpenIsNotAnswered()
+{
+    Bench bench;
+    QSignalSpy answers(&bench.source, SIGNAL(openFinished(bool)));
+    bench.source.startOpen("film.avi");
+    bench.source.close();
+    QVERIFY(!bench.source.isOpening());
+    bench.source.startOpen("long.avi");
+    bench.source.startOpen("notes.txt");
+    QVERIFY(answers.wait(1000));
+    QCoreApplication::processEvents();
+    QCOMPARE(answers.count(), 1);
+    QCOMPARE(answers.first().first().toBool(), false);
+    QVERIFY(!bench.source.isOpened());
+
+    // The answer-in-hand form waits for its own load only.
+    QVERIFY(bench.source.open("silent.avi"));
+    QCOMPARE(answers.count(), 2);
 }
 
 void FilmSourceTest::closeDropsTheFilm()
@@ -517,6 +573,24 @@ void FilmSourceTest::captureFollowsTheMode()
     QCOMPARE(bench.backend->calls, QStringList{"pause"});
     QVERIFY(!bench.tickTimer()->isActive());
     QCOMPARE(bench.receiver.refresh, (QStringList{"start", "stop"}));
+}
+
+void FilmSourceTest::filmLoadedAfterLeavingTheModeWaits()
+{
+    Bench bench;
+    QSignalSpy answers(&bench.source, SIGNAL(openFinished(bool)));
+    bench.source.resumeCapture();
+    bench.source.startOpen("film.avi");
+    bench.source.pauseCapture();
+    QVERIFY(answers.wait(1000));
+    QVERIFY(bench.source.isOpened());
+    QVERIFY(!bench.backend->running);
+    QVERIFY(!bench.tickTimer()->isActive());
+    QVERIFY(!bench.receiver.refreshing);
+
+    bench.source.resumeCapture();
+    bench.source.play();
+    QVERIFY(bench.backend->running);
 }
 
 void FilmSourceTest::failureRestsOnTheLastGoodFrame()

@@ -4,7 +4,9 @@
 #include "media/GstPlaybackBackend.h"
 #include "media/PlaybackBackend.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QEventLoop>
 #include <QTimer>
 
 namespace {
@@ -24,6 +26,7 @@ FilmSource::FilmSource(ICaptureCB *receiver, PlaybackBackend *backend, QObject *
     , tickTimer(new QTimer(this))
 {
     backend->setParent(this);
+    connect(backend, SIGNAL(openFinished(bool)), this, SLOT(backendOpened(bool)));
     connect(backend, SIGNAL(failed(QString)), this, SLOT(backendFailed(QString)));
     tickTimer->setInterval(TickInterval);
     connect(tickTimer, SIGNAL(timeout()), this, SLOT(tickEvent()));
@@ -35,19 +38,38 @@ FilmSource::~FilmSource()
     close();
 }
 
-bool FilmSource::open(const QString &fileName)
+void FilmSource::startOpen(const QString &fileName)
 {
-    const bool hadFilm = opened;
+    const bool hadFilm = opened || (opening && refreshAfterRefusal);
     close();
     // A fast step left over from the last film would seek against the new one as it runs.
     step = NormalStep;
+    refreshAfterRefusal = hadFilm;
+    opening = true;
+    backend->startOpen(fileName);
+}
 
-    if (!backend->open(fileName) || !backend->hasVideo()) {
+bool FilmSource::open(const QString &fileName)
+{
+    startOpen(fileName);
+    const quint64 request = openRequest;
+    while (opening && request == openRequest)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return opened && request == openRequest;
+}
+
+void FilmSource::backendOpened(bool ready)
+{
+    if (!opening)
+        return;
+    opening = false;
+    if (!ready || !backend->hasVideo()) {
         backend->close();
         // Nothing is loaded now: the canvas keeps showing (and refreshing) its last picture.
-        if (hadFilm)
+        if (refreshAfterRefusal)
             startRefresh();
-        return false;
+        emit openFinished(false);
+        return;
     }
 
     audio = backend->hasAudio();
@@ -59,13 +81,18 @@ bool FilmSource::open(const QString &fileName)
     playing = true;
     tickTimer->start();
     stopRefresh();
-    return true;
+    // Film mode was left while the file loaded: the film waits there, as one already playing would.
+    if (modeLeft)
+        pauseCapture();
+    emit openFinished(true);
 }
 
 void FilmSource::close()
 {
-    if (opened)
+    if (opened || opening)
         backend->close();
+    ++openRequest;
+    opening = false;
     opened = false;
     playing = false;
     audio = false;
@@ -144,11 +171,13 @@ void FilmSource::setVolume(int volume)
 
 void FilmSource::resumeCapture()
 {
+    modeLeft = false;
     startRefresh();
 }
 
 void FilmSource::pauseCapture()
 {
+    modeLeft = true;
     if (opened) {
         backend->pause();
         tickTimer->stop();

@@ -27,7 +27,11 @@ public:
     FilmSource(ICaptureCB *receiver, PlaybackBackend *backend, QObject *parent = nullptr);
     ~FilmSource() override;
 
-    // Closes the current film, then loads the file and plays it from the start at rate 1.
+    // Closes the current film and starts loading the file; openFinished() tells the outcome, and
+    // a film that loads plays from the start at rate 1. Returns at once.
+    void startOpen(const QString &fileName);
+    // startOpen(), then waits for the outcome in a nested event loop (the back end bounds how
+    // long a file may take). For callers that need the answer in hand.
     bool open(const QString &fileName);
     void close();
     void play();
@@ -40,6 +44,7 @@ public:
     void resumeCapture();
     void pauseCapture();
 
+    bool isOpening() const { return opening; }
     bool isOpened() const { return opened; }
     bool isPlaying() const { return playing; }
     bool hasAudio() const { return audio; }
@@ -55,6 +60,9 @@ public:
 
 signals:
     void tick();
+    // The outcome of the latest startOpen(): the film is playing, or nothing is loaded. Not sent
+    // for a load that close() or a newer startOpen() abandoned.
+    void openFinished(bool opened);
     // The open film stopped on damaged data and now rests paused on its last good frame.
     void playbackFailed(const QString &message);
 
@@ -69,6 +77,7 @@ protected:
     virtual void restartSpeedClock();
 
 private slots:
+    void backendOpened(bool ready);
     void backendFailed(const QString &detail);
 
 private:
@@ -80,6 +89,13 @@ private:
     ICaptureCB *receiver;
     PlaybackBackend *backend;
     bool audio = false;
+    bool opening = false;
+    // A film was loaded when this load began: a refused file gives the canvas back its own
+    // refresh.
+    bool refreshAfterRefusal = false;
+    quint64 openRequest = 0;
+    // Between pauseCapture() and resumeCapture(): the film canvas is not on screen.
+    bool modeLeft = false;
     bool opened = false;
     bool playing = false;
     int step = NormalStep;

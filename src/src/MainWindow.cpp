@@ -289,6 +289,7 @@ MainWindow::MainWindow()
     connect(liveSource, SIGNAL(cameraStateChanged()), this, SLOT(noteCameraBack()));
     updateCameraNotice();
     connect(filmSource, SIGNAL(playbackFailed(QString)), this, SLOT(filmFailed(QString)));
+    connect(filmSource, SIGNAL(openFinished(bool)), this, SLOT(filmOpened(bool)));
     for (ImageCanvas *canvas : {liveCanvas, filmCanvas, photographCanvas, drawingBoardCanvas})
         connect(canvas, SIGNAL(snapshotFailed()), this, SLOT(snapshotFailed()));
 
@@ -1010,7 +1011,13 @@ void MainWindow::filmOpenFile()
     const QString path = askOpenFileName(QDir(Config::recordPath()).path(), filter);
     if (path.isEmpty() || !QFileInfo::exists(path))
         return;
-    if (filmSource->open(path))
+    // The film loads while the window goes on; filmOpened hears how it went.
+    filmSource->startOpen(path);
+}
+
+void MainWindow::filmOpened(bool opened)
+{
+    if (opened)
         return;
     const QStringList missing = filmSource->missingPlugins();
     if (!missing.isEmpty()) {

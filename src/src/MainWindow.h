@@ -192,6 +192,8 @@ private slots:
     void settings();
     void print();
     void filmOpenFile();
+    // The film asked for by filmOpenFile has loaded, or cannot be played.
+    void filmOpened(bool opened);
     void filmPlay();
     void filmPause();
     void filmStop();

@@ -4,7 +4,6 @@
 #include "GstRuntime.h"
 #include "ThreadHandOver.h"
 
-#include <QDeadlineTimer>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +18,6 @@
 namespace {
 
 constexpr qint64 NanosecondsPerUnit = 100;
-constexpr int BusInterval = 20;
 constexpr int Silence = -10000;
 
 GstElement *makeElement(const char *factory, const char *name = nullptr)
@@ -119,15 +117,16 @@ QString errorText(GstMessage *message)
 
 GstPlaybackBackend::GstPlaybackBackend(ICaptureCB *receiver, QObject *parent)
     : PlaybackBackend(parent)
-    , busTimer(new QTimer(this))
+    , prerollTimer(new QTimer(this))
 {
     GstRuntime::ensureInitialised();
     // One grabber serves every film; each pipeline borrows it.
     grabber = GrabberElement::create(receiver, false);
     if (grabber)
         gst_object_ref_sink(grabber);
-    busTimer->setInterval(BusInterval);
-    connect(busTimer, SIGNAL(timeout()), this, SLOT(readBus()));
+    prerollTimer->setSingleShot(true);
+    prerollTimer->setInterval(PrerollTimeoutMs);
+    connect(prerollTimer, SIGNAL(timeout()), this, SLOT(prerollTimedOut()));
 }
 
 GstPlaybackBackend::~GstPlaybackBackend()
@@ -137,34 +136,87 @@ GstPlaybackBackend::~GstPlaybackBackend()
         gst_object_unref(grabber);
 }
 
-bool GstPlaybackBackend::open(const QString &fileName)
+void GstPlaybackBackend::startOpen(const QString &fileName)
 {
     close();
     missing.clear();
-    // Only plain files: opening a named pipe or a device would block this thread in filesrc.
-    if (!grabber || !QFileInfo(fileName).isFile())
-        return false;
-    // A sound output that opens but then refuses the film's sound must not cost the picture: the
-    // second attempt plays the sound into a clocked fakesink.
-    for (bool fakeAudio : {false, true}) {
-        close();
-        bool built = false;
-        {
-            // The streaming threads' callbacks read what is set up here under the same lock.
-            std::lock_guard<std::mutex> locker(padLock);
-            forceFakeAudio = fakeAudio;
-            built = build(fileName);
-        }
-        ThreadHandOver::beforeCallbacks(this);
-        if (built && waitForPreroll()) {
-            busTimer->start();
-            return true;
-        }
-        if (!audioOutputFailed)
-            break;
+    opening = true;
+    openingFile = fileName;
+    // Only plain files: opening a named pipe or a device would block in filesrc.
+    if (!grabber || !QFileInfo(fileName).isFile()) {
+        finishOpen(false);
+        return;
     }
-    close();
-    return false;
+    attemptOpen(false);
+}
+
+// Builds the pipeline and sets it going towards its first frame; the bus tells how that ends.
+void GstPlaybackBackend::attemptOpen(bool fakeAudio)
+{
+    closePipeline();
+    bool built = false;
+    {
+        // The streaming threads' callbacks read what is set up here under the same lock.
+        std::lock_guard<std::mutex> locker(padLock);
+        forceFakeAudio = fakeAudio;
+        built = build(openingFile);
+    }
+    if (!built) {
+        finishOpen(false);
+        return;
+    }
+    watchBus();
+
+    ThreadHandOver::beforeCallbacks(this);
+    prerollTimer->start();
+    const GstStateChangeReturn change = gst_element_set_state(pipeline, GST_STATE_PAUSED);
+    if (change == GST_STATE_CHANGE_FAILURE) {
+        drainFailure();
+        attemptFailed();
+    } else if (change != GST_STATE_CHANGE_ASYNC) {
+        finishOpen(true);
+    }
+}
+
+// A sound output that opens but then refuses the film's sound must not cost the picture: the
+// second attempt plays the sound into a clocked fakesink.
+void GstPlaybackBackend::attemptFailed()
+{
+    bool retry = false;
+    {
+        std::lock_guard<std::mutex> locker(padLock);
+        retry = audioOutputFailed && !forceFakeAudio;
+    }
+    if (retry)
+        attemptOpen(true);
+    else
+        finishOpen(false);
+}
+
+void GstPlaybackBackend::prerollTimedOut()
+{
+    if (!opening)
+        return;
+    qDebug() << "Film did not become ready in time";
+    finishOpen(false);
+}
+
+// Settles the load now (a refused film is dropped at once, so its pipeline says no more) and
+// tells the outcome from the event loop, never from within the caller's own call.
+void GstPlaybackBackend::finishOpen(bool ready)
+{
+    prerollTimer->stop();
+    opening = false;
+    if (!ready)
+        closePipeline();
+    const quint64 request = openRequest;
+    QMetaObject::invokeMethod(
+        this,
+        [this, request, ready] {
+            if (request == openRequest)
+                emit openFinished(ready);
+        },
+        Qt::QueuedConnection);
 }
 
 bool GstPlaybackBackend::build(const QString &fileName)
@@ -188,47 +240,8 @@ bool GstPlaybackBackend::build(const QString &fileName)
     return true;
 }
 
-bool GstPlaybackBackend::waitForPreroll()
-{
-    const GstStateChangeReturn change = gst_element_set_state(pipeline, GST_STATE_PAUSED);
-    if (change == GST_STATE_CHANGE_FAILURE)
-        return drainFailure();
-    if (change == GST_STATE_CHANGE_SUCCESS)
-        return true;
-
-    GstBus *bus = gst_element_get_bus(pipeline);
-    QDeadlineTimer deadline(PrerollTimeoutMs);
-    bool prerolled = false;
-    for (;;) {
-        const qint64 left = deadline.remainingTimeNSecs();
-        if (left <= 0) {
-            qDebug() << "Film did not become ready in time";
-            break;
-        }
-        // Messages of other types are dropped by the pop; what is missing must be caught here.
-        GstMessage *message = gst_bus_timed_pop_filtered(
-            bus, GstClockTime(left),
-            GstMessageType(GST_MESSAGE_ASYNC_DONE | GST_MESSAGE_ERROR | GST_MESSAGE_ELEMENT));
-        if (!message)
-            continue;
-        if (GST_MESSAGE_TYPE(message) == GST_MESSAGE_ELEMENT) {
-            noteMissingPlugin(message);
-            gst_message_unref(message);
-            continue;
-        }
-        const bool done = GST_MESSAGE_TYPE(message) == GST_MESSAGE_ASYNC_DONE;
-        if (!done)
-            noteOpenError(message);
-        gst_message_unref(message);
-        prerolled = done;
-        break;
-    }
-    gst_object_unref(bus);
-    return prerolled;
-}
-
-// The state change failed at once (a missing file, for one); the reason is on the bus.
-bool GstPlaybackBackend::drainFailure()
+// The state change failed at once (a missing file, for one); the reason is on the bus already.
+void GstPlaybackBackend::drainFailure()
 {
     GstBus *bus = gst_element_get_bus(pipeline);
     while (GstMessage *message =
@@ -243,7 +256,6 @@ bool GstPlaybackBackend::drainFailure()
             break;
     }
     gst_object_unref(bus);
-    return false;
 }
 
 void GstPlaybackBackend::noteOpenError(GstMessage *message)
@@ -275,8 +287,20 @@ QStringList GstPlaybackBackend::missingPlugins() const
 
 void GstPlaybackBackend::close()
 {
-    busTimer->stop();
+    ++openRequest;
+    opening = false;
+    prerollTimer->stop();
+    closePipeline();
+}
+
+void GstPlaybackBackend::closePipeline()
+{
     if (pipeline) {
+        if (busWatch) {
+            g_source_destroy(busWatch);
+            g_source_unref(busWatch);
+            busWatch = nullptr;
+        }
         gst_element_set_state(pipeline, GST_STATE_NULL);
         ThreadHandOver::afterCallbacks(this);
         if (grabber && GST_OBJECT_PARENT(grabber) == GST_OBJECT(pipeline))
@@ -437,28 +461,56 @@ double GstPlaybackBackend::audioGain() const
     return gain;
 }
 
-void GstPlaybackBackend::readBus()
+// The bus is read in the main loop of the user-interface thread: Qt's event dispatcher there runs
+// GLib's default main context.
+void GstPlaybackBackend::watchBus()
 {
-    if (!pipeline)
-        return;
-    // A seek counts as just made until the next look at the bus, and as in flight until the
-    // pipeline is seen settled.
-    seekWhileRunning = false;
-    forgetSettledSeek();
     GstBus *bus = gst_element_get_bus(pipeline);
-    while (pipeline) {
-        GstMessage *message = gst_bus_pop(bus);
-        if (!message)
-            break;
-        handleMessage(message);
-        gst_message_unref(message);
-    }
+    busWatch = gst_bus_create_watch(bus);
     gst_object_unref(bus);
+    g_source_set_callback(busWatch, GSourceFunc(busMessage), this, nullptr);
+    // A message box opened from a message's handler runs a loop of its own; the film's later
+    // messages do not wait for it to close.
+    g_source_set_can_recurse(busWatch, TRUE);
+    g_source_attach(busWatch, nullptr);
+}
+
+int GstPlaybackBackend::busMessage(GstBus *, GstMessage *message, void *self)
+{
+    static_cast<GstPlaybackBackend *>(self)->handleMessage(message);
+    return G_SOURCE_CONTINUE;
 }
 
 void GstPlaybackBackend::handleMessage(GstMessage *message)
 {
+    if (!pipeline)
+        return;
+    if (opening) {
+        switch (GST_MESSAGE_TYPE(message)) {
+        case GST_MESSAGE_ELEMENT:
+            noteMissingPlugin(message);
+            break;
+        case GST_MESSAGE_ASYNC_DONE:
+            if (GST_MESSAGE_SRC(message) == GST_OBJECT(pipeline))
+                finishOpen(true);
+            break;
+        case GST_MESSAGE_ERROR:
+            noteOpenError(message);
+            attemptFailed();
+            break;
+        default:
+            break;
+        }
+        return;
+    }
+
     switch (GST_MESSAGE_TYPE(message)) {
+    case GST_MESSAGE_ASYNC_DONE:
+        // The pipeline has its frame again after a seek or a pause: a seek made while the film ran
+        // has landed, and positions are the pipeline's own again.
+        seekWhileRunning = false;
+        forgetSettledSeek();
+        break;
     case GST_MESSAGE_EOS: {
         // An end reached before the latest seek was flushed away by it; after a seek the end
         // carries that seek's number.

@@ -9,6 +9,8 @@
 
 class ICaptureCB;
 class QTimer;
+typedef struct _GSource GSource;
+typedef struct _GstBus GstBus;
 typedef struct _GstElement GstElement;
 typedef struct _GstPad GstPad;
 typedef struct _GstMessage GstMessage;
@@ -17,7 +19,8 @@ typedef struct _GstMessage GstMessage;
 // and the grabber (no dropping) into a clocked fakesink, the audio stream, when there is one,
 // through audioconvert, audioresample and volume into the system's audio output, or into a clocked
 // fakesink where no output can be opened, so the picture still runs at the film's speed.
-// The pipeline's bus is read on the user-interface thread.
+// The pipeline's bus is watched from the GLib main loop that Qt's event dispatcher runs on the
+// user-interface thread; nothing there waits on the pipeline.
 class GstPlaybackBackend : public PlaybackBackend
 {
     Q_OBJECT
@@ -26,7 +29,7 @@ public:
     explicit GstPlaybackBackend(ICaptureCB *receiver, QObject *parent = nullptr);
     ~GstPlaybackBackend() override;
 
-    bool open(const QString &fileName) override;
+    void startOpen(const QString &fileName) override;
     void close() override;
     bool hasVideo() const override;
     bool hasAudio() const override;
@@ -41,7 +44,7 @@ public:
     // The linear gain the volume element applies, for checking the decibel mapping.
     double audioGain() const;
 
-    // How long open() waits for the first frame before it gives up on a file.
+    // How long each attempt at loading a file may take to bring up its first frame.
     static constexpr int PrerollTimeoutMs = 5000;
 
 protected:
@@ -49,15 +52,21 @@ protected:
     GstElement *pipelineElement() const { return pipeline; }
 
 private slots:
-    void readBus();
+    void prerollTimedOut();
 
 private:
     static void padAdded(GstElement *decoder, GstPad *pad, void *self);
     static void noMorePads(GstElement *decoder, void *self);
+    // A GstBusFunc: int is gboolean.
+    static int busMessage(GstBus *bus, GstMessage *message, void *self);
 
+    void attemptOpen(bool fakeAudio);
+    void attemptFailed();
+    void finishOpen(bool ready);
+    void closePipeline();
+    void watchBus();
     bool build(const QString &fileName);
-    bool waitForPreroll();
-    bool drainFailure();
+    void drainFailure();
     void noteOpenError(GstMessage *message);
     void noteMissingPlugin(GstMessage *message);
     bool linkVideo(GstPad *pad);
@@ -71,7 +80,14 @@ private:
 
     GstElement *grabber;
     GstElement *pipeline = nullptr;
-    QTimer *busTimer;
+    GSource *busWatch = nullptr;
+    QTimer *prerollTimer;
+
+    // The file being loaded, until the outcome is known; a close() or a new load counts the
+    // request on, so an outcome on its way for an older one is dropped.
+    QString openingFile;
+    bool opening = false;
+    quint64 openRequest = 0;
 
     // Filled on the streaming thread while the pipeline prerolls, read after. A standard mutex,
     // which the thread sanitizer sees (it cannot see Qt 5's futex-based QMutex).

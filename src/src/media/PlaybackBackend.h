@@ -7,7 +7,8 @@
 
 // What the film player needs from a media framework. Times are in 100 ns units, the volume in
 // hundredths of a decibel (0 is full volume, -10000 silence). Every call is made on the
-// user-interface thread; decoded frames go to the film canvas on the framework's own thread.
+// user-interface thread and returns without waiting on the film; decoded frames go to the film
+// canvas on the framework's own thread.
 class PlaybackBackend : public QObject
 {
     Q_OBJECT
@@ -16,9 +17,11 @@ public:
     explicit PlaybackBackend(QObject *parent = nullptr);
     ~PlaybackBackend() override;
 
-    // Loads the file and waits, for a bounded time, until its first frame is ready (paused).
-    // False when the file cannot be read as a film; close() then drops what was built.
-    virtual bool open(const QString &fileName) = 0;
+    // Starts loading the file. openFinished() tells, later and never from within this call,
+    // whether its first frame is ready (paused) or the file cannot be read as a film; what was
+    // built for a refused file is dropped by then. A close() or another startOpen() before then
+    // abandons the loading without a word.
+    virtual void startOpen(const QString &fileName) = 0;
     // Stops playback and drops the loaded film. Harmless when nothing is loaded.
     virtual void close() = 0;
 
@@ -41,6 +44,9 @@ public:
     virtual QStringList missingPlugins() const { return QStringList(); }
 
 signals:
+    // The outcome of the latest startOpen(): the film is loaded and paused on its first frame, or
+    // nothing is loaded.
+    void openFinished(bool ready);
     // The loaded film cannot be played on (damaged data, a decoder giving up). Sent once per
     // failure; the detail is the framework's own text, for the log.
     void failed(const QString &detail);
