@@ -101,8 +101,8 @@ void TestCanvasConcurrency::framesFromAStreamingThreadWhileTheUserWorks()
     const QSize last = canvas.sourceSize();
     QCOMPARE(canvas.currentImage().size(), last);
     QTRY_VERIFY(saved.count() > 0);
-    QCoreApplication::processEvents();
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), saved.count());
+    canvas.waitForSnapshotFiles();
+    QTRY_COMPARE(saved.count(), QDir(dir.path()).entryList(QDir::Files).size());
 }
 
 QTEST_MAIN(TestCanvasConcurrency)
