@@ -1,0 +1,62 @@
+#include "PictureDecoder.h"
+
+#include "PictureReader.h"
+#include "ThreadHandOver.h"
+
+PictureDecoder::PictureDecoder(QObject *parent)
+    : QThread(parent)
+{
+}
+
+PictureDecoder::~PictureDecoder()
+{
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        quitting = true;
+        waiting.clear();
+    }
+    wake.notify_all();
+    // At most the picture being decoded is finished; what it hands over dies with this object.
+    wait();
+}
+
+void PictureDecoder::decode(const QStringList &paths, quint64 request)
+{
+    {
+        std::lock_guard<std::mutex> guard(lock);
+        waiting.clear();
+        for (const QString &path : paths) {
+            if (busy && path == inProgress.path)
+                inProgress.request = request;
+            else
+                waiting.append({path, request});
+        }
+    }
+    wake.notify_all();
+    if (!isRunning())
+        start();
+}
+
+void PictureDecoder::run()
+{
+    for (;;) {
+        QString path;
+        {
+            std::unique_lock<std::mutex> guard(lock);
+            wake.wait(guard, [this] { return quitting || !waiting.isEmpty(); });
+            if (quitting)
+                return;
+            inProgress = waiting.takeFirst();
+            busy = true;
+            path = inProgress.path;
+        }
+        const QImage image = PictureReader::readPicture(path);
+        quint64 request = 0;
+        {
+            std::lock_guard<std::mutex> guard(lock);
+            busy = false;
+            request = inProgress.request;
+        }
+        ThreadHandOver::queue(this, [this, path, image, request] { emit decoded(path, image, request); });
+    }
+}

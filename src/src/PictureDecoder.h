@@ -1,0 +1,50 @@
+#ifndef PICTUREDECODER_H
+#define PICTUREDECODER_H
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QThread>
+
+#include <condition_variable>
+#include <mutex>
+
+// Decodes photographs through PictureReader on a thread of its own, one at a time, in the order
+// last asked for. Each picture comes back through decoded() on the thread that owns the decoder,
+// stamped with the request it was decoded for, so the owner can tell a picture that is still
+// wanted from one it has moved on from.
+class PictureDecoder : public QThread
+{
+    Q_OBJECT
+
+public:
+    explicit PictureDecoder(QObject *parent = nullptr);
+    ~PictureDecoder() override;
+
+    // Replaces whatever is still waiting to be decoded by paths, first one first. A picture
+    // being decoded when this is called is finished; when paths name it again it is not decoded
+    // twice but reported under the new request.
+    void decode(const QStringList &paths, quint64 request);
+
+signals:
+    void decoded(const QString &path, const QImage &image, quint64 request);
+
+protected:
+    void run() override;
+
+private:
+    struct Job
+    {
+        QString path;
+        quint64 request = 0;
+    };
+
+    std::mutex lock;
+    std::condition_variable wake;
+    QList<Job> waiting;
+    Job inProgress;
+    bool busy = false;
+    bool quitting = false;
+};
+
+#endif

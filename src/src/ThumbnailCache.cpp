@@ -1,0 +1,98 @@
+#include "ThumbnailCache.h"
+
+#include "RegularFile.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QSaveFile>
+#include <QUrl>
+
+namespace {
+
+const char *const UriKey = "Thumb::URI";
+const char *const TimeKey = "Thumb::MTime";
+
+// Only the owner may read the thumbnails: they show what is in the user's folders.
+const QFile::Permissions OwnerOnlyFile = QFile::ReadOwner | QFile::WriteOwner;
+const QFile::Permissions OwnerOnlyFolder = OwnerOnlyFile | QFile::ExeOwner;
+
+} // namespace
+
+QString ThumbnailCache::folder()
+{
+    // A relative XDG_CACHE_HOME is to be ignored, as if it were not set.
+    QString cache = qEnvironmentVariable("XDG_CACHE_HOME");
+    if (cache.isEmpty() || QDir::isRelativePath(cache))
+        cache = QDir::homePath() + QStringLiteral("/.cache");
+    return cache + QStringLiteral("/thumbnails/normal");
+}
+
+QByteArray ThumbnailCache::uri(const QString &path)
+{
+    return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toEncoded();
+}
+
+QString ThumbnailCache::thumbnailPath(const QString &path)
+{
+    const QByteArray hash = QCryptographicHash::hash(uri(path), QCryptographicHash::Md5).toHex();
+    return folder() + QLatin1Char('/') + QLatin1String(hash) + QStringLiteral(".png");
+}
+
+qint64 ThumbnailCache::modificationTime(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return -1;
+    return info.lastModified().toSecsSinceEpoch();
+}
+
+QImage ThumbnailCache::read(const QString &path, qint64 modified)
+{
+    if (modified < 0)
+        return QImage();
+    QFile file;
+    if (!RegularFile::openForReading(file, thumbnailPath(path)))
+        return QImage();
+    QImageReader reader(&file, "png");
+    // The text chunks before the pixels are enough to refuse a thumbnail that is out of date.
+    if (reader.text(QLatin1String(UriKey)).toUtf8() != uri(path)
+        || reader.text(QLatin1String(TimeKey)) != QString::number(modified))
+        return QImage();
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty() || size.width() > NormalSize || size.height() > NormalSize)
+        return QImage();
+    return reader.read();
+}
+
+bool ThumbnailCache::write(const QString &path, qint64 modified, const QImage &thumbnail)
+{
+    if (modified < 0 || thumbnail.isNull() || thumbnail.width() > NormalSize
+        || thumbnail.height() > NormalSize)
+        return false;
+    const QString target = thumbnailPath(path);
+    const QString cacheFolder = QFileInfo(target).absolutePath();
+    if (!QFileInfo::exists(cacheFolder)) {
+        if (!QDir().mkpath(cacheFolder))
+            return false;
+        QFile::setPermissions(QFileInfo(cacheFolder).absolutePath(), OwnerOnlyFolder);
+        QFile::setPermissions(cacheFolder, OwnerOnlyFolder);
+    }
+
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.setPermissions(OwnerOnlyFile);
+    QImageWriter writer(&file, "png");
+    writer.setText(QLatin1String(UriKey), QString::fromUtf8(uri(path)));
+    writer.setText(QLatin1String(TimeKey), QString::number(modified));
+    writer.setText(QStringLiteral("Software"), QStringLiteral("Document Camera"));
+    if (!writer.write(thumbnail)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
