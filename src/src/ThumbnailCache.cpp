@@ -58,14 +58,15 @@ QImage ThumbnailCache::read(const QString &path, qint64 modified)
     if (!RegularFile::openForReading(file, thumbnailPath(path)))
         return QImage();
     QImageReader reader(&file, "png");
-    // The text chunks before the pixels are enough to refuse a thumbnail that is out of date.
-    if (reader.text(QLatin1String(UriKey)).toUtf8() != uri(path)
-        || reader.text(QLatin1String(TimeKey)) != QString::number(modified))
-        return QImage();
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty() || size.width() > NormalSize || size.height() > NormalSize)
         return QImage();
-    return reader.read();
+    // The reader's own text() splits keys at their colons; the picture keeps them whole.
+    const QImage thumbnail = reader.read();
+    if (thumbnail.text(QLatin1String(UriKey)).toUtf8() != uri(path)
+        || thumbnail.text(QLatin1String(TimeKey)) != QString::number(modified))
+        return QImage();
+    return thumbnail;
 }
 
 bool ThumbnailCache::write(const QString &path, qint64 modified, const QImage &thumbnail)
@@ -86,11 +87,13 @@ bool ThumbnailCache::write(const QString &path, qint64 modified, const QImage &t
     if (!file.open(QIODevice::WriteOnly))
         return false;
     file.setPermissions(OwnerOnlyFile);
+    // Set on the picture, not the writer: the writer would split the keys at their colons.
+    QImage tagged = thumbnail;
+    tagged.setText(QLatin1String(UriKey), QString::fromUtf8(uri(path)));
+    tagged.setText(QLatin1String(TimeKey), QString::number(modified));
+    tagged.setText(QStringLiteral("Software"), QStringLiteral("Document Camera"));
     QImageWriter writer(&file, "png");
-    writer.setText(QLatin1String(UriKey), QString::fromUtf8(uri(path)));
-    writer.setText(QLatin1String(TimeKey), QString::number(modified));
-    writer.setText(QStringLiteral("Software"), QStringLiteral("Document Camera"));
-    if (!writer.write(thumbnail)) {
+    if (!writer.write(tagged)) {
         file.cancelWriting();
         return false;
     }
