@@ -15,6 +15,13 @@ namespace {
 
 const char *const UriKey = "Thumb::URI";
 const char *const TimeKey = "Thumb::MTime";
+// Optional, but it tells apart a picture rewritten within the second its thumbnail was made in.
+const char *const SizeKey = "Thumb::Size";
+
+QString fileSize(const QString &path)
+{
+    return QString::number(QFileInfo(path).size());
+}
 
 // Only the owner may read the thumbnails: they show what is in the user's folders.
 const QFile::Permissions OwnerOnlyFile = QFile::ReadOwner | QFile::WriteOwner;
@@ -66,6 +73,9 @@ QImage ThumbnailCache::read(const QString &path, qint64 modified)
     if (thumbnail.text(QLatin1String(UriKey)).toUtf8() != uri(path)
         || thumbnail.text(QLatin1String(TimeKey)) != QString::number(modified))
         return QImage();
+    const QString recordedSize = thumbnail.text(QLatin1String(SizeKey));
+    if (!recordedSize.isEmpty() && recordedSize != fileSize(path))
+        return QImage();
     return thumbnail;
 }
 
@@ -91,6 +101,7 @@ bool ThumbnailCache::write(const QString &path, qint64 modified, const QImage &t
     QImage tagged = thumbnail;
     tagged.setText(QLatin1String(UriKey), QString::fromUtf8(uri(path)));
     tagged.setText(QLatin1String(TimeKey), QString::number(modified));
+    tagged.setText(QLatin1String(SizeKey), fileSize(path));
     tagged.setText(QStringLiteral("Software"), QStringLiteral("Document Camera"));
     QImageWriter writer(&file, "png");
     if (!writer.write(tagged)) {

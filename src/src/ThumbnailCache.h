@@ -8,7 +8,8 @@
 // The thumbnail cache the desktop's file managers share ($XDG_CACHE_HOME/thumbnails/normal):
 // a PNG of at most 128 pixels a side per picture, named by the MD5 of the picture's URI, that
 // names its picture (Thumb::URI) and the picture's modification time in whole seconds
-// (Thumb::MTime). A thumbnail whose URI or time does not match its picture is out of date.
+// (Thumb::MTime), and its size in bytes (Thumb::Size). A thumbnail whose URI, time or size (when
+// recorded) does not match its picture is out of date.
 class ThumbnailCache
 {
 public:
