@@ -11,19 +11,23 @@ PictureDecoder::PictureDecoder(QObject *parent)
 PictureDecoder::~PictureDecoder()
 {
     {
-        std::lock_guard<std::mutex> guard(lock);
+        std::unique_lock<std::mutex> guard(lock);
         quitting = true;
         waiting.clear();
+        wake.notify_all();
+        // At most the picture being decoded is finished; what it hands over dies with this object.
+        ended.wait(guard, [this] { return !running; });
     }
-    wake.notify_all();
-    // At most the picture being decoded is finished; what it hands over dies with this object.
     wait();
 }
 
 void PictureDecoder::decode(const QStringList &paths, quint64 request)
 {
+    bool starting = false;
     {
         std::lock_guard<std::mutex> guard(lock);
+        starting = !running;
+        running = true;
         waiting.clear();
         for (const QString &path : paths) {
             if (busy && path == inProgress.path)
@@ -33,7 +37,7 @@ void PictureDecoder::decode(const QStringList &paths, quint64 request)
         }
     }
     wake.notify_all();
-    if (!isRunning())
+    if (starting)
         start();
 }
 
@@ -44,8 +48,12 @@ void PictureDecoder::run()
         {
             std::unique_lock<std::mutex> guard(lock);
             wake.wait(guard, [this] { return quitting || !waiting.isEmpty(); });
-            if (quitting)
+            if (quitting) {
+                running = false;
+                // Notified under the lock: the destructor may go on at once once it sees this.
+                ended.notify_all();
                 return;
+            }
             inProgress = waiting.takeFirst();
             busy = true;
             path = inProgress.path;

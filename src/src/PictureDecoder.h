@@ -45,6 +45,11 @@ private:
     Job inProgress;
     bool busy = false;
     bool quitting = false;
+    // Between start() and the end of run(). The end is marked under the lock so the thread's
+    // last steps are ordered before the destructor's, which Qt's own wait() does not show to the
+    // thread sanitizer.
+    bool running = false;
+    std::condition_variable ended;
 };
 
 #endif

@@ -55,9 +55,10 @@ void ThumbnailLoader::prefer(int first, int last)
 void ThumbnailLoader::finishPass()
 {
     {
-        std::lock_guard<std::mutex> guard(lock);
+        std::unique_lock<std::mutex> guard(lock);
         stop = true;
         jobs.clear();
+        ended.wait(guard, [this] { return !running; });
     }
     wait();
 }
@@ -71,6 +72,8 @@ void ThumbnailLoader::run()
             std::lock_guard<std::mutex> guard(lock);
             if (stop || jobs.isEmpty()) {
                 running = false;
+                // Notified under the lock: a waiter that sees the pass over may go on at once.
+                ended.notify_all();
                 return;
             }
             job = jobs.takeFirst();

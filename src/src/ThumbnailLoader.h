@@ -63,8 +63,11 @@ private:
     QList<Job> jobs;
     int pass = 0;
     bool stop = false;
-    // The thread is between start() and the moment it finds no more work.
+    // The thread is between start() and the moment it finds no more work. That moment is marked
+    // under the lock, which orders the thread's work before whatever waits for it (Qt's own
+    // wait() does not show that to the thread sanitizer).
     bool running = false;
+    std::condition_variable ended;
 };
 
 #endif
