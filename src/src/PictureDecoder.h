@@ -18,7 +18,8 @@ class PictureDecoder : public QThread
     Q_OBJECT
 
 public:
-    explicit PictureDecoder(QObject *parent = nullptr);
+    // Pictures come back in format (QImage::Format_Invalid: as the decoder made them).
+    explicit PictureDecoder(QImage::Format format, QObject *parent = nullptr);
     ~PictureDecoder() override;
 
     // Replaces whatever is still waiting to be decoded by paths, first one first. A picture
@@ -39,6 +40,7 @@ private:
         quint64 request = 0;
     };
 
+    const QImage::Format format;
     std::mutex lock;
     std::condition_variable wake;
     QList<Job> waiting;
