@@ -7,6 +7,11 @@
 // 0.5 MB) and with heavy grain (about 3.8 MB, the size of a phone camera's photograph). A reduced
 // JPEG decode skips most of the work per pixel but must still read every coded coefficient, so
 // the more detail a file holds, the less the reduction saves.
+//
+// A fourth folder holds the photographs of the main one as a camera writes them, with an EXIF
+// block that carries a 160 x 120 thumbnail; its full-size decode is that of the main folder (the
+// same pictures). Each folder is opened twice in a fresh strip: first with an empty thumbnail
+// cache of its own, then again with the cache the first opening filled.
 
 #include "HorizontalSlider.h"
 #include "ICaptureCB.h"
@@ -15,8 +20,10 @@
 #include "ThumbnailButton.h"
 #include "ThumbnailLoader.h"
 #include "ThumbnailWidget.h"
+#include "../tests/tst_photographfiles.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMap>
@@ -41,12 +48,19 @@ struct Folder
     QTemporaryDir dir;
     QStringList files;
     qint64 bytes = 0;
+    // A folder of the same photographs with EXIF thumbnails, written alongside.
+    Folder *withExif = nullptr;
+    // The folder whose full-size decode this one is measured against, when not itself.
+    const Folder *decodedAs = nullptr;
 };
 
-Folder lightGrain{QStringLiteral("light-grain"), 500, 6};
+Folder cameraLike{QStringLiteral("camera-like"), 500, 6};
+Folder lightGrain{QStringLiteral("light-grain"), 500, 6, {}, {}, 0, &cameraLike};
 Folder plain{QStringLiteral("plain"), 100, 0};
 Folder heavyGrain{QStringLiteral("heavy-grain"), 100, 40};
-const std::initializer_list<Folder *> folders = {&lightGrain, &plain, &heavyGrain};
+const std::initializer_list<Folder *> generated = {&lightGrain, &plain, &heavyGrain};
+const std::initializer_list<Folder *> folders = {&lightGrain, &plain, &heavyGrain, &cameraLike};
+QTemporaryDir cacheHome;
 QMap<QString, double> seconds;
 QMap<QString, double> cpuSeconds;
 
@@ -58,6 +72,12 @@ double processCpuSeconds()
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
         + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+QByteArray loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readLine() : QByteArray("unknown\n");
 }
 
 class NullReceiver : public ICaptureCB
@@ -104,10 +124,21 @@ void generate(Folder &folder)
                                 100 + random.bounded(500), 100 + random.bounded(400));
         }
         painter.end();
-        const QString path = folder.dir.filePath(QStringLiteral("IMG_%1.jpg").arg(i, 4, 10, QLatin1Char('0')));
+        const QString name = QStringLiteral("IMG_%1.jpg").arg(i, 4, 10, QLatin1Char('0'));
+        const QString path = folder.dir.filePath(name);
         image.save(path, "JPEG", 90);
-        folder.files << QFileInfo(path).fileName();
+        folder.files << name;
         folder.bytes += QFileInfo(path).size();
+        if (Folder *camera = folder.withExif) {
+            QFile plainFile(path);
+            plainFile.open(QIODevice::ReadOnly);
+            const QImage small = image.scaled(160, 120, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            const QByteArray bytes = testfiles::jpegWithExifThumbnail(plainFile.readAll(),
+                                                                      testfiles::encoded(small, "jpeg"));
+            testfiles::write(camera->dir.filePath(name), bytes);
+            camera->files << name;
+            camera->bytes += bytes.size();
+        }
     }
     std::fprintf(stderr, "%s: %d photographs, %.2f MB each, made in %.0f s\n", qPrintable(folder.name),
                  folder.count, folder.bytes / 1e6 / folder.count, clock.elapsed() / 1000.0);
@@ -121,8 +152,22 @@ bool everyThumbnailShown(const ThumbnailWidget &strip)
     return true;
 }
 
-void thumbnailsShown(benchmark::State &state, Folder *folder)
+enum class Opening { First, Second };
+
+QString openingName(Opening opening)
 {
+    return opening == Opening::First ? QStringLiteral("first") : QStringLiteral("second");
+}
+
+void thumbnailsShown(benchmark::State &state, Folder *folder, Opening opening)
+{
+    // Each folder has a cache of its own: empty for the first opening, as that left it for the
+    // second.
+    QDir cache(cacheHome.filePath(folder->name));
+    if (opening == Opening::First)
+        cache.removeRecursively();
+    qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
+    const QString key = "thumbnails " + openingName(opening) + " " + folder->name;
     for (auto _ : state) {
         state.PauseTiming();
         NullReceiver receiver;
@@ -151,8 +196,8 @@ void thumbnailsShown(benchmark::State &state, Folder *folder)
             }
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         }
-        seconds["thumbnails " + folder->name] = clock.elapsed() / 1000.0;
-        cpuSeconds["thumbnails " + folder->name] = processCpuSeconds() - cpuStart;
+        seconds[key] = clock.elapsed() / 1000.0;
+        cpuSeconds[key] = processCpuSeconds() - cpuStart;
         if (!everyThumbnailShown(*strip))
             state.SkipWithError("a thumbnail was not shown");
     }
@@ -186,29 +231,39 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
 
-    for (Folder *folder : folders)
+    std::fprintf(stderr, "load before: %s", loadAverage().constData());
+    for (Folder *folder : generated)
         generate(*folder);
     for (Folder *folder : folders) {
-        benchmark::RegisterBenchmark(("ThumbnailsShown/" + folder->name).toUtf8().constData(),
-                                     thumbnailsShown, folder)
-            ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
-        benchmark::RegisterBenchmark(("FullSizeDecode/" + folder->name).toUtf8().constData(),
-                                     fullSizeDecode, folder)
-            ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+        for (Opening opening : {Opening::First, Opening::Second})
+            benchmark::RegisterBenchmark(
+                ("ThumbnailsShown/" + folder->name + "/" + openingName(opening)).toUtf8().constData(),
+                thumbnailsShown, folder, opening)
+                ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+        if (!folder->decodedAs)
+            benchmark::RegisterBenchmark(("FullSizeDecode/" + folder->name).toUtf8().constData(),
+                                         fullSizeDecode, folder)
+                ->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
     }
     benchmark::RunSpecifiedBenchmarks();
 
     for (Folder *folder : folders) {
-        const QString thumbnails = "thumbnails " + folder->name;
-        const QString full = "full size " + folder->name;
+        const QString full = "full size " + (folder->decodedAs ? folder->decodedAs : folder)->name;
         if (seconds.value(full) <= 0 || cpuSeconds.value(full) <= 0)
             continue;
-        std::printf("%s, %d files: every thumbnail shown in %.2f s (%.2f s processor), full-size decode "
-                    "%.2f s (%.2f s processor): %.1f%% of the elapsed, %.1f%% of the processor time\n",
-                    qPrintable(folder->name), folder->count, seconds.value(thumbnails),
-                    cpuSeconds.value(thumbnails), seconds.value(full), cpuSeconds.value(full),
-                    100.0 * seconds.value(thumbnails) / seconds.value(full),
-                    100.0 * cpuSeconds.value(thumbnails) / cpuSeconds.value(full));
+        for (Opening opening : {Opening::First, Opening::Second}) {
+            const QString thumbnails = "thumbnails " + openingName(opening) + " " + folder->name;
+            std::printf("%s, %d files, %s opening: every thumbnail shown in %.2f s (%.2f s processor), "
+                        "full-size decode %.2f s (%.2f s processor): %.1f%% (1/%.0f) of the elapsed, "
+                        "%.1f%% (1/%.0f) of the processor time\n",
+                        qPrintable(folder->name), folder->count, qPrintable(openingName(opening)),
+                        seconds.value(thumbnails), cpuSeconds.value(thumbnails), seconds.value(full),
+                        cpuSeconds.value(full), 100.0 * seconds.value(thumbnails) / seconds.value(full),
+                        seconds.value(full) / seconds.value(thumbnails),
+                        100.0 * cpuSeconds.value(thumbnails) / cpuSeconds.value(full),
+                        cpuSeconds.value(full) / cpuSeconds.value(thumbnails));
+        }
     }
+    std::printf("load after: %s", loadAverage().constData());
     return 0;
 }

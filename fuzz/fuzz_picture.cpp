@@ -1,6 +1,7 @@
 // Picture files read the way the photograph mode reads them: the input, under a picture name the
-// photograph source lists, is opened with PhotographSource::open, which reads the whole picture
-// for the canvas and has the thumbnail strip's loader thread read its thumbnail. Whatever the
+// photograph source lists, is opened with PhotographSource::open, which has its decoder thread
+// read the whole picture for the canvas and the thumbnail strip's loader thread read its thumbnail
+// (and the EXIF thumbnail of a JPEG, and the shared thumbnail cache). Whatever the
 // bytes claim, a picture comes back within the reader's limits or not at all.
 #include "FuzzInput.h"
 #include "ICaptureCB.h"
@@ -12,7 +13,9 @@
 #include "ThumbnailWidget.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -70,6 +73,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     new QApplication(*argc, *argv);
     static QTemporaryDir scratch;
     folder = &scratch;
+    // The thumbnails made go to a cache of the run's own, not the user's.
+    static QTemporaryDir cache;
+    qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
     page = new Page;
     page->strip->resize(400, 60);
     return 0;
@@ -88,10 +94,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         QFile file(path);
         require(file.open(QIODevice::WriteOnly));
         file.write(reinterpret_cast<const char *>(input.rest()), qint64(input.restSize()));
+        // Every input a time of its own: a picture of the same name and time would keep the
+        // thumbnail of the input before.
+        static qint64 inputs = 0;
+        file.setFileTime(QDateTime::fromSecsSinceEpoch(++inputs), QFileDevice::FileModificationTime);
     }
 
     const int before = page->receiver.pictures;
     require(page->source->open(dir, name));
+    if (!page->source->isShown()) {
+        QEventLoop loop;
+        QObject::connect(page->source, &PhotographSource::photographShown, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
     require(page->receiver.pictures == before + 1);
 
     // The strip's loader reads the thumbnail on its own thread and hands it over queued.

@@ -51,6 +51,15 @@ struct Page
     ThumbnailWidget *strip = new ThumbnailWidget(source, slider, canvas);
 
     ThumbnailLoader *loader() const { return strip->findChild<ThumbnailLoader *>(); }
+    // Waits until the selected picture has reached the canvas; pictures are decoded off the
+    // user-interface thread.
+    bool shown() const
+    {
+        if (source->isShown())
+            return true;
+        QSignalSpy spy(source, SIGNAL(photographShown(int)));
+        return spy.wait(10000);
+    }
 };
 
 // A GIF written without compression: every code is a literal, and a clear code comes before the
@@ -250,8 +259,11 @@ void HostilePicturesTest::everyHostilePictureOpensSafely()
     names.sort();
     QVERIFY(page.source->open(QDir(folder.path()), names.first()));
     QCOMPARE(page.source->count(), names.size());
-    for (int i = 1; i < names.size(); ++i)
+    QVERIFY(page.shown());
+    for (int i = 1; i < names.size(); ++i) {
         page.source->next();
+        QVERIFY2(page.shown(), qPrintable(names.at(i)));
+    }
     page.loader()->wait();
     QCoreApplication::sendPostedEvents();
 
@@ -329,8 +341,11 @@ void HostilePicturesTest::pipesAndDevicesReadAsNothingAtOnce()
     Page page;
     page.strip->resize(800, 60);
     QVERIFY(page.source->open(dir, QStringLiteral("a.png")));
-    for (int i = 1; i < page.source->count(); ++i)
+    QVERIFY(page.shown());
+    for (int i = 1; i < page.source->count(); ++i) {
         page.source->next();
+        QVERIFY(page.shown());
+    }
     QVERIFY(page.loader()->wait(10000));
     QVERIFY2(!watchdog.stop(), "a read waited on a pipe");
     QCOMPARE(page.receiver.sizes.size(), page.source->count());

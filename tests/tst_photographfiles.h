@@ -15,6 +15,11 @@
 
 #include "tst_memory.h"
 
+#include <libexif/exif-data.h>
+
+#include <cstdlib>
+#include <cstring>
+
 namespace testfiles {
 
 inline bool write(const QString &path, const QByteArray &bytes)
@@ -182,6 +187,35 @@ inline QByteArray pngClaiming(quint32 width, quint32 height)
     header[9] = 6;
     return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header)
         + pngChunk("IDAT", zlibZeros(4096)) + pngChunk("IEND", QByteArray());
+}
+
+// A JPEG as a camera writes it: an EXIF block right after the start of the picture, holding the
+// orientation tag (1 upright, 6 to be turned a quarter clockwise) and a small JPEG of its own.
+inline QByteArray jpegWithExifThumbnail(const QByteArray &jpeg, const QByteArray &thumbnail, int orientation = 1)
+{
+    ExifData *exif = exif_data_new();
+    exif_data_set_byte_order(exif, EXIF_BYTE_ORDER_INTEL);
+    ExifEntry *entry = exif_entry_new();
+    exif_content_add_entry(exif->ifd[EXIF_IFD_0], entry);
+    exif_entry_initialize(entry, EXIF_TAG_ORIENTATION);
+    exif_set_short(entry->data, EXIF_BYTE_ORDER_INTEL, ExifShort(orientation));
+    exif_entry_unref(entry);
+    exif->data = static_cast<unsigned char *>(std::malloc(size_t(thumbnail.size())));
+    std::memcpy(exif->data, thumbnail.constData(), size_t(thumbnail.size()));
+    exif->size = unsigned(thumbnail.size());
+
+    unsigned char *block = nullptr;
+    unsigned int length = 0;
+    exif_data_save_data(exif, &block, &length);
+    const QByteArray exifBlock(reinterpret_cast<const char *>(block), int(length));
+    std::free(block);
+    exif_data_unref(exif);
+
+    QByteArray segment("\xff\xe1", 2);
+    segment += char((length + 2) >> 8);
+    segment += char((length + 2) & 0xff);
+    segment += exifBlock;
+    return jpeg.left(2) + segment + jpeg.mid(2);
 }
 
 using testmemory::peakMemoryMiB;

@@ -1,6 +1,7 @@
 #include "ICaptureCB.h"
 #include "ImageCanvas.h"
 #include "PhotographSource.h"
+#include "PictureDecoder.h"
 #include "tst_photographfiles.h"
 
 #include <QtTest>
@@ -56,6 +57,9 @@ private slots:
 
     void damagedPicturesReachTheCanvasAsNothing();
 
+    void staleDecodeNeverReplacesANewerSelection();
+    void nextShowsTheNeighbourDecodedAhead();
+
 private:
     // A.png 10x10, a.gif 1x1, b.JPG 30x20, and files that are no pictures of the five kinds.
     void makeFolder();
@@ -96,13 +100,14 @@ void PhotographSourceTest::picturesListInCaseSensitiveNameOrder()
     QCOMPARE(source.filePaths(), expected);
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.at(0).at(0).toInt(), 1);
-    QCOMPARE(receiver.shown, QList<QSize>{QSize(1, 1)});
+    QTRY_COMPARE(receiver.shown, QList<QSize>{QSize(1, 1)});
 }
 
 void PhotographSourceTest::openingANonPictureChangesNothing()
 {
     PhotographSource source(&receiver, nullptr);
     QVERIFY(source.open(dir, "b.JPG"));
+    QTRY_VERIFY(source.isShown());
     QSignalSpy changed(&source, SIGNAL(photographChanged(int)));
     const QDir elsewhere(QDir::tempPath());
 
@@ -135,7 +140,7 @@ void PhotographSourceTest::stepsAtTheEndsShowTheSamePictureAgain()
 
     source.next();
     QCOMPARE(changed.last().at(0).toInt(), 1);
-    QCOMPARE(receiver.shown.last(), QSize(1, 1));
+    QTRY_COMPARE(receiver.shown.last(), QSize(1, 1));
 }
 
 void PhotographSourceTest::stepsWithoutPicturesDoNothing()
@@ -157,6 +162,7 @@ void PhotographSourceTest::selectionOutsideTheListDoesNothing()
 {
     PhotographSource source(&receiver, nullptr);
     QVERIFY(source.open(dir, "A.png"));
+    QTRY_VERIFY(source.isShown());
     QSignalSpy changed(&source, SIGNAL(photographChanged(int)));
 
     source.selectPhotograph(-1);
@@ -176,6 +182,7 @@ void PhotographSourceTest::unreadablePictureStillAdvances()
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.last().at(0).toInt(), 1);
     QCOMPARE(source.filePaths().at(1), dir.filePath("B.png"));
+    QTRY_VERIFY(source.isShown());
     QVERIFY(receiver.shown.last().isEmpty()); // the canvas is given a null picture
 
     source.next();
@@ -193,7 +200,7 @@ void PhotographSourceTest::slideShowWrapsAfterOneInterval()
     QCOMPARE(changed.count(), 0); // the first change comes one interval later
     QVERIFY(changed.wait(2000));
     QCOMPARE(changed.first().at(0).toInt(), 0);
-    QCOMPARE(receiver.shown.last(), QSize(10, 10));
+    QTRY_COMPARE(receiver.shown.last(), QSize(10, 10));
     QVERIFY(changed.wait(2000));
     QCOMPARE(changed.last().at(0).toInt(), 1);
     source.stop();
@@ -305,7 +312,7 @@ void PhotographSourceTest::rescanShowsTheOpenedFileAndPicksUpNewOnes()
     QCOMPARE(source.filePaths().at(1), dir.filePath("a.bmp"));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.last().at(0).toInt(), 0);
-    QCOMPARE(receiver.shown.last(), QSize(10, 10));
+    QTRY_COMPARE(receiver.shown.last(), QSize(10, 10));
     QCOMPARE(receiver.refreshStarts, 1);
 }
 
@@ -346,12 +353,84 @@ void PhotographSourceTest::damagedPicturesReachTheCanvasAsNothing()
     canvas.resize(320, 240);
     PhotographSource source(&canvas, nullptr);
     QVERIFY(source.open(into, "0.png"));
-    QCOMPARE(canvas.currentImage().size(), QSize(64, 48));
+    QTRY_COMPARE(canvas.currentImage().size(), QSize(64, 48));
     for (int id = 1; id < source.count(); ++id) {
         source.next();
+        QTRY_VERIFY(source.isShown());
         QVERIFY2(canvas.currentImage().isNull(), qPrintable(source.filePaths().at(id)));
         QVERIFY(!canvas.grab().isNull());
     }
+}
+
+namespace {
+
+// Watches the pictures the source's decoder hands back.
+struct DecodeWatch
+{
+    QSignalSpy decoded;
+
+    explicit DecodeWatch(PhotographSource &source)
+        : decoded(source.findChild<PictureDecoder *>(), &PictureDecoder::decoded)
+    {
+    }
+
+    bool waitFor(const QString &path)
+    {
+        const auto seen = [&] {
+            for (const QList<QVariant> &arguments : qAsConst(decoded))
+                if (arguments.at(0).toString() == path)
+                    return true;
+            return false;
+        };
+        while (!seen())
+            if (!decoded.wait(5000))
+                return false;
+        return true;
+    }
+};
+
+} // namespace
+
+void PhotographSourceTest::staleDecodeNeverReplacesANewerSelection()
+{
+    QTemporaryDir other;
+    QDir into(other.path());
+    write(into.filePath("0.png"), encoded(picture(10, 10), "png"));
+    write(into.filePath("1.png"), encoded(picture(20, 20), "png"));
+    write(into.filePath("2.png"), pngOfZeros(2500, 2500));
+    write(into.filePath("3.png"), encoded(picture(30, 30), "png"));
+    PhotographSource source(&receiver, nullptr);
+    QVERIFY(source.open(into, "0.png"));
+    QTRY_VERIFY(source.isShown());
+    QSignalSpy shown(&source, SIGNAL(photographShown(int)));
+    DecodeWatch watch(source);
+
+    // The slow picture is left for picture 1 before it can have been decoded.
+    source.selectPhotograph(2);
+    source.selectPhotograph(1);
+    QVERIFY(watch.waitFor(into.filePath("2.png")));
+    QTRY_COMPARE(shown.count(), 1);
+    QCoreApplication::processEvents();
+
+    QVERIFY(!receiver.shown.contains(QSize(2500, 2500)));
+    QCOMPARE(receiver.shown.last(), QSize(20, 20));
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(shown.last().at(0).toInt(), 1);
+}
+
+void PhotographSourceTest::nextShowsTheNeighbourDecodedAhead()
+{
+    PhotographSource source(&receiver, nullptr);
+    QVERIFY(source.open(dir, "A.png"));
+    DecodeWatch watch(source);
+    QVERIFY(watch.waitFor(dir.filePath("a.gif")));
+    QSignalSpy shown(&source, SIGNAL(photographShown(int)));
+
+    // Changed on disk after it was decoded ahead: what Next shows was not read at the step.
+    write(dir.filePath("a.gif"), encoded(picture(3, 3), "png"));
+    source.next();
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(receiver.shown.last(), QSize(1, 1));
 }
 
 QTEST_MAIN(PhotographSourceTest)

@@ -2,10 +2,13 @@
 #include "ICaptureCB.h"
 #include "PhotographSource.h"
 #include "ThumbnailButton.h"
+#include "ThumbnailCache.h"
 #include "ThumbnailLoader.h"
 #include "ThumbnailWidget.h"
 #include "tst_photographfiles.h"
 
+#include <QCryptographicHash>
+#include <QImageReader>
 #include <QtTest>
 
 using namespace testfiles;
@@ -47,6 +50,14 @@ struct Rig
         loader()->finishPass();
         QCoreApplication::sendPostedEvents();
     }
+    // Lets the loader's pass run to its end and delivers what it handed over.
+    bool finish() const
+    {
+        if (!QTest::qWaitFor([this] { return loader()->isFinished(); }, 10000))
+            return false;
+        QCoreApplication::sendPostedEvents();
+        return true;
+    }
 };
 
 QList<int> range(int from, int to)
@@ -80,6 +91,34 @@ QColor lowerRight(QWidget *widget)
     return widget->grab().toImage().pixelColor(widget->width() * 3 / 4, widget->height() * 3 / 4);
 }
 
+bool near(QColor a, QColor b)
+{
+    return qAbs(a.red() - b.red()) < 24 && qAbs(a.green() - b.green()) < 24 && qAbs(a.blue() - b.blue()) < 24;
+}
+
+QImage thumbnailAt(ThumbnailButton *button)
+{
+    return button->image;
+}
+
+// The name the shared cache gives a picture's thumbnail, worked out here from the rules.
+QString cacheName(const QString &path)
+{
+    const QByteArray uri = "file://" + QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/");
+    return QCryptographicHash::hash(uri, QCryptographicHash::Md5).toHex() + ".png";
+}
+
+qint64 modified(const QString &path)
+{
+    return QFileInfo(path).lastModified().toSecsSinceEpoch();
+}
+
+bool setModified(const QString &path, const QDateTime &time)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.setFileTime(time, QFileDevice::FileModificationTime);
+}
+
 } // namespace
 
 class ThumbnailWidgetTest : public QObject
@@ -87,6 +126,8 @@ class ThumbnailWidgetTest : public QObject
     Q_OBJECT
 
 private slots:
+    void init();
+
     void twentyPicturesFillAnEightHundredPixelStrip();
     void threePicturesStandCentred();
     void narrowStripShowsNone();
@@ -102,7 +143,26 @@ private slots:
 
     void buttonBorderFollowsState();
     void missingBackgroundPictureIsHarmless();
+
+    void cacheFileFollowsTheSharedRules();
+    void cacheIsUsedUntilThePictureIsModified();
+    void exifThumbnailIsUsedWhenBigEnough();
+    void thumbnailsOnScreenAreReadFirst();
+    void unchangedFolderKeepsItsThumbnails();
+
+private:
+    QString normalFolder() const { return cacheHome->path() + QStringLiteral("/thumbnails/normal"); }
+
+    QScopedPointer<QTemporaryDir> cacheHome;
 };
+
+void ThumbnailWidgetTest::init()
+{
+    // Each test starts with an empty shared cache of its own.
+    cacheHome.reset(new QTemporaryDir);
+    QVERIFY(cacheHome->isValid());
+    qputenv("XDG_CACHE_HOME", cacheHome->path().toUtf8());
+}
 
 void ThumbnailWidgetTest::twentyPicturesFillAnEightHundredPixelStrip()
 {
@@ -381,6 +441,151 @@ void ThumbnailWidgetTest::missingBackgroundPictureIsHarmless()
     QVERIFY(!rig.strip->grab().isNull());
     QCOMPARE(rig.strip->visibleCount(), 0);
     QVERIFY(rig.strip->thumbnailButtons().isEmpty());
+}
+
+void ThumbnailWidgetTest::cacheFileFollowsTheSharedRules()
+{
+    QTemporaryDir folder;
+    QDir dir(folder.path());
+    const QString path = dir.filePath(QStringLiteral("a picture.png"));
+    write(path, encoded(picture(300, 200, Qt::green), "png"));
+    Rig rig;
+    rig.strip->setFixedSize(800, 60);
+    QVERIFY(rig.source->open(dir, QStringLiteral("a picture.png")));
+    QVERIFY(rig.finish());
+    QVERIFY(rig.button(0)->hasImage);
+
+    // One file, named by the MD5 of the URI, nothing left under a temporary name.
+    QCOMPARE(QDir(normalFolder()).entryList(QDir::Files | QDir::Hidden), QStringList(cacheName(path)));
+    const QString cached = normalFolder() + QLatin1Char('/') + cacheName(path);
+    QImageReader reader(cached);
+    QCOMPARE(reader.format(), QByteArray("png"));
+    const QImage thumbnail = reader.read();
+    QCOMPARE(thumbnail.size(), QSize(128, 85));
+    QCOMPARE(thumbnail.text("Thumb::URI"), QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded));
+    QCOMPARE(thumbnail.text("Thumb::MTime"), QString::number(modified(path)));
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    QVERIFY(!(QFile::permissions(cached) & others));
+    QVERIFY(!(QFile::permissions(normalFolder()) & others));
+}
+
+void ThumbnailWidgetTest::cacheIsUsedUntilThePictureIsModified()
+{
+    QTemporaryDir folder;
+    QDir dir(folder.path());
+    const QString path = dir.filePath(name(0));
+    write(path, encoded(picture(300, 200, Qt::green), "png"));
+    {
+        Rig rig;
+        QVERIFY(rig.source->open(dir, name(0)));
+        QVERIFY(rig.finish());
+    }
+    const QString cached = normalFolder() + QLatin1Char('/') + cacheName(path);
+    QVERIFY(QFile::exists(cached));
+
+    // A red thumbnail in the cache for the picture as it is: the strip shows it.
+    QImage red(128, 85, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    red.setText("Thumb::URI", QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded));
+    red.setText("Thumb::MTime", QString::number(modified(path)));
+    QVERIFY(red.save(cached, "png"));
+    {
+        Rig rig;
+        rig.strip->setFixedSize(800, 60);
+        QVERIFY(rig.source->open(dir, name(0)));
+        QVERIFY(rig.finish());
+        QCOMPARE(lowerRight(rig.button(0)), QColor(Qt::red));
+    }
+
+    // Modified since: the cached thumbnail is refused, and replaced by one of the picture now.
+    QVERIFY(setModified(path, QFileInfo(path).lastModified().addSecs(-3600)));
+    Rig rig;
+    rig.strip->setFixedSize(800, 60);
+    QVERIFY(rig.source->open(dir, name(0)));
+    QVERIFY(rig.finish());
+    QCOMPARE(lowerRight(rig.button(0)), QColor(Qt::green));
+    QCOMPARE(QImage(cached).text("Thumb::MTime"), QString::number(modified(path)));
+}
+
+void ThumbnailWidgetTest::exifThumbnailIsUsedWhenBigEnough()
+{
+    QTemporaryDir folder;
+    QDir dir(folder.path());
+    const QByteArray photograph = encoded(picture(800, 600, Qt::green), "jpeg");
+    // Turned a quarter clockwise when shown, as the orientation tag says.
+    write(dir.filePath("a.jpg"),
+          jpegWithExifThumbnail(photograph, encoded(picture(160, 120, Qt::magenta), "jpeg"), 6));
+    // Too small for the strip: the picture itself is read.
+    write(dir.filePath("b.jpg"),
+          jpegWithExifThumbnail(photograph, encoded(picture(40, 30, Qt::magenta), "jpeg")));
+    Rig rig;
+    rig.strip->setFixedSize(800, 60);
+    QVERIFY(rig.source->open(dir, "a.jpg"));
+    QVERIFY(rig.finish());
+
+    const QImage turned = thumbnailAt(rig.button(0));
+    QCOMPARE(turned.size(), QSize(37, 50));
+    QVERIFY(near(turned.pixelColor(27, 40), Qt::magenta));
+    QVERIFY(near(turned.pixelColor(27, 10), Qt::yellow)); // the upper left quarter, turned
+    QVERIFY(near(turned.pixelColor(9, 10), Qt::magenta));
+    const QImage read = thumbnailAt(rig.button(1));
+    QCOMPARE(read.size(), QSize(56, 42));
+    QVERIFY(near(read.pixelColor(42, 32), Qt::green));
+}
+
+void ThumbnailWidgetTest::thumbnailsOnScreenAreReadFirst()
+{
+    QTemporaryDir folder;
+    QDir dir(folder.path());
+    write(dir.filePath("slow"), pngOfZeros(1000, 1000));
+    for (int i = 0; i < 40; ++i)
+        QVERIFY(QFile::link(dir.filePath("slow"), dir.filePath(name(i))));
+    Rig rig;
+    rig.strip->setFixedSize(800, 60);
+    QSignalSpy read(rig.loader(), &ThumbnailLoader::thumbnailRead);
+    QVERIFY(rig.source->open(dir, name(30)));
+    QCOMPARE(rig.shown(), range(21, 30));
+    QTRY_VERIFY(rig.loader()->isFinished());
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(read.count(), 40);
+
+    // The strip starts reading before the selection scrolls it; at most the thumbnail in hand
+    // then comes before those on screen.
+    QList<int> firstRead;
+    for (int i = 0; i < 11; ++i)
+        firstRead << read.at(i).at(1).toInt();
+    for (int id : range(21, 30))
+        QVERIFY2(firstRead.contains(id), qPrintable(QString::number(id)));
+}
+
+void ThumbnailWidgetTest::unchangedFolderKeepsItsThumbnails()
+{
+    QTemporaryDir folder;
+    QDir dir(folder.path());
+    makePictures(dir, 5, Qt::green);
+    Rig rig;
+    rig.strip->setFixedSize(800, 60);
+    QVERIFY(rig.source->open(dir, name(0)));
+    QVERIFY(rig.finish());
+    const QList<ThumbnailButton *> before = rig.strip->thumbnailButtons();
+    QSignalSpy read(rig.loader(), &ThumbnailLoader::thumbnailRead);
+
+    // Back in Photograph mode: the same buttons, their thumbnails shown at once.
+    rig.source->resumeCapture();
+    QCOMPARE(rig.strip->thumbnailButtons(), before);
+    for (ThumbnailButton *button : before)
+        QVERIFY(button->hasImage);
+    QVERIFY(rig.finish());
+    QCOMPARE(read.count(), 0);
+
+    // One picture modified meanwhile: only it is read again.
+    write(dir.filePath(name(3)), encoded(picture(40, 30, Qt::blue), "png"));
+    QVERIFY(setModified(dir.filePath(name(3)), QDateTime::currentDateTime().addSecs(60)));
+    rig.source->resumeCapture();
+    QCOMPARE(rig.strip->thumbnailButtons(), before);
+    QTRY_COMPARE(read.count(), 1);
+    QCOMPARE(read.first().at(1).toInt(), 3);
+    QCOMPARE(lowerRight(rig.button(3)), QColor(Qt::blue));
 }
 
 QTEST_MAIN(ThumbnailWidgetTest)

@@ -2,11 +2,15 @@
 
 #include "RegularFile.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
 
+#include <libexif/exif-data.h>
+
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -190,6 +194,45 @@ void setScaledUprightSize(QImageReader &reader, const PictureReader::Header &hea
     reader.setScaledSize(turnsSideways(header.transformation) ? upright.transposed() : upright);
 }
 
+// As Qt's decoders turn what they read: mirror or flip first, then a quarter turn clockwise.
+QImage turned(const QImage &image, QImageIOHandler::Transformations transformation)
+{
+    const QImage mirrored = image.mirrored(transformation.testFlag(QImageIOHandler::TransformationMirror),
+                                           transformation.testFlag(QImageIOHandler::TransformationFlip));
+    if (!turnsSideways(transformation))
+        return mirrored;
+    return mirrored.transformed(QTransform().rotate(90));
+}
+
+// The EXIF block lies in the APP1 segment near the start of the file, at most 64 KB long.
+const qint64 ExifSearchBytes = 128 * 1024;
+
+// The JPEG thumbnail stored in the EXIF block, as it is in the file.
+QByteArray exifThumbnailBytes(const QString &path)
+{
+    QFile file;
+    if (!RegularFile::openForReading(file, path))
+        return QByteArray();
+    const QByteArray head = file.read(ExifSearchBytes);
+    std::unique_ptr<ExifData, void (*)(ExifData *)> exif(exif_data_new(), exif_data_unref);
+    if (!exif || head.size() < 4)
+        return QByteArray();
+    // Loading as the standard would have it adds and changes tags; only the thumbnail is wanted.
+    exif_data_unset_option(exif.get(), EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
+    exif_data_load_data(exif.get(), reinterpret_cast<const unsigned char *>(head.constData()),
+                        unsigned(head.size()));
+    if (!exif->data || exif->size == 0)
+        return QByteArray();
+    return QByteArray(reinterpret_cast<const char *>(exif->data), int(exif->size));
+}
+
+bool sameShape(const QSize &a, const QSize &b)
+{
+    // Within 3 % and a pixel of rounding: thumbnails are made at whole pixels.
+    const qint64 cross = qAbs(qint64(a.width()) * b.height() - qint64(a.height()) * b.width());
+    return cross <= qint64(b.width()) + qint64(b.height()) + 3 * qint64(a.width()) * b.height() / 100;
+}
+
 } // namespace
 
 PictureReader::Header PictureReader::inspect(const QString &path)
@@ -224,6 +267,16 @@ QImage PictureReader::readPicture(const QString &path)
 
 QImage PictureReader::readThumbnail(const QString &path, const QSize &bound)
 {
+    return readScaled(path, bound, Enlarge::Yes);
+}
+
+QImage PictureReader::readWithin(const QString &path, const QSize &bound)
+{
+    return readScaled(path, bound, Enlarge::No);
+}
+
+QImage PictureReader::readScaled(const QString &path, const QSize &bound, Enlarge enlarge)
+{
     OpenPicture picture;
     if (bound.isEmpty() || !picture.open(path))
         return QImage();
@@ -232,8 +285,10 @@ QImage PictureReader::readThumbnail(const QString &path, const QSize &bound)
         return QImage();
     if (!header.decodesReduced && !fitsFullSize(header))
         return QImage();
-    setScaledUprightSize(picture.reader, header,
-                         header.size.scaled(bound, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+    QSize size = header.size.scaled(bound, Qt::KeepAspectRatio);
+    if (enlarge == Enlarge::No)
+        size = size.boundedTo(header.size);
+    setScaledUprightSize(picture.reader, header, size.expandedTo(QSize(1, 1)));
     return picture.reader.read();
 }
 
@@ -247,4 +302,34 @@ QSize PictureReader::reducedSize(const QSize &size)
             return reduced.expandedTo(QSize(1, 1));
     }
     return size.scaled(MaxReducedSide, MaxReducedSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+}
+
+QImage PictureReader::readExifThumbnail(const QString &path, const QSize &bound)
+{
+    OpenPicture picture;
+    if (bound.isEmpty() || !picture.open(path) || picture.reader.format() != "jpeg")
+        return QImage();
+    const Header header = readHeader(picture.reader, path);
+    if (!header.size.isValid())
+        return QImage();
+
+    QByteArray bytes = exifThumbnailBytes(path);
+    if (bytes.isEmpty())
+        return QImage();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    const QSize stored = reader.size();
+    if (!stored.isValid() || stored.isEmpty() || stored.width() > MaxExifThumbnailSide
+        || stored.height() > MaxExifThumbnailSide)
+        return QImage();
+    const QSize upright = turnsSideways(header.transformation) ? stored.transposed() : stored;
+    const QSize needed = header.size.scaled(bound, Qt::KeepAspectRatio).boundedTo(header.size);
+    if (!sameShape(upright, header.size) || upright.width() < needed.width()
+        || upright.height() < needed.height())
+        return QImage();
+    const QImage thumbnail = reader.read();
+    if (thumbnail.isNull())
+        return QImage();
+    return turned(thumbnail, header.transformation);
 }

@@ -45,12 +45,25 @@ public:
     // The picture scaled to fit bound, keeping its aspect ratio; null when it cannot be read
     // safely or at all. Decoders that can decode at reduced size are asked to.
     static QImage readThumbnail(const QString &path, const QSize &bound);
+    // As readThumbnail, but a picture that already fits bound is read at its own size.
+    static QImage readWithin(const QString &path, const QSize &bound);
+
+    // The small picture a camera stores in the EXIF data of a JPEG, upright as the picture is, at
+    // its stored size. Null when there is none, when it is not of the picture's shape (some
+    // cameras pad it with bars), or when it is smaller than the picture fitted into bound.
+    static QImage readExifThumbnail(const QString &path, const QSize &bound);
+    // Largest side of an EXIF thumbnail that is decoded at all; the format allows 64 KB for it.
+    static constexpr int MaxExifThumbnailSide = 1024;
 
     // The size a too large picture is read at: the largest of its half, quarter and eighth that
     // fits MaxReducedSide (JPEG decodes those steps natively), else fitted to MaxReducedSide.
     static QSize reducedSize(const QSize &size);
 
     PictureReader() = delete;
+
+private:
+    enum class Enlarge { No, Yes };
+    static QImage readScaled(const QString &path, const QSize &bound, Enlarge enlarge);
 };
 
 #endif

@@ -87,9 +87,10 @@ private:
     const void *owner;
 };
 
-// Qt builds the object that carries the call on the sending thread and calls and destroys it on
-// the receiving one. The function is handed over once it sits in that object: the last move,
-// into the object, marks it sent; the call and the destruction take it over first.
+// Qt builds the object that carries the call on the sending thread and calls it on the receiving
+// one, which mostly destroys it too; the sending thread does when its own reference goes last.
+// The function is handed over once it sits in that object: the last move, into the object, marks
+// it sent; the call and the destruction take it over first, and the call hands it on when done.
 template <typename Function>
 class QueuedCall
 {
@@ -113,6 +114,7 @@ public:
     {
         received(this);
         function();
+        sent(this);
     }
 
 private:

@@ -16,6 +16,13 @@ void ThumbnailButton::setImage(const QImage &image)
     update();
 }
 
+void ThumbnailButton::clearImage()
+{
+    image = QImage();
+    hasImage = false;
+    update();
+}
+
 void ThumbnailButton::enterEvent(QEvent *event)
 {
     hovered = true;

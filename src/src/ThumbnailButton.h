@@ -17,6 +17,8 @@ public:
     static constexpr QSize ThumbnailSize{56, 50};
 
     void setImage(const QImage &image);
+    // Back to black, as before any picture was read.
+    void clearImage();
 
     bool hovered = false;
     bool hasImage = false;

@@ -15,17 +15,19 @@ ThumbnailWidget::ThumbnailWidget(PhotographSource *source, HorizontalSlider *sli
     : ImageWidget(QImage(QStringLiteral(":/icons/Background/THUMBNIL_BAR.png")), parent)
     , source(source)
     , slider(slider)
-    , loader(new ThumbnailLoader(this))
+    , loader(new ThumbnailLoader(ThumbnailButton::ThumbnailSize, this))
 {
     group.setExclusive(true);
+    connect(loader, &ThumbnailLoader::thumbnailRead, this, &ThumbnailWidget::thumbnailRead);
     reload();
+    connect(source, &PhotographSource::folderChanged, this, &ThumbnailWidget::reload);
     connect(source, SIGNAL(photographChanged(int)), this, SLOT(photographChanged(int)));
     connect(slider, SIGNAL(valueChanged(int)), this, SLOT(viewChanged(int)));
 }
 
 ThumbnailWidget::~ThumbnailWidget()
 {
-    // The loader reads the buttons and paths of this strip: it must have returned before they go.
+    // Nothing the loader still makes is wanted: it ends after the thumbnail in hand.
     loader->finishPass();
 }
 
@@ -43,14 +45,11 @@ int ThumbnailWidget::fittingCount() const
 
 void ThumbnailWidget::reload()
 {
-    loader->finishPass();
-
-    for (ThumbnailButton *button : qAsConst(buttons)) {
-        group.removeButton(button);
-        delete button;
-    }
-    buttons.clear();
-    paths = source->filePaths();
+    const QStringList listed = source->filePaths();
+    const bool sameList = listed == paths && buttons.size() == paths.size();
+    paths = listed;
+    if (!sameList)
+        rebuildButtons();
 
     left = LeftMargin;
     rightMargin = 40;
@@ -59,7 +58,19 @@ void ThumbnailWidget::reload()
     visible = fittingCount();
     left = (width() - pitch() * visible) / 2;
     first = qMax(qMin(first, paths.size() - visible), 0);
+    layout();
+    slider->setRange(0, paths.size() - visible);
 
+    startLoading();
+}
+
+void ThumbnailWidget::rebuildButtons()
+{
+    for (ThumbnailButton *button : qAsConst(buttons)) {
+        group.removeButton(button);
+        delete button;
+    }
+    buttons.clear();
     for (int i = 0; i < paths.size(); ++i) {
         auto *button = new ThumbnailButton(this);
         button->hide();
@@ -68,10 +79,36 @@ void ThumbnailWidget::reload()
         buttons << button;
         group.addButton(button);
     }
-    layout();
-    slider->setRange(0, paths.size() - visible);
+    madeFor = QVector<qint64>(paths.size(), ThumbnailLoader::UnknownTime);
+}
 
-    loader->startPass();
+// The thumbnails on screen first, then the others by their distance from the screen.
+void ThumbnailWidget::startLoading()
+{
+    QList<ThumbnailLoader::Job> jobs;
+    jobs.reserve(paths.size());
+    const auto add = [&](int i) { jobs.append({i, paths.at(i), madeFor.at(i)}); };
+    const int last = first + visible - 1;
+    for (int i = first; i <= last; ++i)
+        add(i);
+    for (int distance = 1; first - distance >= 0 || last + distance < paths.size(); ++distance) {
+        if (last + distance < paths.size())
+            add(last + distance);
+        if (first - distance >= 0)
+            add(first - distance);
+    }
+    loader->startPass(++pass, jobs);
+}
+
+void ThumbnailWidget::thumbnailRead(int pass, int index, const QImage &image, qint64 modified)
+{
+    if (pass != this->pass || index < 0 || index >= buttons.size())
+        return;
+    madeFor[index] = modified;
+    if (image.isNull())
+        buttons.at(index)->clearImage();
+    else
+        buttons.at(index)->setImage(image);
 }
 
 void ThumbnailWidget::layout()
@@ -85,6 +122,7 @@ void ThumbnailWidget::layout()
         button->show();
         button->raise();
     }
+    loader->prefer(first, first + visible - 1);
 }
 
 void ThumbnailWidget::photographSelected()
