@@ -1,7 +1,7 @@
-// How long the user-interface thread stands still while the film player loads a film, gives up on
-// one, or is told to close, seek, pause or play: a 5 ms timer on that thread records its longest
-// gap during each action. Through FilmSource, as the window's film commands call it, with the
-// real film canvas as receiver.
+// How long the user-interface thread stands still during what a user does: a 5 ms timer on that
+// thread records its longest gap during each action. Films go through FilmSource as the window's
+// film commands call it, photographs through PhotographSource, snapshots through the canvas, each
+// with a real canvas as receiver. (Recording start and stop are measured by bench_recording.)
 //
 //   open a good film           1280 x 720 MJPEG with sound, until FilmSource::openFinished(true)
 //   open a damaged film        its header overwritten, until openFinished(false)
@@ -10,11 +10,17 @@
 //                              loaded again with its sound into a clocked fakesink
 //   refuse a sound-only file   the same broken output, and a file without picture
 //   seek, pause, play, close   each on a playing film, for 300 ms after the call (close: the call)
+//   snapshot, slow folder      one snapshot into a folder whose writes take 500 ms, until the file
+//                              is written; also the longest the frame call took meanwhile
+//   next photograph            Next through ten 4000 x 3000 JPEGs, until each is on the canvas
+//   slide show at 1 s          five slides, until the fifth is on the canvas
 //
-// Usage: bench_filmopen [runs]   (5 by default)
+// Usage: bench_responsiveness [runs]   (5 by default)
 
 #include "FilmSource.h"
 #include "ImageCanvas.h"
+#include "PhotographSource.h"
+#include "SnapshotWriter.h"
 #include "media/GstRuntime.h"
 
 #include "../tests/tst_gapprobe.h"
@@ -22,7 +28,11 @@
 #include "../tests/tst_soundoutput.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QPainter>
+#include <QThread>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -110,6 +120,114 @@ void measureCommand(const char *action, FilmSource &source, const QString &path,
     report(action, figures);
 }
 
+// Runs the event loop until the signal comes (or a minute has passed).
+template<typename Sender, typename Signal>
+bool waitFor(Sender *sender, Signal signal)
+{
+    QEventLoop loop;
+    bool came = false;
+    const auto connection = QObject::connect(sender, signal, &loop, [&] {
+        came = true;
+        loop.quit();
+    });
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    loop.exec();
+    QObject::disconnect(connection);
+    return came;
+}
+
+void measureSlowSnapshot(int runs)
+{
+    QTemporaryDir folder;
+    ImageCanvas canvas;
+    canvas.resize(1280, 720);
+    canvas.setSnapshotWriteFunction([](const QImage &picture, const QString &path) {
+        QThread::msleep(500);
+        return SnapshotWriter::writeJpeg(picture, path);
+    });
+    canvas.snapshotDir = folder.path();
+    canvas.continuousSnapshot = false;
+    QImage frame(1280, 720, QImage::Format_RGB888);
+    frame.fill(Qt::darkCyan);
+
+    Figures figures;
+    qint64 slowestFrameUs = 0;
+    testprobe::GapProbe probe;
+    for (int run = 0; run < runs; ++run) {
+        canvas.stopSnapshot();
+        canvas.startSnapshot();
+        probe.start();
+        QElapsedTimer frameClock;
+        frameClock.start();
+        canvas.processImage(frame);
+        slowestFrameUs = std::max(slowestFrameUs, frameClock.nsecsElapsed() / 1000);
+        if (!waitFor(&canvas, &ImageCanvas::snapshotSaved))
+            std::printf("  snapshot: no file\n");
+        figures.durations.push_back(probe.elapsedMs());
+        figures.stalls.push_back(probe.stop());
+        waitMs(1100); // a new second, so the next file gets a name of its own
+    }
+    report("snapshot, slow folder", figures);
+    std::printf("%-28s slowest frame call %lld us\n", "", static_cast<long long>(slowestFrameUs));
+}
+
+// Ten camera-sized photographs with enough detail that decoding them costs what a real one does.
+QStringList makePhotographs(const QString &folder)
+{
+    QStringList names;
+    QImage picture(4000, 3000, QImage::Format_RGB888);
+    for (int i = 0; i < 10; ++i) {
+        QPainter painter(&picture);
+        painter.fillRect(picture.rect(), QColor::fromHsv(i * 36, 120, 200));
+        for (int line = 0; line < 3000; line += 7)
+            painter.fillRect(QRect((line * 13 + i * 97) % 4000, line, 300 + line % 700, 5),
+                             QColor::fromHsv((line + i * 50) % 360, 200, 120 + line % 100));
+        painter.end();
+        const QString name = QStringLiteral("photo%1.jpg").arg(i, 2, 10, QLatin1Char('0'));
+        picture.save(QDir(folder).filePath(name), "JPG", 90);
+        names << name;
+    }
+    return names;
+}
+
+void measurePhotographs(int runs)
+{
+    QTemporaryDir folder;
+    const QStringList names = makePhotographs(folder.path());
+    ImageCanvas canvas;
+    canvas.resize(1280, 720);
+    QObject parent;
+    PhotographSource source(&canvas, &parent);
+
+    Figures next;
+    Figures show;
+    testprobe::GapProbe probe;
+    for (int run = 0; run < runs; ++run) {
+        source.open(QDir(folder.path()), names.first());
+        if (!source.isShown())
+            waitFor(&source, &PhotographSource::photographShown);
+        for (int step = 1; step < names.size(); ++step) {
+            probe.start();
+            source.next();
+            if (!source.isShown())
+                waitFor(&source, &PhotographSource::photographShown);
+            next.durations.push_back(probe.elapsedMs());
+            next.stalls.push_back(probe.stop());
+        }
+
+        source.setInterval(1000);
+        probe.start();
+        source.play();
+        for (int slide = 0; slide < 5; ++slide)
+            waitFor(&source, &PhotographSource::photographShown);
+        source.stop();
+        show.durations.push_back(probe.elapsedMs());
+        show.stalls.push_back(probe.stop());
+    }
+    report("next photograph", next);
+    report("slide show at 1 s, 5 slides", show);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -177,5 +295,9 @@ int main(int argc, char **argv)
         source.play();
     }, runs);
     measureCommand("close a playing film", source, good, [&] { source.close(); }, runs);
+    source.close();
+
+    measureSlowSnapshot(runs);
+    measurePhotographs(std::max(1, runs / 2));
     return 0;
 }
