@@ -6,8 +6,3 @@ CameraBackend::CameraBackend(QObject *parent)
 }
 
 CameraBackend::~CameraBackend() = default;
-
-void CameraBackend::stopRecording()
-{
-    emit recordingFinished();
-}

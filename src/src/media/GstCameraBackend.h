@@ -45,7 +45,6 @@ public:
     bool startPreview(ICaptureCB *receiver, const QSize &size) override;
     bool startRecording(ICaptureCB *receiver, const QSize &size, const QString &fileName,
                         const CaptureDevice *audioInput) override;
-    void stopRecording() override;
     void stop() override;
     QString lastError() const override;
 
@@ -58,6 +57,8 @@ public:
     int getExtensionControl(int selector, void *data, int size) override;
 
 private:
+    bool start(const CapturePipeline::Settings &settings);
+
     Devices devices;
     QList<CaptureDevice> videoInputs;
     bool videoInputsCurrent = false;
