@@ -418,6 +418,7 @@ void TestLivePipeline::closingWhileRecordingFinishesTheFile()
 
 void noteEndOfStream(GstBus *, GstMessage *, gpointer ended)
 {
+    const ThreadHandOver::InCallback callback(ended);
     static_cast<std::promise<void> *>(ended)->set_value();
 }
 
@@ -452,12 +453,15 @@ void TestLivePipeline::endedStreamIsFinishedAtOnceAndPipelineIsOwned()
     QVERIFY(!g_object_is_floating(top));
     GstBus *bus = gst_element_get_bus(GST_ELEMENT(top));
     std::promise<void> ended;
+    std::future<void> endSeen = ended.get_future();
+    ThreadHandOver::beforeCallbacks(&ended);
     gst_bus_enable_sync_message_emission(bus);
     const gulong handler = g_signal_connect(bus, "sync-message::eos", G_CALLBACK(noteEndOfStream), &ended);
     gst_pad_remove_probe(cameraOut, hold);
     gst_object_unref(cameraOut);
-    const bool endPosted = ended.get_future().wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    const bool endPosted = endSeen.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
     g_signal_handler_disconnect(bus, handler);
+    ThreadHandOver::afterCallbacks(&ended);
     gst_bus_disable_sync_message_emission(bus);
     gst_object_unref(bus);
     gst_object_unref(top);
