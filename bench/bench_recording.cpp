@@ -1,5 +1,6 @@
 // Recording at 1920 x 1080 from a live test source for ten seconds: how many of the frames the
-// source offered went through the grabber and into the file.
+// source offered went through the grabber and into the file, and the longest the window's loop
+// was held while the recording was added to the running preview and while it was finished.
 //
 // The source delivers YUY2, as a raw UVC camera does, so the conversion to 32-bit RGB is paid as
 // in the program. The frames go through the real canvas: plain (no tool active) and heavy (turned
@@ -10,6 +11,7 @@
 #include "media/GstRuntime.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QMouseEvent>
 #include <QTemporaryDir>
@@ -18,6 +20,7 @@
 #include <benchmark/benchmark.h>
 #include <gst/gst.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <vector>
@@ -105,6 +108,32 @@ void waitMs(int ms)
     loop.exec();
 }
 
+// A 5 ms timer on the window's thread, noting the longest time between two of its ticks.
+class LoopProbe
+{
+public:
+    void begin()
+    {
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            longest = std::max(longest, clock.restart());
+        });
+        clock.start();
+        timer.start();
+    }
+    // Milliseconds; the time since the last tick counts too.
+    double end()
+    {
+        timer.stop();
+        return double(std::max(longest, clock.elapsed()));
+    }
+
+private:
+    QTimer timer;
+    QElapsedTimer clock;
+    qint64 longest = 0;
+};
+
 void BM_Recording1080p(benchmark::State &state)
 {
     GstRuntime::ensureInitialised();
@@ -122,21 +151,36 @@ void BM_Recording1080p(benchmark::State &state)
         CapturePipeline pipeline;
         CapturePipeline::Settings settings;
         settings.createVideoSource = [&offered] { return countingCamera(&offered); };
-        settings.createAudioSource = [] {
-            return gst_element_factory_make("audiotestsrc", nullptr);
-        };
         settings.receiver = &canvas;
         settings.size = QSize(Width, Height);
-        settings.recordFile = folder.filePath(QStringLiteral("bench.avi"));
+        const QString file = folder.filePath(QStringLiteral("bench.avi"));
         bool failed = false;
         QObject::connect(&pipeline, &CapturePipeline::failed, [&failed] { failed = true; });
         if (!pipeline.start(settings)) {
             state.SkipWithError(pipeline.error().toUtf8().constData());
             return;
         }
+        // The longest the window's loop was held while the recording started and while it ended.
+        LoopProbe startProbe;
+        QEventLoop starting;
+        QObject::connect(&pipeline, &CapturePipeline::recordingStarted, &starting, &QEventLoop::quit);
+        QObject::connect(&pipeline, &CapturePipeline::failed, &starting, &QEventLoop::quit);
+        startProbe.begin();
+        const bool asked = pipeline.startRecording(
+            file, [] { return gst_element_factory_make("audiotestsrc", nullptr); });
+        if (asked)
+            starting.exec();
+        state.counters["start_stall_ms"] = startProbe.end();
         waitMs(RecordingMs);
+        LoopProbe stopProbe;
+        QEventLoop finishing;
+        QObject::connect(&pipeline, &CapturePipeline::recordingFinished, &finishing, &QEventLoop::quit);
+        stopProbe.begin();
+        pipeline.stopRecording();
+        finishing.exec();
+        state.counters["stop_stall_ms"] = stopProbe.end();
         pipeline.stop();
-        if (failed) {
+        if (failed || !asked) {
             state.SkipWithError("the pipeline reported an error");
             return;
         }
@@ -145,7 +189,7 @@ void BM_Recording1080p(benchmark::State &state)
         state.counters["offered"] = offeredFrames;
         state.counters["through_grabber"] = int(passed);
         state.counters["dropped"] = offeredFrames - int(passed);
-        state.counters["in_file"] = framesInFile(settings.recordFile);
+        state.counters["in_file"] = framesInFile(file);
         state.counters["zoom"] = canvas.zoom();
         state.counters["drawn"] = canvas.hasDrawings() ? 1 : 0;
         state.ResumeTiming();

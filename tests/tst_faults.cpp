@@ -295,7 +295,9 @@ void FaultsTest::folderMadeReadOnlyWhileRecording()
     QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0555), 0);
     QTest::qWait(1500);
     QVERIFY(source->isRecording());
+    QSignalSpy ended(source, SIGNAL(recordingEnded()));
     source->stopRecording();
+    QVERIFY(ended.wait(CapturePipeline::FinishTimeoutMs + 2000));
     ::chmod(QFile::encodeName(folder).constData(), 0755);
 
     QCOMPARE(failed.count(), 0);

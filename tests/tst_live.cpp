@@ -41,7 +41,15 @@ public:
                    .arg(size.width())
                    .arg(size.height())
                    .arg(fileName, audioInput ? audioInput->displayName : QStringLiteral("silent"));
-        return recordingWorks && (!audioInput || soundWorks);
+        const bool started = recordingWorks && (!audioInput || soundWorks);
+        if (started)
+            emit recordingStarted();
+        return started;
+    }
+    void stopRecording() override
+    {
+        log << QStringLiteral("finish recording");
+        emit recordingFinished();
     }
     void stop() override
     {
@@ -443,7 +451,7 @@ void TestLive::changingChoiceReleasesTheOpenCamera()
     QVERIFY(source->isOpen());
     backend->log.clear();
     source->setCameraChoice(External.identity);
-    QCOMPARE(backend->log, QStringList({"stop", "release"}));
+    QCOMPARE(backend->log, QStringList({"finish recording", "stop", "release"}));
     QVERIFY(!source->isOpen());
     QVERIFY(!source->isRecording());
     QVERIFY(failed.wait(1000));
@@ -499,7 +507,7 @@ void TestLive::setResolutionWhileRecordingEndsRecording()
     QVERIFY(source->isRecording());
     backend->log.clear();
     source->setResolution(1920, 1080);
-    QCOMPARE(backend->log, QStringList({"stop", "preview 1920x1080"}));
+    QCOMPARE(backend->log, QStringList({"finish recording", "stop", "preview 1920x1080"}));
     QVERIFY(!source->isRecording());
     QVERIFY(failed.wait(1000));
 }
@@ -521,12 +529,14 @@ void TestLive::recordingRebuildsWithFileAndAudio()
                       named(QStringLiteral("Line in"))};
     source->startRecording(QStringLiteral("/videos/2024-01-02_03-04-05.avi"));
     QCOMPARE(backend->log,
-             QStringList({"stop", "record 1280x720 /videos/2024-01-02_03-04-05.avi Line in"}));
+             QStringList({"record 1280x720 /videos/2024-01-02_03-04-05.avi Line in"}));
     QVERIFY(source->isRecording());
 
     backend->log.clear();
+    QSignalSpy ended(source, SIGNAL(recordingEnded()));
     source->stopRecording();
-    QCOMPARE(backend->log, QStringList({"stop", "preview 1280x720"}));
+    QCOMPARE(backend->log, QStringList({"finish recording"}));
+    QVERIFY(ended.wait(1000));
     QVERIFY(!source->isRecording());
 
     backend->audio.clear();
@@ -570,7 +580,7 @@ void TestLive::recordingThatCannotStartIsReported()
     source->startRecording(QStringLiteral("/read-only/a.avi"));
     QVERIFY(!source->isRecording());
     QVERIFY(source->isOpen());
-    QCOMPARE(backend->log.last(), QStringLiteral("preview 1280x720"));
+    QCOMPARE(backend->log.last(), QStringLiteral("record 1280x720 /read-only/a.avi silent"));
     // The window hears of it after its own command has returned.
     QCOMPARE(failed.count(), 0);
     QVERIFY(failed.wait(1000));
@@ -584,7 +594,7 @@ void TestLive::brokenSoundInputRecordsPictureOnly()
     backend->soundWorks = false;
     QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
     source->startRecording(QStringLiteral("/videos/a.avi"));
-    QCOMPARE(backend->log, QStringList({"stop", "record 1280x720 /videos/a.avi Line in",
+    QCOMPARE(backend->log, QStringList({"record 1280x720 /videos/a.avi Line in",
                                         "record 1280x720 /videos/a.avi silent"}));
     QVERIFY(source->isRecording());
     QTest::qWait(50);
@@ -602,7 +612,7 @@ void TestLive::cameraLossReturnsToWaitingAndReopens()
     // Unplugged, so the poll that keeps running while the signals are awaited finds nothing.
     backend->fail(CameraBackend::Failure::CameraLost);
     backend->video.clear();
-    QCOMPARE(backend->log, QStringList({"stop", "release"}));
+    QCOMPARE(backend->log, QStringList({"finish recording", "stop", "release"}));
     QVERIFY(!source->isOpen());
     QVERIFY(!source->isRecording());
     QTRY_COMPARE(lost.count(), 1);
@@ -628,7 +638,7 @@ void TestLive::recordingFailureKeepsPreview()
     QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
 
     backend->fail(CameraBackend::Failure::RecordingFailed);
-    QCOMPARE(backend->log, QStringList({"stop", "preview 1280x720"}));
+    QCOMPARE(backend->log, QStringList({"finish recording"}));
     QVERIFY(source->isOpen());
     QVERIFY(!source->isRecording());
     QVERIFY(failed.wait(1000));

@@ -217,7 +217,11 @@ private slots:
     void endedStreamIsFinishedAtOnceAndPipelineIsOwned();
     void missingCapsFilterIsReported();
 
+    void stopCompletesTheFileWhileTheWindowRuns();
+    void previewRunsOnAcrossARecording();
+
 private:
+    void stopRecordingAndWait();
     void openSource(const char *cameraDescription, ICaptureCB *target = nullptr,
                     const QSize &size = CaptureSize);
 
@@ -231,6 +235,7 @@ private:
 void TestLivePipeline::initTestCase()
 {
     GstRuntime::ensureInitialised();
+    qRegisterMetaType<CameraBackend::Failure>();
     QVERIFY(folder.isValid());
 }
 
@@ -262,6 +267,13 @@ void TestLivePipeline::openSource(const char *cameraDescription, ICaptureCB *tar
     now = 2001;
     source->checkExistance();
     QVERIFY(source->isOpen());
+}
+
+void TestLivePipeline::stopRecordingAndWait()
+{
+    QSignalSpy ended(source, SIGNAL(recordingEnded()));
+    source->stopRecording();
+    QVERIFY(ended.wait(CapturePipeline::FinishTimeoutMs + 2000));
 }
 
 void TestLivePipeline::previewFramesReachTheReceiver()
@@ -317,7 +329,7 @@ void TestLivePipeline::cameraKeepsItsOwnSizeAndShape()
     source->startRecording(file);
     QVERIFY(source->isRecording());
     QTest::qWait(1000);
-    source->stopRecording();
+    stopRecordingAndWait();
     const AviContents avi = readAvi(file);
     QVERIFY(avi.complete);
     QVERIFY(avi.videoFrames > 0);
@@ -337,7 +349,7 @@ void TestLivePipeline::recordingHoldsWhatTheCanvasShows()
     source->startRecording(file);
     QVERIFY(source->isRecording());
     QTest::qWait(2000);
-    source->stopRecording();
+    stopRecordingAndWait();
     // A busy machine may wake the test late; the camera goes on at 25 pictures a second meanwhile.
     const int mostFrames = int(recorded.elapsed() / 40) + 10;
     QVERIFY(!source->isRecording());
@@ -395,9 +407,9 @@ void TestLivePipeline::recordingIntoMissingFolderIsReported()
     openSource(RedCamera);
     QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
     source->startRecording(folder.filePath(QStringLiteral("no/such/folder/a.avi")));
+    QVERIFY(failed.wait(2000));
     QVERIFY(!source->isRecording());
     QVERIFY(source->isOpen());
-    QVERIFY(failed.wait(2000));
     const int before = receiver->frames;
     QTRY_VERIFY_WITH_TIMEOUT(receiver->frames > before + 3, 5000);
 }
@@ -416,10 +428,12 @@ void TestLivePipeline::closingWhileRecordingFinishesTheFile()
     QVERIFY(avi.videoFrames > 5);
 }
 
-void noteEndOfStream(GstBus *, GstMessage *, gpointer ended)
+// Starts a recording on a pipeline of its own and waits until its file is being written.
+bool startRecordingOn(CapturePipeline &pipeline, const QString &file)
 {
-    const ThreadHandOver::InCallback callback(ended);
-    static_cast<std::promise<void> *>(ended)->set_value();
+    QSignalSpy started(&pipeline, SIGNAL(recordingStarted()));
+    return pipeline.startRecording(file, [] { return sourceFrom(TestMicrophone); })
+        && started.wait(5000);
 }
 
 GstPadProbeReturn holdBuffers(GstPad *, GstPadProbeInfo *, gpointer)
@@ -427,16 +441,15 @@ GstPadProbeReturn holdBuffers(GstPad *, GstPadProbeInfo *, gpointer)
     return GST_PAD_PROBE_OK;
 }
 
-// A camera that ends its stream by itself finishes the recording there and then. The end is
-// already on the bus when the recording is stopped (the window's loop has not run yet): stopping
-// must see it, not wait in vain for a second one from a source that has stopped. The pipeline is
-// owned, not floating, from the start.
+// A camera that ends its stream by itself ends the recording's picture there and then; the
+// recording is still finished when asked, without waiting in vain for a second end from a source
+// that has stopped. The pipeline is owned, not floating, from the start.
 void TestLivePipeline::endedStreamIsFinishedAtOnceAndPipelineIsOwned()
 {
     GstElement *camera = sourceFrom("videotestsrc num-buffers=10 ! "
                                     "capsfilter caps=video/x-raw,width=320,height=240,framerate=25/1");
     QVERIFY(camera);
-    // Held at its first picture until the test listens for the end.
+    // Held at its first picture until the recording runs.
     GstPad *cameraOut = gst_element_get_static_pad(camera, "src");
     const gulong hold = gst_pad_add_probe(cameraOut, GST_PAD_PROBE_TYPE_BLOCK_DOWNSTREAM, holdBuffers,
                                           nullptr, nullptr);
@@ -445,34 +458,108 @@ void TestLivePipeline::endedStreamIsFinishedAtOnceAndPipelineIsOwned()
     settings.createVideoSource = [camera] { return camera; };
     settings.receiver = receiver;
     settings.size = CaptureSize;
-    settings.recordFile = folder.filePath(QStringLiteral("ended.avi"));
+    QSignalSpy lost(&pipeline, SIGNAL(failed(CameraBackend::Failure, QString)));
     QVERIFY(pipeline.start(settings));
-
     GstObject *top = gst_object_get_parent(GST_OBJECT(camera));
     QVERIFY(top);
     QVERIFY(!g_object_is_floating(top));
-    GstBus *bus = gst_element_get_bus(GST_ELEMENT(top));
-    std::promise<void> ended;
-    std::future<void> endSeen = ended.get_future();
-    ThreadHandOver::beforeCallbacks(&ended);
-    gst_bus_enable_sync_message_emission(bus);
-    const gulong handler = g_signal_connect(bus, "sync-message::eos", G_CALLBACK(noteEndOfStream), &ended);
+    gst_object_unref(top);
+
+    const QString file = folder.filePath(QStringLiteral("ended.avi"));
+    QSignalSpy started(&pipeline, SIGNAL(recordingStarted()));
+    QVERIFY(pipeline.startRecording(file, nullptr));
+    QVERIFY(started.wait(5000));
     gst_pad_remove_probe(cameraOut, hold);
     gst_object_unref(cameraOut);
-    const bool endPosted = endSeen.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
-    g_signal_handler_disconnect(bus, handler);
-    ThreadHandOver::afterCallbacks(&ended);
-    gst_bus_disable_sync_message_emission(bus);
-    gst_object_unref(bus);
-    gst_object_unref(top);
-    QVERIFY(endPosted);
+    QVERIFY(lost.wait(10000));
+    QCOMPARE(lost.first().first().value<CameraBackend::Failure>(), CameraBackend::Failure::CameraLost);
 
+    QSignalSpy finished(&pipeline, SIGNAL(recordingFinished()));
     QElapsedTimer stopping;
     stopping.start();
-    pipeline.stop();
+    pipeline.stopRecording();
+    QVERIFY(finished.wait(CapturePipeline::FinishTimeoutMs));
     QVERIFY2(stopping.elapsed() < CapturePipeline::FinishTimeoutMs / 4,
              qPrintable(QStringLiteral("stopping took %1 ms").arg(stopping.elapsed())));
-    QCOMPARE(AviFileCheck::inspect(settings.recordFile), AviFileCheck::State::Complete);
+    QCOMPARE(AviFileCheck::inspect(file), AviFileCheck::State::Complete);
+}
+
+// The window's loop keeps running while the recording is finished: a 5 ms timer goes on firing
+// between the stop and its end, and the file is whole when the end is told.
+void TestLivePipeline::stopCompletesTheFileWhileTheWindowRuns()
+{
+    openSource(RedCamera);
+    const QString file = folder.filePath(QStringLiteral("responsive.avi"));
+    QSignalSpy started(source, SIGNAL(recordingStarted()));
+    source->startRecording(file);
+    QVERIFY(started.wait(5000));
+    QTest::qWait(1500);
+
+    int ticks = 0;
+    QTimer probe;
+    probe.setInterval(5);
+    QObject::connect(&probe, &QTimer::timeout, [&ticks] { ++ticks; });
+    AviFileCheck::State stateAtEnd = AviFileCheck::State::NotAvi;
+    int ticksAtEnd = 0;
+    QObject::connect(source, &LiveSource::recordingEnded, [&] {
+        stateAtEnd = AviFileCheck::inspect(file);
+        ticksAtEnd = ticks;
+    });
+    QSignalSpy ended(source, SIGNAL(recordingEnded()));
+    probe.start();
+    QElapsedTimer stopping;
+    stopping.start();
+    source->stopRecording();
+    const qint64 blocked = stopping.elapsed();
+    QVERIFY(!source->isRecording());
+    QCOMPARE(ended.count(), 0);
+    QVERIFY(ended.wait(CapturePipeline::FinishTimeoutMs + 2000));
+    QVERIFY2(blocked < 50, qPrintable(QStringLiteral("the stop held the loop for %1 ms").arg(blocked)));
+    QVERIFY2(ticksAtEnd > 0, "the timer never fired while the file was finished");
+    QCOMPARE(stateAtEnd, AviFileCheck::State::Complete);
+    const AviContents avi = readAvi(file);
+    QVERIFY(avi.complete);
+    QVERIFY2(avi.videoFrames >= 20, qPrintable(QString::number(avi.videoFrames)));
+    QVERIFY(avi.audioBuffers > 0);
+}
+
+// A recording joins the running preview and leaves it again: the camera is opened once, its
+// pictures keep coming throughout, and the file holds only the recorded stretch.
+void TestLivePipeline::previewRunsOnAcrossARecording()
+{
+    int opened = 0;
+    CapturePipeline pipeline;
+    CapturePipeline::Settings settings;
+    settings.createVideoSource = [&opened] {
+        ++opened;
+        return sourceFrom("videotestsrc is-live=true pattern=red ! "
+                          "capsfilter caps=video/x-raw,width=320,height=240,framerate=25/1");
+    };
+    settings.receiver = receiver;
+    settings.size = CaptureSize;
+    QVERIFY(pipeline.start(settings));
+    QTRY_VERIFY_WITH_TIMEOUT(receiver->frames >= 25, 5000);
+
+    const QString file = folder.filePath(QStringLiteral("joined.avi"));
+    QElapsedTimer recorded;
+    recorded.start();
+    QVERIFY(startRecordingOn(pipeline, file));
+    int before = receiver->frames;
+    QTRY_VERIFY_WITH_TIMEOUT(receiver->frames >= before + 25, 5000);
+    QSignalSpy finished(&pipeline, SIGNAL(recordingFinished()));
+    pipeline.stopRecording();
+    before = receiver->frames;
+    QVERIFY(finished.wait(CapturePipeline::FinishTimeoutMs + 2000));
+    const qint64 mostFrames = recorded.elapsed() / 40 + 10;
+    QTRY_VERIFY_WITH_TIMEOUT(receiver->frames >= before + 10, 5000);
+    QCOMPARE(opened, 1);
+    QVERIFY(pipeline.isRunning());
+
+    const AviContents avi = readAvi(file);
+    QVERIFY(avi.complete);
+    QVERIFY2(avi.videoFrames >= 20 && avi.videoFrames <= mostFrames,
+             qPrintable(QString::number(avi.videoFrames)));
+    QVERIFY(avi.audioBuffers > 0);
 }
 
 // Without the capsfilter element the pipeline is refused as missing an element, not linked with

@@ -51,7 +51,10 @@ bool record(const QString &path, int milliseconds)
     if (!source->isRecording())
         return false;
     QTest::qWait(milliseconds);
+    QSignalSpy ended(source.data(), SIGNAL(recordingEnded()));
     source->stopRecording();
+    if (!ended.wait(CapturePipeline::FinishTimeoutMs + 2000))
+        return false;
     return AviFileCheck::inspect(path) == AviFileCheck::State::Complete;
 }
 

@@ -77,6 +77,10 @@
         <source>The camera ended its stream.</source>
         <translation>Die Kamera hat ihren Datenstrom beendet.</translation>
     </message>
+    <message>
+        <source>The recording pipeline could not be started.</source>
+        <translation>Die Aufnahme-Pipeline konnte nicht gestartet werden.</translation>
+    </message>
 </context>
 <context>
     <name>EffectToolWindow</name>

@@ -77,6 +77,10 @@
         <source>The camera ended its stream.</source>
         <translation>La cámara terminó su transmisión.</translation>
     </message>
+    <message>
+        <source>The recording pipeline could not be started.</source>
+        <translation>No se pudo iniciar la canalización de grabación.</translation>
+    </message>
 </context>
 <context>
     <name>EffectToolWindow</name>

@@ -77,6 +77,10 @@
         <source>The camera ended its stream.</source>
         <translation>La caméra a interrompu son flux.</translation>
     </message>
+    <message>
+        <source>The recording pipeline could not be started.</source>
+        <translation>Le pipeline d&apos;enregistrement n&apos;a pas pu démarrer.</translation>
+    </message>
 </context>
 <context>
     <name>EffectToolWindow</name>

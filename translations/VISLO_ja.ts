@@ -77,6 +77,10 @@
         <source>The camera ended its stream.</source>
         <translation>カメラのストリームが終了しました。</translation>
     </message>
+    <message>
+        <source>The recording pipeline could not be started.</source>
+        <translation>録画のパイプラインを開始できませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>EffectToolWindow</name>

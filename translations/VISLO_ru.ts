@@ -77,6 +77,10 @@
         <source>The camera ended its stream.</source>
         <translation>Камера завершила поток.</translation>
     </message>
+    <message>
+        <source>The recording pipeline could not be started.</source>
+        <translation>Не удалось запустить конвейер записи.</translation>
+    </message>
 </context>
 <context>
     <name>EffectToolWindow</name>

@@ -77,6 +77,10 @@
         <source>The camera ended its stream.</source>
         <translation>攝影機已結束串流。</translation>
     </message>
+    <message>
+        <source>The recording pipeline could not be started.</source>
+        <translation>無法啟動錄影管線。</translation>
+    </message>
 </context>
 <context>
     <name>EffectToolWindow</name>

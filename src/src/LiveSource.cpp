@@ -40,6 +40,8 @@ LiveSource::LiveSource(std::unique_ptr<CameraBackend> cameraBackend, ICaptureCB 
         this->clock = [this] { return clockStart.elapsed(); };
     connect(backend.get(), SIGNAL(failed(CameraBackend::Failure, QString)), this,
             SLOT(backendFailed(CameraBackend::Failure, QString)));
+    connect(backend.get(), SIGNAL(recordingStarted()), this, SLOT(backendRecordingStarted()));
+    connect(backend.get(), SIGNAL(recordingFinished()), this, SLOT(backendRecordingFinished()));
     connect(&watch, SIGNAL(lowDiskSpace()), this, SLOT(stopForLowDiskSpace()));
     connect(&watch, SIGNAL(fileRemoved()), this, SLOT(stopForRemovedFile()));
 
@@ -63,6 +65,11 @@ bool LiveSource::isOpen() const
 bool LiveSource::isRecording() const
 {
     return recording;
+}
+
+bool LiveSource::isFinishingRecording() const
+{
+    return finishing;
 }
 
 QSize LiveSource::resolution() const
@@ -91,14 +98,13 @@ RecordingWatch &LiveSource::recordingWatch()
 
 void LiveSource::startRecording(const QString &fileName)
 {
-    if (!open)
+    if (!open || recording || finishing)
         return;
     if (!watch.hasRoom(QFileInfo(fileName).absolutePath())) {
         reportRecordingFailed(tr("The recording was not started: less than %1 MB of disk space is "
                                  "free in the recording folder.").arg(minimumFreeMegabytes()));
         return;
     }
-    releaseGraph();
     recordFile = fileName;
     buildGraph(true);
 }
@@ -107,23 +113,25 @@ void LiveSource::stopRecording()
 {
     if (!open)
         return;
-    releaseGraph();
-    buildGraph(false);
+    finishRecording(nullptr);
 }
 
+// A new size needs the camera opened anew; a recording is finished first, so the camera is free.
 void LiveSource::setResolution(int newWidth, int newHeight)
 {
     if (newWidth == width && newHeight == height)
         return;
-    const bool wasRecording = recording;
-    if (open)
-        releaseGraph();
     width = newWidth;
     height = newHeight;
-    buildGraph(false);
-    if (wasRecording)
-        reportRecordingFailed(tr("The recording was stopped because the capture size changed. "
-                                 "What was recorded has been saved."));
+    if (!open)
+        return;
+    const bool wasRecording = recording;
+    finishRecording([this, wasRecording] {
+        restartPreview();
+        if (wasRecording)
+            reportRecordingFailed(tr("The recording was stopped because the capture size changed. "
+                                     "What was recorded has been saved."));
+    });
 }
 
 void LiveSource::triggerAutoFocus()
@@ -218,10 +226,12 @@ void LiveSource::setCameraChoice(const QString &identity)
     if (!order.isEmpty() && keyOf(present[order.first()]) == keyOf(videoCapture))
         return;
     const bool wasRecording = recording;
-    closeCamera();
-    if (wasRecording)
-        reportRecordingFailed(tr("The recording was stopped because another camera was chosen. "
-                                 "What was recorded has been saved."));
+    finishRecording([this, wasRecording] {
+        closeCamera();
+        if (wasRecording)
+            reportRecordingFailed(tr("The recording was stopped because another camera was chosen. "
+                                     "What was recorded has been saved."));
+    });
 }
 
 QString LiveSource::cameraChoice() const
@@ -411,42 +421,94 @@ void LiveSource::buildGraph(bool record)
         return;
     }
 
-    // Without the hold the recording still runs; only a removed file can then not be written back.
-    const auto startWatching = [this] {
-        recording = true;
-        if (!keeper.hold(recordFile))
-            qDebug() << Q_FUNC_INFO << "recording without a spare handle on" << recordFile;
-        watch.start(recordFile);
-    };
+    // Recording from here: a back end that says at once that its file is open finds it so.
+    recording = true;
     audioPresent = enumCaptureFilter(DeviceCategory::AudioInput, &audioCapture);
-    if (backend->startRecording(receiver, size, recordFile, audioPresent ? &audioCapture : nullptr)) {
-        startWatching();
+    if (backend->startRecording(receiver, size, recordFile, audioPresent ? &audioCapture : nullptr))
         return;
-    }
     // A sound input that cannot be opened is treated like none: the picture is still recorded.
     if (audioPresent) {
         qDebug() << Q_FUNC_INFO << "recording with sound did not start:" << backend->lastError();
         audioPresent = false;
-        if (backend->startRecording(receiver, size, recordFile, nullptr)) {
-            startWatching();
+        if (backend->startRecording(receiver, size, recordFile, nullptr))
             return;
-        }
     }
+    recording = false;
     const QString error = backend->lastError();
     qDebug() << Q_FUNC_INFO << "recording did not start:" << error;
     reportRecordingFailed(tr("The recording could not be started: %1").arg(error));
+}
+
+// Without the hold the recording still runs; only a removed file can then not be written back.
+void LiveSource::backendRecordingStarted()
+{
+    if (!recording)
+        return;
+    if (!keeper.hold(recordFile))
+        qDebug() << Q_FUNC_INFO << "recording without a spare handle on" << recordFile;
+    watch.start(recordFile);
+    emit recordingStarted();
+}
+
+// Ends the recording without waiting for it; `then` runs once the file is complete, before
+// recordingEnded() is sent. With no recording to end it runs at once.
+void LiveSource::finishRecording(std::function<void()> then)
+{
+    if (finishing) {
+        if (then)
+            afterFinish = [first = std::move(afterFinish), then = std::move(then)] {
+                if (first)
+                    first();
+                then();
+            };
+        return;
+    }
+    if (!recording) {
+        if (then)
+            then();
+        return;
+    }
+    recording = false;
+    finishing = true;
+    afterFinish = std::move(then);
+    watch.stop();
+    backend->stopRecording();
+}
+
+// The keeper lets go of the file only now that it is complete, so a file whose name was taken
+// away meanwhile is written back whole.
+void LiveSource::backendRecordingFinished()
+{
+    if (!finishing)
+        return;
+    finishing = false;
+    lastKeep = keeper.release();
+    const std::function<void()> then = std::move(afterFinish);
+    afterFinish = nullptr;
+    if (then)
+        then();
+    // After any failure report queued by `then`: the window hears why before it hears the end.
+    QMetaObject::invokeMethod(this, &LiveSource::recordingEnded, Qt::QueuedConnection);
+}
+
+void LiveSource::restartPreview()
+{
+    if (!open)
+        return;
+    backend->stop();
     buildGraph(false);
 }
 
-// The back end finishes a recording before it returns, so the file is closed when the keeper
-// looks at it.
+// Closing waits (bounded) for a running recording's file to be complete before it returns.
 void LiveSource::releaseGraph()
 {
     backend->stop();
     watch.stop();
-    if (recording)
+    if (recording || finishing)
         lastKeep = keeper.release();
     recording = false;
+    finishing = false;
+    afterFinish = nullptr;
 }
 
 void LiveSource::loseCamera(const QString &reason)
@@ -481,47 +543,60 @@ void LiveSource::backendFailed(CameraBackend::Failure failure, const QString &me
     qDebug() << Q_FUNC_INFO << "camera pipeline error:" << message;
     if (!open)
         return;
-    const bool wasRecording = recording;
-    if (failure == CameraBackend::Failure::CameraLost || !wasRecording) {
-        loseCamera(message);
-        if (wasRecording)
-            reportRecordingFailed(tr("The recording was stopped because the camera stopped "
-                                     "working. What was recorded has been saved."));
+    if (failure == CameraBackend::Failure::RecordingNotStarted) {
+        if (!recording)
+            return;
+        recording = false;
+        watch.stop();
+        lastKeep = keeper.release();
+        reportRecordingFailed(tr("The recording could not be started: %1").arg(message));
+        QMetaObject::invokeMethod(this, &LiveSource::recordingEnded, Qt::QueuedConnection);
         return;
     }
-    releaseGraph();
-    reportRecordingFailed(tr("The recording failed: %1").arg(message));
-    buildGraph(false);
+    const bool wasRecording = recording;
+    if (failure == CameraBackend::Failure::CameraLost) {
+        finishRecording([this, message, wasRecording] {
+            loseCamera(message);
+            if (wasRecording)
+                reportRecordingFailed(tr("The recording was stopped because the camera stopped "
+                                         "working. What was recorded has been saved."));
+        });
+        return;
+    }
+    if (!wasRecording)
+        return;
+    // The preview goes on: only the recording broke.
+    finishRecording([this, message] { reportRecordingFailed(tr("The recording failed: %1").arg(message)); });
 }
 
 void LiveSource::stopForLowDiskSpace()
 {
     if (!recording)
         return;
-    releaseGraph();
-    reportRecordingFailed(tr("The recording was stopped because less than %1 MB of disk space is "
-                             "left in the recording folder. What was recorded has been saved.")
-                              .arg(minimumFreeMegabytes()));
-    buildGraph(false);
+    finishRecording([this] {
+        reportRecordingFailed(tr("The recording was stopped because less than %1 MB of disk space "
+                                 "is left in the recording folder. What was recorded has been saved.")
+                                  .arg(minimumFreeMegabytes()));
+    });
 }
 
 void LiveSource::stopForRemovedFile()
 {
     if (!recording)
         return;
-    releaseGraph();
-    const bool savedAgain = lastKeep == RecordingFileKeeper::Outcome::Kept
-        || lastKeep == RecordingFileKeeper::Outcome::Restored;
-    if (!savedAgain)
-        reportRecordingFailed(tr("The recording was stopped because its file or folder was removed. "
-                                 "What was recorded could not be saved again."));
-    else
-        reportRecordingFailed(tr("The recording was stopped because its file or folder was removed. "
-                                 "What was recorded has been saved again as %1.")
-                                  .arg(QDir::toNativeSeparators(keeper.restoredPath().isEmpty()
-                                                                    ? recordFile
-                                                                    : keeper.restoredPath())));
-    buildGraph(false);
+    finishRecording([this] {
+        const bool savedAgain = lastKeep == RecordingFileKeeper::Outcome::Kept
+            || lastKeep == RecordingFileKeeper::Outcome::Restored;
+        if (!savedAgain)
+            reportRecordingFailed(tr("The recording was stopped because its file or folder was "
+                                     "removed. What was recorded could not be saved again."));
+        else
+            reportRecordingFailed(tr("The recording was stopped because its file or folder was "
+                                     "removed. What was recorded has been saved again as %1.")
+                                      .arg(QDir::toNativeSeparators(keeper.restoredPath().isEmpty()
+                                                                        ? recordFile
+                                                                        : keeper.restoredPath())));
+    });
 }
 
 qint64 LiveSource::minimumFreeMegabytes() const

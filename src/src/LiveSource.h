@@ -27,6 +27,11 @@ class ICaptureCB;
 // opened at the poll that takes it. A camera that goes away before its two seconds are up starts
 // them again when it comes back.
 //
+// A recording joins the running preview and leaves it again without the camera being opened
+// anew. Starting and ending one do not wait: recordingStarted() says its file is being written,
+// recordingEnded() that it is complete (after an end that was asked for, or a failure, which
+// recordingFailed() tells first).
+//
 // When the camera fails (unplugged, busy, no usable format) a running recording is finished so
 // its file stays playable, the source goes back to waiting and the poll opens the camera again
 // when it is back. cameraLost() and recordingFailed() tell the window, with a sentence for the user.
@@ -63,7 +68,10 @@ public:
     ~LiveSource() override;
 
     bool isOpen() const override;
+    // A recording is running (not yet asked to end).
     bool isRecording() const;
+    // A recording was asked to end and its file is not complete yet.
+    bool isFinishingRecording() const;
     QSize resolution() const;
     int setExtensionControl(int selector, const void *data, int size) override;
     int getExtensionControl(int selector, void *data, int size) override;
@@ -105,6 +113,10 @@ signals:
     void cameraLost(const QString &message);
     // A recording ended by itself or could not start; the file written so far is complete.
     void recordingFailed(const QString &message);
+    // The recording's file is open and being written.
+    void recordingStarted();
+    // The recording has ended and its file is complete (or it never started).
+    void recordingEnded();
     // camerasPresent() changed.
     void camerasChanged();
     // A camera was opened or closed, or another camera was chosen.
@@ -120,12 +132,16 @@ protected:
 
 private slots:
     void backendFailed(CameraBackend::Failure failure, const QString &message);
+    void backendRecordingStarted();
+    void backendRecordingFinished();
     void stopForLowDiskSpace();
     void stopForRemovedFile();
 
 private:
     void buildGraph(bool record);
     void releaseGraph();
+    void finishRecording(std::function<void()> then);
+    void restartPreview();
     void loseCamera(const QString &reason);
     void closeCamera();
     void forgetSighting();
@@ -154,6 +170,9 @@ private:
     int recordingWidth = 0;
     int recordingHeight = 0;
     bool recording = false;
+    bool finishing = false;
+    // What is left to do once the finishing recording's file is complete.
+    std::function<void()> afterFinish;
     std::unique_ptr<CameraBackend> backend;
     CaptureDevice videoCapture;
     CaptureDevice audioCapture;

@@ -282,6 +282,7 @@ MainWindow::MainWindow()
 
     // Troubles the sources and canvases report on their own reach the user here.
     connect(liveSource, SIGNAL(recordingFailed(QString)), this, SLOT(recordingFailed(QString)));
+    connect(liveSource, SIGNAL(recordingEnded()), this, SLOT(recordingEnded()));
     connect(liveSource, SIGNAL(cameraLost(QString)), this, SLOT(cameraLost(QString)));
     connect(liveSource, SIGNAL(camerasChanged()), this, SLOT(updateCameraNotice()));
     connect(liveSource, SIGNAL(cameraStateChanged()), this, SLOT(updateCameraNotice()));
@@ -778,8 +779,15 @@ void MainWindow::record()
 {
     closeToolWindow();
     if (recording) {
-        liveSource->stopRecording();
-        endRecordingState();
+        // The button and the clock go off when the camera has finished the file
+        // (recordingEnded), not before; a click meanwhile changes nothing.
+        const bool stillWriting = liveSource->isRecording() || liveSource->isFinishingRecording();
+        if (liveSource->isRecording())
+            liveSource->stopRecording();
+        if (!stillWriting)
+            endRecordingState();
+        recordButton->setChecked(recording);
+        liveRecordButton->setChecked(recording);
         return;
     }
     if (!liveSource->isOpen()) {
@@ -805,6 +813,12 @@ void MainWindow::record()
     }
     recordButton->setChecked(true);
     liveRecordButton->setChecked(true);
+}
+
+void MainWindow::recordingEnded()
+{
+    if (recording)
+        endRecordingState();
 }
 
 void MainWindow::recordingFailed(const QString &message)

@@ -211,6 +211,8 @@ private slots:
     void photographPlayIntervalChanged(int value);
     void photographIdChange(int id);
     void recordingFailed(const QString &message);
+    // The camera has finished the recording's file.
+    void recordingEnded();
     void cameraLost(const QString &message);
     // A camera that opened and stayed open makes the next loss worth telling again.
     void noteCameraBack();

@@ -6,6 +6,7 @@
 #include "media/GstRuntime.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -28,7 +29,12 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "the test camera did not open\n");
         return 1;
     }
+    QEventLoop starting;
+    QObject::connect(source, &LiveSource::recordingStarted, &starting, &QEventLoop::quit);
+    QObject::connect(source, &LiveSource::recordingEnded, &starting, &QEventLoop::quit);
     source->startRecording(arguments.at(1));
+    if (source->isRecording())
+        starting.exec();
     if (!source->isRecording() || !QFileInfo::exists(arguments.at(1))) {
         std::fprintf(stderr, "the recording did not start\n");
         return 1;

@@ -6,3 +6,8 @@ CameraBackend::CameraBackend(QObject *parent)
 }
 
 CameraBackend::~CameraBackend() = default;
+
+void CameraBackend::stopRecording()
+{
+    emit recordingFinished();
+}

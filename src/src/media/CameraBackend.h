@@ -24,7 +24,9 @@ public:
     // GreyOnly: the camera delivers only grey pictures (an infrared or depth sensor); it is open,
     // and the caller releases it unless it wants it anyway.
     enum class OpenResult { Opened, NoExtensionUnit, GreyOnly };
-    enum class Failure { CameraLost, RecordingFailed };
+    // RecordingNotStarted: a recording that was being started could not open its file.
+    enum class Failure { CameraLost, RecordingFailed, RecordingNotStarted };
+    Q_ENUM(Failure)
     enum class FocusMode { Auto = 1, Manual = 2 };
 
     explicit CameraBackend(QObject *parent = nullptr);
@@ -39,12 +41,19 @@ public:
     virtual OpenResult openCamera(const CaptureDevice &device) = 0;
     virtual void releaseCamera() = 0;
 
-    // Each start runs a new pipeline in place of none; false when it could not run, with the
+    // Runs the preview in place of the running pipeline; false when it could not run, with the
     // reason in lastError() and nothing left running.
     virtual bool startPreview(ICaptureCB *receiver, const QSize &size) = 0;
+    // Starts recording what the preview shows; false, with the reason in lastError(), when it
+    // cannot even be tried. A true answer is followed by recordingStarted() once the file is
+    // being written, or by failed(RecordingNotStarted).
     virtual bool startRecording(ICaptureCB *receiver, const QSize &size, const QString &fileName,
                                 const CaptureDevice *audioInput) = 0;
-    // Ends the running pipeline; a recording is finished first, so its file is complete.
+    // Ends the recording and goes on previewing; recordingFinished() follows once the file is
+    // complete. Without a pipeline of its own to finish, a back end has finished at once.
+    virtual void stopRecording();
+    // Ends the running pipeline; a recording is finished first, so its file is complete when this
+    // returns (a bounded wait: meant for closing, after stopRecording() where there is time).
     virtual void stop() = 0;
     virtual QString lastError() const = 0;
 
@@ -60,6 +69,8 @@ public:
 signals:
     // The running pipeline broke. The pipeline is still there: stop() finishes a recording.
     void failed(CameraBackend::Failure failure, const QString &message);
+    void recordingStarted();
+    void recordingFinished();
 };
 
 #endif

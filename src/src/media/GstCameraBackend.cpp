@@ -13,6 +13,8 @@ GstCameraBackend::GstCameraBackend(Devices devices, QObject *parent)
 {
     connect(&pipeline, SIGNAL(failed(CameraBackend::Failure, QString)), this,
             SIGNAL(failed(CameraBackend::Failure, QString)));
+    connect(&pipeline, SIGNAL(recordingStarted()), this, SIGNAL(recordingStarted()));
+    connect(&pipeline, SIGNAL(recordingFinished()), this, SIGNAL(recordingFinished()));
     if (this->devices.monitor)
         connect(this->devices.monitor.get(), &VideoDeviceMonitor::changed, this,
                 [this] { videoInputsCurrent = false; });
@@ -83,29 +85,28 @@ bool GstCameraBackend::startPreview(ICaptureCB *receiver, const QSize &size)
     settings.createVideoSource = camera.createSource;
     settings.receiver = receiver;
     settings.size = size;
-    return start(settings);
-}
-
-bool GstCameraBackend::startRecording(ICaptureCB *receiver, const QSize &size,
-                                      const QString &fileName, const CaptureDevice *audioInput)
-{
-    CapturePipeline::Settings settings;
-    settings.createVideoSource = camera.createSource;
-    if (audioInput)
-        settings.createAudioSource = audioInput->createSource;
-    settings.receiver = receiver;
-    settings.size = size;
-    settings.recordFile = fileName;
-    return start(settings);
-}
-
-bool GstCameraBackend::start(const CapturePipeline::Settings &settings)
-{
     error.clear();
     if (pipeline.start(settings))
         return true;
     error = pipeline.error();
     return false;
+}
+
+// The recording joins the running preview: the camera is not opened again for it.
+bool GstCameraBackend::startRecording(ICaptureCB *, const QSize &, const QString &fileName,
+                                      const CaptureDevice *audioInput)
+{
+    error.clear();
+    if (pipeline.startRecording(fileName, audioInput ? audioInput->createSource
+                                                     : std::function<GstElement *()>()))
+        return true;
+    error = pipeline.error();
+    return false;
+}
+
+void GstCameraBackend::stopRecording()
+{
+    pipeline.stopRecording();
 }
 
 void GstCameraBackend::stop()

@@ -45,6 +45,7 @@ public:
     bool startPreview(ICaptureCB *receiver, const QSize &size) override;
     bool startRecording(ICaptureCB *receiver, const QSize &size, const QString &fileName,
                         const CaptureDevice *audioInput) override;
+    void stopRecording() override;
     void stop() override;
     QString lastError() const override;
 
@@ -57,8 +58,6 @@ public:
     int getExtensionControl(int selector, void *data, int size) override;
 
 private:
-    bool start(const CapturePipeline::Settings &settings);
-
     Devices devices;
     QList<CaptureDevice> videoInputs;
     bool videoInputsCurrent = false;
