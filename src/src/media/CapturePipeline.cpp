@@ -169,15 +169,18 @@ bool CapturePipeline::start(const Settings &settings)
     bus = gst_element_get_bus(pipeline);
     if (!build(settings))
         return false;
+    ThreadHandOver::beforeCallbacks(this);
     if (gst_element_set_state(pipeline, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
         const QString busError = takeBusError();
         return fail(busError.isEmpty() ? tr("The camera pipeline could not be started.") : busError);
     }
     // From here on every message is taken on the thread that posts it; what came before is
     // still queued on the bus.
+    ThreadHandOver::beforeCallbacks(this);
     gst_bus_set_sync_handler(
         bus,
         [](GstBus *, GstMessage *message, gpointer self) {
+            const ThreadHandOver::InCallback callback(self);
             static_cast<CapturePipeline *>(self)->handleMessage(message);
             return GST_BUS_DROP;
         },
@@ -242,6 +245,7 @@ bool CapturePipeline::build(const Settings &settings)
     gst_pad_add_probe(
         teeIn, GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM,
         [](GstPad *, GstPadProbeInfo *info, gpointer self) {
+            const ThreadHandOver::InCallback callback(self);
             if (GST_EVENT_TYPE(GST_PAD_PROBE_INFO_EVENT(info)) == GST_EVENT_EOS)
                 static_cast<CapturePipeline *>(self)->noteCameraEnded();
             return GST_PAD_PROBE_OK;
@@ -324,6 +328,7 @@ void CapturePipeline::release()
     if (bus) {
         gst_bus_set_sync_handler(bus, nullptr, nullptr, nullptr);
         gst_object_unref(bus);
+        ThreadHandOver::afterCallbacks(this);
     }
     pipeline = nullptr;
     bus = nullptr;
@@ -549,6 +554,7 @@ void CapturePipeline::runFinish(const std::shared_ptr<Branch> &branch)
     if (branch->started) {
         lock.unlock();
         const auto cutOff = [](GstPad *pad, GstPadProbeInfo *, gpointer data) {
+            const ThreadHandOver::InCallback callback(data);
             Branch *self = static_cast<std::shared_ptr<Branch> *>(data)->get();
             std::lock_guard<std::mutex> guard(self->lock);
             gst_pad_unlink(pad, self->sinkPad);
@@ -556,8 +562,9 @@ void CapturePipeline::runFinish(const std::shared_ptr<Branch> &branch)
             self->changed.notify_all();
             return GST_PAD_PROBE_REMOVE;
         };
-        gst_pad_add_probe(branch->teePad, GST_PAD_PROBE_TYPE_IDLE, cutOff,
-                          new std::shared_ptr<Branch>(branch),
+        auto *held = new std::shared_ptr<Branch>(branch);
+        ThreadHandOver::beforeCallbacks(held);
+        gst_pad_add_probe(branch->teePad, GST_PAD_PROBE_TYPE_IDLE, cutOff, held,
                           [](gpointer data) { delete static_cast<std::shared_ptr<Branch> *>(data); });
         lock.lock();
         branch->changed.wait_until(lock, deadline, [&] { return branch->detached; });
