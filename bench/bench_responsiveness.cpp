@@ -1,7 +1,7 @@
 // How long the user-interface thread stands still during what a user does: a 5 ms timer on that
 // thread records its longest gap during each action. Films go through FilmSource as the window's
 // film commands call it, photographs through PhotographSource, snapshots through the canvas, each
-// with a real canvas as receiver. (Recording start and stop are measured by bench_recording.)
+// with a real canvas as receiver; recordings through the camera pipeline into the canvas.
 //
 //   open a good film           1280 x 720 MJPEG with sound, until FilmSource::openFinished(true)
 //   open a damaged film        its header overwritten, until openFinished(false)
@@ -14,6 +14,10 @@
 //                              is written; also the longest the frame call took meanwhile
 //   next photograph            Next through ten 4000 x 3000 JPEGs, until each is on the canvas
 //   slide show at 1 s          five slides, until the fifth is on the canvas
+//   start, stop a recording    1920 x 1080 test camera at 25 fps with sound, until
+//                              recordingStarted() and recordingFinished(); also the longest gap
+//                              between two camera frames at the canvas while the recording
+//                              starts (to 200 ms after), runs (a second) and stops
 //
 // Usage: bench_responsiveness [runs]   (5 by default)
 
@@ -21,6 +25,7 @@
 #include "ImageCanvas.h"
 #include "PhotographSource.h"
 #include "SnapshotWriter.h"
+#include "media/CapturePipeline.h"
 #include "media/GstRuntime.h"
 
 #include "../tests/tst_gapprobe.h"
@@ -38,6 +43,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <vector>
@@ -171,6 +178,91 @@ void measureSlowSnapshot(int runs)
     std::printf("%-28s slowest frame call %lld us\n", "", static_cast<long long>(slowestFrameUs));
 }
 
+// The longest time between two frames reaching the canvas, from the camera's streaming thread.
+class FrameGaps
+{
+public:
+    void frame()
+    {
+        const qint64 now = std::chrono::duration_cast<std::chrono::microseconds>(
+                               std::chrono::steady_clock::now().time_since_epoch())
+                               .count();
+        const qint64 previous = last.exchange(now);
+        if (previous != 0)
+            longest = std::max(longest.load(), now - previous);
+    }
+    void restart()
+    {
+        last = 0;
+        longest = 0;
+    }
+    qint64 longestMs() const { return longest / 1000; }
+
+private:
+    std::atomic<qint64> last{0};
+    std::atomic<qint64> longest{0};
+};
+
+void measureRecording(int runs)
+{
+    QTemporaryDir folder;
+    ImageCanvas canvas;
+    canvas.resize(1280, 720);
+    FrameGaps gaps;
+    QObject::connect(&canvas, &ImageCanvas::updateFromWorker, &canvas, [&gaps] { gaps.frame(); },
+                     Qt::DirectConnection);
+    CapturePipeline pipeline;
+    CapturePipeline::Settings settings;
+    settings.createVideoSource = [] {
+        return testpipelines::sourceFrom("videotestsrc is-live=true pattern=ball ! "
+                                         "capsfilter caps=video/x-raw,width=1920,height=1080,framerate=25/1");
+    };
+    settings.receiver = &canvas;
+    settings.size = QSize(1920, 1080);
+    if (!pipeline.start(settings)) {
+        std::printf("  recording: the camera pipeline did not start: %s\n", qPrintable(pipeline.error()));
+        return;
+    }
+    waitMs(500);
+    Figures starts;
+    Figures stops;
+    qint64 frameGapStarting = 0;
+    qint64 frameGapRecording = 0;
+    qint64 frameGapStopping = 0;
+    testprobe::GapProbe probe;
+    for (int run = 0; run < runs; ++run) {
+        const QString file = folder.filePath(QStringLiteral("recording%1.avi").arg(run));
+        gaps.restart();
+        probe.start();
+        const bool asked = pipeline.startRecording(
+            file, [] { return testpipelines::sourceFrom("audiotestsrc is-live=true wave=silence"); });
+        if (!asked || !waitFor(&pipeline, &CapturePipeline::recordingStarted))
+            std::printf("  recording %d did not start\n", run);
+        starts.durations.push_back(probe.elapsedMs());
+        starts.stalls.push_back(probe.stop());
+        waitMs(200); // the recording's first frames, encoded and written
+        frameGapStarting = std::max(frameGapStarting, gaps.longestMs());
+        gaps.restart();
+        waitMs(1000);
+        frameGapRecording = std::max(frameGapRecording, gaps.longestMs());
+        gaps.restart();
+        probe.start();
+        pipeline.stopRecording();
+        if (!waitFor(&pipeline, &CapturePipeline::recordingFinished))
+            std::printf("  recording %d did not finish\n", run);
+        stops.durations.push_back(probe.elapsedMs());
+        stops.stalls.push_back(probe.stop());
+        frameGapStopping = std::max(frameGapStopping, gaps.longestMs());
+    }
+    pipeline.stop();
+    report("start a 1080p recording", starts);
+    report("stop a 1080p recording", stops);
+    std::printf("%-28s longest gap between camera frames: starting %lld ms, recording %lld ms, "
+                "stopping %lld ms\n",
+                "", static_cast<long long>(frameGapStarting), static_cast<long long>(frameGapRecording),
+                static_cast<long long>(frameGapStopping));
+}
+
 // Ten camera-sized photographs with enough detail that decoding them costs what a real one does.
 QStringList makePhotographs(const QString &folder)
 {
@@ -299,5 +391,6 @@ int main(int argc, char **argv)
 
     measureSlowSnapshot(runs);
     measurePhotographs(std::max(1, runs / 2));
+    measureRecording(runs);
     return 0;
 }
