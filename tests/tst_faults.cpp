@@ -475,7 +475,7 @@ void FaultsTest::cameraFailingMidStream()
 void FaultsTest::microphoneFailingMidStream()
 {
     const QString file = scratch.filePath(QStringLiteral("2024-05-01_10-00-08.avi"));
-    startRecording(file, QByteArray(Microphone) + " ! identity error-after=40");
+    startRecording(file, QByteArray(Microphone) + " ! identity error-after=80");
     QSignalSpy lost(source, SIGNAL(cameraLost(QString)));
     QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
     QVERIFY(failed.wait(10000));
