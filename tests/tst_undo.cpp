@@ -355,6 +355,14 @@ void UndoTest::keysReachTheCanvasWhicheverButtonHasTheFocus()
         QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(canvas->annotations(), drawn);
     }
+
+    // Each canvas has its own steps: undoing in another mode leaves this one alone.
+    QTest::mouseClick(window.drawingBoardButton, Qt::LeftButton);
+    QTest::keyClick(window.lineButton, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(canvas->annotations(), drawn);
+    QTest::mouseClick(window.liveButton, Qt::LeftButton);
+    QTest::keyClick(window.lineButton, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(canvas->annotations(), empty);
 }
 
 void UndoTest::snapshotNamesItsFileForTwoSeconds()
