@@ -55,6 +55,5 @@ void FillBackgroundToolWindow::colorChanged()
     if (index < 0)
         return;
     const QColor color = CanvasConstants::backgroundColors().at(index);
-    canvas->backgroundColor = color;
-    canvas->fillWithColor(color);
+    canvas->fillBackground(color);
 }

@@ -23,6 +23,7 @@
 #include <QTransform>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -31,25 +32,13 @@ const int RefreshIntervalMs = 40;
 const QString StartPicture = QStringLiteral(":/icons/Background/MAIN_WINDOWS.png");
 const int TextEditorMaxSide = 300;
 const int TextEditorMargin = 5;
-
-// The part of the unturned frame that becomes `region` of the frame turned by `rotation`
-// quarter turns clockwise.
-QRect unturnedRegion(const QRect &region, int rotation, const QSize &frame)
-{
-    const int W = frame.width();
-    const int H = frame.height();
-    switch (rotation) {
-    case 1:
-        return QRect(region.y(), H - region.x() - region.width(), region.height(), region.width());
-    case 2:
-        return QRect(W - region.x() - region.width(), H - region.y() - region.height(),
-                     region.width(), region.height());
-    case 3:
-        return QRect(W - region.y() - region.height(), region.x(), region.height(), region.width());
-    default:
-        return region;
-    }
-}
+// Room for a few letters of a line: a box placed nearer an edge moves in.
+const int TextEditorMinWidth = 60;
+const int TextEditorMinHeight = 40;
+// Transparent over the picture; the dashed mid-grey frame shows on dark and light pictures alike.
+const QString TextEditorStyle =
+    QStringLiteral("QTextEdit { background: transparent; border: 1px dashed #808080; }");
+const qint64 UndoMessageTime = 1000;
 
 // The smallest rectangle of whole mosaic blocks (counted from the frame's corner) around rect.
 QRect blockAligned(const QRect &rect, const QRect &frame)
@@ -95,7 +84,12 @@ ImageCanvas::ImageCanvas(QWidget *parent)
     clockBase.start();
     textEdit->hide();
     textEdit->setContextMenuPolicy(Qt::NoContextMenu);
-    textEdit->setStyleSheet(QStringLiteral("border: none;"));
+    textEdit->setStyleSheet(TextEditorStyle);
+    textEdit->viewport()->setAutoFillBackground(false);
+    connect(textEdit->document(), &QTextDocument::contentsChanged, this, [this] {
+        if (!textEdit->isHidden())
+            fitTextEditor();
+    });
     setFont(QFont(QStringLiteral("Arial"), 18));
     m_textFamily = font().family();
     m_textPointSize = font().pointSize();
@@ -199,6 +193,9 @@ void ImageCanvas::adoptSourceSizeLocked(const QSize &size)
         annotationLayer = QImage(layerSize, QImage::Format_ARGB32_Premultiplied);
         annotationLayer.fill(Qt::transparent);
     }
+    // A stroke under way goes on over the new layer, never back to one of the old size.
+    layerBackup = annotationLayer;
+    ++layerGeneration;
     viewChangedLocked();
 }
 
@@ -217,7 +214,7 @@ QImage ImageCanvas::cutViewLocked(const QImage &frame, int effectNow) const
     // Only the part of the frame the view shows is turned, drawn on and given the effect; the
     // mosaic needs its blocks whole, so its part reaches out to the block grid of the frame.
     const QRect region = effectNow == EffectMosaic ? blockAligned(cut, turnedRect) : cut;
-    const QRect source = unturnedRegion(region, view.rotation, frame.size());
+    const QRect source = ViewGeometry::unturnedRegion(region, view.rotation, frame.size());
     QImage part = turned(source == frame.rect() ? frame : readOnlyView(frame, source), view.rotation);
     decorateLocked(part, region, effectNow);
     if (region == cut)
@@ -482,10 +479,13 @@ void ImageCanvas::setDrawMode(int mode)
 void ImageCanvas::clearAnnotations()
 {
     Lock lock(mutex);
+    const QImage before = annotationLayer;
+    const bool dirtyBefore = layerDirty;
     if (!annotationLayer.isNull())
         annotationLayer.fill(Qt::transparent);
     layerDirty = false;
     ++changeCount;
+    recordLayerStepLocked(before, dirtyBefore);
 }
 
 bool ImageCanvas::hasDrawings() const
@@ -564,12 +564,17 @@ void ImageCanvas::commitText()
     const double a = static_cast<int>(turnedSize.height() * z) / double(height());
     const double b = static_cast<int>(turnedSize.width() * z) / double(width());
     const double k = std::max(a, b) / (z * z);
-    QPainter painter(&annotationLayer);
-    painter.translate(textPos);
-    painter.scale(k, k);
-    textEdit->document()->drawContents(&painter);
+    const QImage before = annotationLayer;
+    const bool dirtyBefore = layerDirty;
+    {
+        QPainter painter(&annotationLayer);
+        painter.translate(textPos);
+        painter.scale(k, k);
+        textEdit->document()->drawContents(&painter);
+    }
     layerDirty = true;
     ++changeCount;
+    recordLayerStepLocked(before, dirtyBefore);
 }
 
 QTextEdit *ImageCanvas::textEditor() const
@@ -608,6 +613,9 @@ void ImageCanvas::mousePressEvent(QMouseEvent *event)
     Lock lock(mutex);
     lastPoint = mapToImage(event->pos());
     layerBackup = annotationLayer;
+    strokeOpen = m_drawMode >= Freehand && m_drawMode <= Eraser;
+    dirtyAtPress = layerDirty;
+    rotationAtPress = view.rotation;
     if (m_drawMode >= Freehand && m_drawMode <= Triangle) {
         layerDirty = true;
         ++changeCount;
@@ -656,6 +664,7 @@ void ImageCanvas::mouseMoveEvent(QMouseEvent *event)
 
 void ImageCanvas::mouseReleaseEvent(QMouseEvent *event)
 {
+    finishStroke();
     if (m_drawMode == Clip) {
         if (clipSelection.right() >= clipSelection.left() && clipSelection.bottom() >= clipSelection.top())
             copyClip();
@@ -672,15 +681,47 @@ void ImageCanvas::mouseReleaseEvent(QMouseEvent *event)
 
 void ImageCanvas::openTextEditor(const QPoint &widgetPoint)
 {
-    textEdit->move(widgetPoint);
-    textEdit->resize(std::min(width() - widgetPoint.x() - TextEditorMargin, TextEditorMaxSide),
-                     std::min(height() - widgetPoint.y() - TextEditorMargin, TextEditorMaxSide));
+    // The box starts at the click and reaches at most 300 pixels right and down, short of the
+    // picture's far edges; a click too near them, or beside the picture, moves it in.
+    const QRect room = textEditorRoom();
+    const int x = std::max(room.left(), std::min(widgetPoint.x(), room.right() + 1 - TextEditorMinWidth));
+    const int y = std::max(room.top(), std::min(widgetPoint.y(), room.bottom() + 1 - TextEditorMinHeight));
+    textEdit->setGeometry(x, y, std::min(room.right() + 1 - x, TextEditorMaxSide),
+                          std::min(room.bottom() + 1 - y, TextEditorMaxSide));
     textEdit->clear();
     textEdit->show();
     textEdit->setFocus();
     applyTextFormat();
+    fitTextEditor();
+}
+
+QRect ImageCanvas::textEditorRoom() const
+{
+    const QSize shown(publishedDisplayWidth, publishedDisplayHeight);
+    const QRect picture = DisplayFit(size(), shown).target();
+    return picture.adjusted(0, 0, -TextEditorMargin, -TextEditorMargin);
+}
+
+// Keeps the box inside the picture: it grows downwards with its text, moves up once it reaches
+// the bottom, and scrolls only when the picture has no more room. The text is put on the picture
+// where the box's writing area begins.
+void ImageCanvas::fitTextEditor()
+{
+    const QRect room = textEditorRoom();
+    if (room.width() <= 0 || room.height() <= 0)
+        return;
+    QRect box = textEdit->geometry();
+    const int frame = textEdit->frameWidth();
+    const int needed = int(std::ceil(textEdit->document()->size().height())) + 2 * frame;
+    box.setWidth(std::min(box.width(), room.width()));
+    box.setHeight(std::min(std::max(box.height(), needed), room.height()));
+    box.moveLeft(std::max(room.left(), std::min(box.left(), room.right() + 1 - box.width())));
+    box.moveTop(std::max(room.top(), std::min(box.top(), room.bottom() + 1 - box.height())));
+    if (box != textEdit->geometry())
+        textEdit->setGeometry(box);
+    const QPoint writingArea = box.topLeft() + QPoint(frame, frame);
     Lock lock(mutex);
-    textPos = toLayerLocked(mapToImage(widgetPoint));
+    textPos = toLayerLocked(mapToImage(writingArea));
 }
 
 void ImageCanvas::copyClip()
@@ -690,6 +731,12 @@ void ImageCanvas::copyClip()
         Lock lock(mutex);
         const QRect &r = clipSelection;
         part = displayImage.copy(r.left(), r.top(), r.right() - r.left() + 1, r.bottom() - r.top() + 1);
+    }
+    if (part.isNull()) {
+        emit clipFailed();
+        Lock lock(mutex);
+        clipSelection = QRect(QPoint(0, 0), QPoint(-1, -1));
+        return;
     }
     QGuiApplication::clipboard()->setPixmap(QPixmap::fromImage(part), QClipboard::Clipboard);
     emit clipDone();
@@ -790,4 +837,139 @@ void ImageCanvas::snapshotWritten(const SnapshotWriter::Result &result)
             ThreadHandOver::queue(this, [this] { emit snapshotFailed(); });
         return;
     }
+}
+
+void ImageCanvas::fillBackground(const QColor &color)
+{
+    QImage before;
+    {
+        Lock lock(mutex);
+        before = heldFrame;
+    }
+    const QColor colorBefore = backgroundColor;
+    backgroundColor = color;
+    fillWithColor(color);
+
+    // A fill that changed the picture's size started a new layer and has nothing to go back to;
+    // a frozen picture keeps its frame and the fill changed nothing.
+    Lock lock(mutex);
+    if (before.isNull() || before.size() != heldFrame.size() || before.cacheKey() == heldFrame.cacheKey())
+        return;
+    AnnotationHistory::Step step;
+    step.generation = layerGeneration;
+    step.background = before;
+    step.backgroundColor = colorBefore;
+    history.record(std::move(step));
+}
+
+bool ImageCanvas::undo()
+{
+    return exchangeStep(true);
+}
+
+bool ImageCanvas::redo()
+{
+    return exchangeStep(false);
+}
+
+bool ImageCanvas::exchangeStep(bool undoing)
+{
+    // A stroke is a step only once it is released.
+    if (strokeOpen)
+        return false;
+    // A text being typed becomes a step first, so undoing takes it away.
+    commitText();
+    {
+        Lock lock(mutex);
+        std::optional<AnnotationHistory::Step> step =
+            undoing ? history.takeUndo(layerGeneration) : history.takeRedo(layerGeneration);
+        if (!step)
+            return false;
+        if (!exchangeLocked(*step))
+            return false;
+        if (undoing)
+            history.pushUndone(std::move(*step));
+        else
+            history.pushRedone(std::move(*step));
+        ++changeCount;
+    }
+    if (osd)
+        osd->showMessage(undoing ? tr("Undo") : tr("Redo"), UndoMessageTime);
+    update();
+    return true;
+}
+
+// Swaps what the step holds with what the canvas shows, so the step then holds the other side.
+bool ImageCanvas::exchangeLocked(AnnotationHistory::Step &step)
+{
+    if (step.isBackground()) {
+        if (step.background.size() != heldFrame.size())
+            return false;
+        std::swap(heldFrame, step.background);
+        std::swap(backgroundColor, step.backgroundColor);
+        return true;
+    }
+    const QRect target = ViewGeometry::turnedRegion(step.area, view.rotation, view.source);
+    if (annotationLayer.isNull() || !annotationLayer.rect().contains(target))
+        return false;
+    const QImage shown = annotationLayer.copy(target);
+    {
+        QPainter painter(&annotationLayer);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(target.topLeft(), AnnotationHistory::turned(step.pixels, view.rotation));
+    }
+    step.pixels = AnnotationHistory::unturned(shown, view.rotation);
+    std::swap(layerDirty, step.layerDirty);
+    return true;
+}
+
+// Only the rectangle the step changed is kept, as it was before; a step that changed nothing is
+// none.
+void ImageCanvas::recordLayerStepLocked(const QImage &before, bool dirtyBefore)
+{
+    const QRect changed = AnnotationHistory::changedArea(before, annotationLayer);
+    if (changed.isEmpty())
+        return;
+    AnnotationHistory::Step step;
+    step.generation = layerGeneration;
+    step.area = ViewGeometry::unturnedRegion(changed, view.rotation, view.source);
+    step.pixels = AnnotationHistory::unturned(before.copy(changed), view.rotation);
+    step.layerDirty = dirtyBefore;
+    history.record(std::move(step));
+}
+
+void ImageCanvas::finishStroke()
+{
+    if (!strokeOpen)
+        return;
+    strokeOpen = false;
+    Lock lock(mutex);
+    // A turn in the middle of the stroke left the layer at the press in another orientation.
+    if (view.rotation != rotationAtPress)
+        return;
+    recordLayerStepLocked(layerBackup, dirtyAtPress);
+}
+
+int ImageCanvas::undoSteps() const
+{
+    Lock lock(mutex);
+    return history.undoCount();
+}
+
+int ImageCanvas::redoSteps() const
+{
+    Lock lock(mutex);
+    return history.redoCount();
+}
+
+qint64 ImageCanvas::historyBytes() const
+{
+    Lock lock(mutex);
+    return history.bytes();
+}
+
+void ImageCanvas::setHistoryLimits(int maxSteps, qint64 maxBytes)
+{
+    Lock lock(mutex);
+    history.setLimits(maxSteps, maxBytes);
 }

@@ -1,6 +1,7 @@
 #ifndef IMAGECANVAS_H
 #define IMAGECANVAS_H
 
+#include "AnnotationHistory.h"
 #include "AnnotationPainter.h"
 #include "ICaptureCB.h"
 #include "SnapshotRun.h"
@@ -90,6 +91,19 @@ public:
     void commitText();
     QTextEdit *textEditor() const;
 
+    // A plain picture of the colour as a step the user can undo (the fill-background window);
+    // also notes the colour as the chosen one.
+    void fillBackground(const QColor &color);
+
+    // Undo and redo of the drawings (user-interface thread). Each committed stroke, shape, text,
+    // eraser stroke, erase all and background fill is one step; a frame of another size, which
+    // starts an empty layer, leaves nothing to undo. The display says "Undo" or "Redo"; the next
+    // output picture shows the result. Both are false when there was nothing to do.
+    int undoSteps() const;
+    int redoSteps() const;
+    qint64 historyBytes() const;
+    void setHistoryLimits(int maxSteps, qint64 maxBytes);
+
     // The clip selection in output pixels (right < left while there is none) and as the
     // display outlines it on the widget. Both are safe inside paintOsd.
     QRect clipRect() const;
@@ -131,6 +145,8 @@ public:
 
 signals:
     void clipDone();
+    // A clip that found no picture to copy (user-interface thread).
+    void clipFailed();
     void updateFromWorker();
     void newFrameData();
     // Both on the user-interface thread: a snapshot file was written (the display's notice has
@@ -141,6 +157,10 @@ signals:
 public slots:
     void autoRefresh();
     void precessFrameData();
+
+public slots:
+    bool undo();
+    bool redo();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -172,6 +192,13 @@ private:
     void copyClip();
     void snapshotStepLocked(const QImage &output);
     void snapshotWritten(const SnapshotWriter::Result &result);   // on the writer's thread
+    bool exchangeStep(bool undoing);
+    bool exchangeLocked(AnnotationHistory::Step &step);
+    void recordLayerStepLocked(const QImage &before, bool dirtyBefore);
+    void finishStroke();
+    // Where the text editor may be: inside the shown picture.
+    QRect textEditorRoom() const;
+    void fitTextEditor();
 
     mutable std::mutex mutex;
 
@@ -187,6 +214,14 @@ private:
     QPoint lastPoint;         // output pixels
     QRect clipSelection{QPoint(0, 0), QPoint(-1, -1)};
     QPoint textPos;           // layer pixels
+
+    // Undo and redo, user-interface thread only but kept under the lock with the layer. The
+    // generation counts the layers: a frame of another size starts the next one.
+    AnnotationHistory history;
+    quint64 layerGeneration = 0;
+    bool strokeOpen = false;      // a press started a stroke that its release makes a step
+    bool dirtyAtPress = false;
+    int rotationAtPress = 0;
 
     // User-interface thread only.
     QTextEdit *textEdit = nullptr;

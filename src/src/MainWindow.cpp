@@ -29,6 +29,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -292,6 +293,8 @@ MainWindow::MainWindow()
     connect(filmSource, SIGNAL(openFinished(bool)), this, SLOT(filmOpened(bool)));
     for (ImageCanvas *canvas : {liveCanvas, filmCanvas, photographCanvas, drawingBoardCanvas})
         connect(canvas, SIGNAL(snapshotFailed()), this, SLOT(snapshotFailed()));
+    setUpFeedback();
+    setUpUndoShortcuts();
 
     // One pass through Film mode leaves every per-mode widget and source hook exactly as a switch
     // into Live mode sets them.
@@ -798,6 +801,7 @@ void MainWindow::record()
     const QDir folder(Config::recordPath());
     if (!isFolder(Config::recordPath())) {
         showError(tr("Please select a folder first."));
+        showFeedback(tr("Recording not started"));
         endRecordingState();
         return;
     }
@@ -826,6 +830,7 @@ void MainWindow::recordingFailed(const QString &message)
     if (!recording)
         return;
     endRecordingState();
+    showFeedback(tr("Recording failed"));
     showError(message);
 }
 
@@ -880,6 +885,7 @@ void MainWindow::snapshot()
     const QString folder = Config::snapshotPath();
     if (!isFolder(folder)) {
         showError(tr("Please select a folder first."));
+        showFeedback(tr("Snapshot not saved"));
         return;
     }
     if (mode == LiveMode && !liveSource->isOpen()) {
@@ -931,6 +937,7 @@ QString MainWindow::noCameraText()
 
 void MainWindow::snapshotFailed()
 {
+    showFeedback(tr("Snapshot not saved"));
     showError(ImageCanvas::snapshotFailedText());
 }
 
@@ -987,6 +994,7 @@ void MainWindow::print()
     closeToolWindow();
     const QImage picture = currentCanvas->currentImage();
     if (!offersPdfFile() && !hasPrinters()) {
+        showFeedback(tr("Printing failed"));
         showError(tr("No printers found on this system."));
         return;
     }
@@ -997,8 +1005,14 @@ void MainWindow::print()
     QPoint position;
     const QImage page = fitToPage(picture, QSize(printer.width(), printer.height()), &position);
     QPainter painter(&printer);
+    if (!painter.isActive()) {
+        showFeedback(tr("Printing failed"));
+        return;
+    }
     painter.drawPixmap(position, QPixmap::fromImage(page));
     painter.end();
+    if (printer.printerState() == QPrinter::Error)
+        showFeedback(tr("Printing failed"));
 }
 
 void MainWindow::filmOpenFile()
@@ -1232,4 +1246,41 @@ void MainWindow::effectHold()
 void MainWindow::settings()
 {
     openToolWindow(new SettingsToolWindow(settingsButton, this));
+}
+
+void MainWindow::setUpUndoShortcuts()
+{
+    // On the window, so whichever of its buttons has the focus, the keys reach the canvas; the
+    // text editor keeps them for its own typing while it has the focus.
+    const auto addShortcut = [this](const QKeySequence &keys, bool undoing) {
+        QShortcut *shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, undoing] {
+            if (undoing)
+                currentCanvas->undo();
+            else
+                currentCanvas->redo();
+        });
+    };
+    addShortcut(QKeySequence(Qt::CTRL + Qt::Key_Z), true);
+    addShortcut(QKeySequence(Qt::CTRL + Qt::Key_Y), false);
+    addShortcut(QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), false);
+}
+
+void MainWindow::setUpFeedback()
+{
+    for (ImageCanvas *canvas : {liveCanvas, filmCanvas, photographCanvas, drawingBoardCanvas}) {
+        OSDProcessor *osd = osdByCanvas.value(canvas);
+        connect(canvas, &ImageCanvas::snapshotSaved, osd, [osd](const QString &path) {
+            osd->showMessage(tr("Saved %1").arg(QFileInfo(path).fileName()), FeedbackTime);
+        });
+        connect(canvas, &ImageCanvas::clipDone, osd, [osd] { osd->showMessage(tr("Copied"), FeedbackTime); });
+        connect(canvas, &ImageCanvas::clipFailed, osd,
+                [osd] { osd->showMessage(tr("Not copied"), FeedbackTime); });
+    }
+}
+
+void MainWindow::showFeedback(const QString &text)
+{
+    display()->showMessage(text, FeedbackTime);
 }

@@ -272,6 +272,16 @@ private:
     // The file the running recording is written to.
     QString recordingFile;
     bool cameraTroubleReported = false;
+
+    // Ctrl+Z undoes on the current canvas; Ctrl+Y and Ctrl+Shift+Z redo.
+    void setUpUndoShortcuts();
+    // The display names what a snapshot or clip produced and what failed.
+    void setUpFeedback();
+    void showFeedback(const QString &text);
+
+public:
+    // How long the display names a saved file or a failure.
+    static constexpr qint64 FeedbackTime = 2000;
 };
 
 #endif

@@ -277,7 +277,7 @@ void OSDProcessor::paintOsd(QPainter *painter)
         painter->drawImage(10, 10, snapshotImage);
     drawClip(painter, at);
     drawNotice(painter, w);
-    if (isDue(messageStart, messageTime, at))
+    if (isDue(messageStart, messageLength, at))
         drawMessage(painter, w, h);
 
     painter->restore();
@@ -297,7 +297,7 @@ qint64 OSDProcessor::nextChangeAfter(qint64 at) const
     endsAt(rotateStart, displayTime);
     endsAt(autoFocusStart, displayTime);
     endsAt(snapshotStart, snapshotTime);
-    endsAt(messageStart, messageTime);
+    endsAt(messageStart, messageLength);
     // The outline turns on or off every 100 ms until it is over; the clock shows whole seconds.
     if (clipStart != NotStarted && at >= clipStart && at - clipStart < clipTime)
         next = std::min(next, clipStart + ((at - clipStart) / 100 + 1) * 100);
@@ -331,6 +331,12 @@ void OSDProcessor::setNotice(const QString &text)
 
 void OSDProcessor::showMessage(const QString &text)
 {
+    showMessage(text, messageTime);
+}
+
+void OSDProcessor::showMessage(const QString &text, qint64 duration)
+{
+    messageLength = duration;
     messageText = text;
     messageStart = now();
     noteChange();
@@ -340,7 +346,7 @@ void OSDProcessor::showMessage(const QString &text)
 
 QString OSDProcessor::message() const
 {
-    return isDue(messageStart, messageTime, now()) ? messageText : QString();
+    return isDue(messageStart, messageLength, now()) ? messageText : QString();
 }
 
 namespace {

@@ -64,6 +64,8 @@ public:
     // why it did nothing. message() is the sentence while it is shown, else empty.
     void showMessage(const QString &text);
     QString message() const;
+    // The same for a shorter or longer time: brief acknowledgements such as "Undo" or "Saved".
+    void showMessage(const QString &text, qint64 duration);
 
     // The camera whose brightness scale is drawn; read at every paint while the scale is due.
     // Null, closed or deleted draws a scale of zero levels.
@@ -144,6 +146,7 @@ private:
     qint64 recordStart = NotStarted;
     qint64 snapshotStart = NotStarted;
     qint64 messageStart = NotStarted;
+    qint64 messageLength = messageTime;
 
     // Counts the operations that changed what is shown; with the time of the last paint it tells
     // whether a repaint would draw anything new.

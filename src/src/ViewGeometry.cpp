@@ -129,3 +129,28 @@ QPoint ViewGeometry::outputToFrame(const QPoint &point, const QSize &displaySize
     return QPoint(truncated((point.x() + origin.x() - ox) / zoom),
                   truncated((point.y() + origin.y() - oy) / zoom));
 }
+
+QRect ViewGeometry::unturnedRegion(const QRect &region, int rotation, const QSize &frame)
+{
+    const int W = frame.width();
+    const int H = frame.height();
+    switch (rotation) {
+    case 1:
+        return QRect(region.y(), H - region.x() - region.width(), region.height(), region.width());
+    case 2:
+        return QRect(W - region.x() - region.width(), H - region.y() - region.height(),
+                     region.width(), region.height());
+    case 3:
+        return QRect(W - region.y() - region.height(), region.x(), region.height(), region.width());
+    default:
+        return region;
+    }
+}
+
+QRect ViewGeometry::turnedRegion(const QRect &region, int rotation, const QSize &frame)
+{
+    // Turning back by the rest of the full turn leads from the turned frame to the unturned one.
+    const int back = (4 - rotation % 4) % 4;
+    const QSize turned = rotation % 2 == 0 ? frame : frame.transposed();
+    return unturnedRegion(region, back, turned);
+}

@@ -47,6 +47,11 @@ public:
     // A point of the output picture (of displaySize) to a pixel of the turned frame.
     QPoint outputToFrame(const QPoint &point, const QSize &displaySize) const;
 
+    // The part of the unturned frame (of size frame) that becomes region of the frame turned by
+    // rotation quarter turns clockwise, and the way back.
+    static QRect unturnedRegion(const QRect &region, int rotation, const QSize &frame);
+    static QRect turnedRegion(const QRect &region, int rotation, const QSize &frame);
+
 private:
     int requestAfterTurn() const;
 };
