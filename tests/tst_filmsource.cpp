@@ -32,6 +32,8 @@ public:
     QList<qint64> seeks;
     QList<int> volumes;
     int requests = 0;
+    // Frames that reached the canvas; a film that loads has shown its first.
+    quint64 frames = 1;
 
     // Answers from the event loop, as the real back end does; a close or a newer load drops the
     // answer still on its way.
@@ -81,6 +83,7 @@ public:
         at = position;
     }
     void setVolume(int hundredthsOfDecibel) override { volumes << hundredthsOfDecibel; }
+    quint64 framesShown() const override { return frames; }
 
     void breakDown() { emit failed(QStringLiteral("decoder gave up")); }
 };

@@ -55,7 +55,7 @@ void InstallTest::installsEveryPiece()
     const QDir root(prefix.path());
     const QStringList expected = {
         "bin/document-camera",
-        "lib/document-camera/document-camera",
+        "lib/document-camera/document-camera", "lib/document-camera/document-camera-film-probe",
         "lib/document-camera/VISLO_de.qm", "lib/document-camera/VISLO_es.qm",
         "lib/document-camera/VISLO_fr.qm", "lib/document-camera/VISLO_ja.qm",
         "lib/document-camera/VISLO_ru.qm", "lib/document-camera/VISLO_zh-tw.qm",

@@ -79,6 +79,8 @@ void FilmSource::backendOpened(bool ready)
     backend->run();
     opened = true;
     playing = true;
+    awaitingPicture = true;
+    ticksWithoutPicture = 0;
     tickTimer->start();
     stopRefresh();
     // Film mode was left while the file loaded: the film waits there, as one already playing would.
@@ -97,6 +99,7 @@ void FilmSource::close()
     playing = false;
     audio = false;
     duration = 0;
+    awaitingPicture = false;
     tickTimer->stop();
 }
 
@@ -205,10 +208,31 @@ void FilmSource::tickEvent()
 
     const bool lengthUnknown = duration <= 0;
     if (position >= 0 && (position < duration || lengthUnknown)) {
+        watchForPicture(false);
         emit tick();
         return;
     }
+    watchForPicture(true);
     restAtStart();
+}
+
+// Some films load and play, and their picture never comes: the decoder makes nothing of it. The
+// canvas would go on showing whatever it showed before, so the user is told.
+void FilmSource::watchForPicture(bool ranOut)
+{
+    if (!awaitingPicture)
+        return;
+    if (backend->framesShown() > 0) {
+        awaitingPicture = false;
+        return;
+    }
+    if (playing)
+        ++ticksWithoutPicture;
+    if (!ranOut && ticksWithoutPicture < PictureWaitTicks)
+        return;
+    awaitingPicture = false;
+    qDebug() << "Film shows no picture";
+    emit pictureMissing(tr("The film has no picture this computer can show."));
 }
 
 QStringList FilmSource::missingPlugins() const

@@ -57,6 +57,8 @@ public:
     static constexpr int SpeedTable[SpeedSteps] = {-2, 1, 2, 4, 8, 16, 32, 100};
     static constexpr int NormalStep = 1;
     static constexpr int TickInterval = 100;
+    // Ticks of playing after which a film that has not shown one frame is said to have no picture.
+    static constexpr int PictureWaitTicks = 20;
 
 signals:
     void tick();
@@ -65,6 +67,9 @@ signals:
     void openFinished(bool opened);
     // The open film stopped on damaged data and now rests paused on its last good frame.
     void playbackFailed(const QString &message);
+    // The film has played for two seconds, or to its end, without one frame reaching the canvas:
+    // its picture cannot be decoded here. Sent once per film; its sound, if any, plays on.
+    void pictureMissing(const QString &message);
 
 public slots:
     void setPosition(int position);
@@ -82,6 +87,7 @@ private slots:
 
 private:
     void applyStep();
+    void watchForPicture(bool ranOut);
     void restAtStart();
     void startRefresh();
     void stopRefresh();
@@ -100,6 +106,9 @@ private:
     bool playing = false;
     int step = NormalStep;
     qint64 duration = 0;
+    // Until the film's first frame has been seen, or its absence told: ticks played without one.
+    bool awaitingPicture = false;
+    int ticksWithoutPicture = 0;
     QTimer *tickTimer;
     QElapsedTimer speedClock;
 };

@@ -290,6 +290,7 @@ MainWindow::MainWindow()
     connect(liveSource, SIGNAL(cameraStateChanged()), this, SLOT(noteCameraBack()));
     updateCameraNotice();
     connect(filmSource, SIGNAL(playbackFailed(QString)), this, SLOT(filmFailed(QString)));
+    connect(filmSource, SIGNAL(pictureMissing(QString)), this, SLOT(filmWithoutPicture(QString)));
     connect(filmSource, SIGNAL(openFinished(bool)), this, SLOT(filmOpened(bool)));
     for (ImageCanvas *canvas : {liveCanvas, filmCanvas, photographCanvas, drawingBoardCanvas})
         connect(canvas, SIGNAL(snapshotFailed()), this, SLOT(snapshotFailed()));
@@ -1087,6 +1088,12 @@ void MainWindow::filmTick()
 
 void MainWindow::filmFailed(const QString &message)
 {
+    showError(message);
+}
+
+void MainWindow::filmWithoutPicture(const QString &message)
+{
+    osdByCanvas.value(filmCanvas)->showMessage(message);
     showError(message);
 }
 

@@ -219,6 +219,8 @@ private slots:
     // The live canvas says which cameras it sees while none is taken.
     void updateCameraNotice();
     void filmFailed(const QString &message);
+    // The film plays without a picture: the film canvas says so, and so does a message.
+    void filmWithoutPicture(const QString &message);
     void snapshotFailed();
 
 public:

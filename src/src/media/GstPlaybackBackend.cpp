@@ -117,13 +117,19 @@ QString errorText(GstMessage *message)
 
 GstPlaybackBackend::GstPlaybackBackend(ICaptureCB *receiver, QObject *parent)
     : PlaybackBackend(parent)
+    , probe(new FilmProbe(this))
     , prerollTimer(new QTimer(this))
 {
     GstRuntime::ensureInitialised();
     // One grabber serves every film; each pipeline borrows it.
     grabber = GrabberElement::create(receiver, false);
-    if (grabber)
+    if (grabber) {
         gst_object_ref_sink(grabber);
+        GstPad *output = gst_element_get_static_pad(grabber, "src");
+        gst_pad_add_probe(output, GST_PAD_PROBE_TYPE_BUFFER, GstPadProbeCallback(frameShown), this, nullptr);
+        gst_object_unref(output);
+    }
+    connect(probe, SIGNAL(finished(FilmProbe::Verdict)), this, SLOT(probeFinished(FilmProbe::Verdict)));
     prerollTimer->setSingleShot(true);
     prerollTimer->setInterval(PrerollTimeoutMs);
     connect(prerollTimer, SIGNAL(timeout()), this, SLOT(prerollTimedOut()));
@@ -147,6 +153,38 @@ void GstPlaybackBackend::startOpen(const QString &fileName)
         finishOpen(false);
         return;
     }
+    if (probing) {
+        probe->start(fileName, PrerollTimeoutMs);
+        return;
+    }
+    attemptOpen(false);
+}
+
+void GstPlaybackBackend::probeFinished(FilmProbe::Verdict verdict)
+{
+    if (!opening)
+        return;
+    if (verdict == FilmProbe::Failed) {
+        qDebug() << "Film refused: it took its trial process down or did not load in time";
+        finishOpen(false);
+        return;
+    }
+    // Without the helper the file is loaded as it is: it is still only a damaged file that can
+    // take the program down, whereas refusing would leave no film playable at all.
+    if (verdict == FilmProbe::Unavailable) {
+        attemptOpen(false);
+        return;
+    }
+    const FilmProbe::Answer answer = probe->answer();
+    qDebug() << "Film probe:" << openingFile << "prerolled" << answer.prerolled << "video" << answer.video
+             << "audio" << answer.audio << answer.pictureSize << "duration" << answer.duration;
+    if (!answer.prerolled || !answer.video) {
+        // The child loaded it as this process would, with its sound into a fakesink: loading it
+        // here again could only fail the same way.
+        missing = answer.missing;
+        finishOpen(false);
+        return;
+    }
     attemptOpen(false);
 }
 
@@ -167,6 +205,7 @@ void GstPlaybackBackend::attemptOpen(bool fakeAudio)
     }
     watchBus();
 
+    frames = 0;
     ThreadHandOver::beforeCallbacks(this);
     prerollTimer->start();
     const GstStateChangeReturn change = gst_element_set_state(pipeline, GST_STATE_PAUSED);
@@ -285,10 +324,24 @@ QStringList GstPlaybackBackend::missingPlugins() const
     return missing;
 }
 
+quint64 GstPlaybackBackend::framesShown() const
+{
+    return frames;
+}
+
+int GstPlaybackBackend::frameShown(GstPad *, void *, void *self)
+{
+    auto *backend = static_cast<GstPlaybackBackend *>(self);
+    const ThreadHandOver::InCallback callback(backend);
+    ++backend->frames;
+    return GST_PAD_PROBE_OK;
+}
+
 void GstPlaybackBackend::close()
 {
     ++openRequest;
     opening = false;
+    probe->cancel();
     prerollTimer->stop();
     closePipeline();
 }

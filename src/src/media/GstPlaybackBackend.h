@@ -3,8 +3,11 @@
 
 #include "PlaybackBackend.h"
 
+#include "FilmProbe.h"
+
 #include <QList>
 
+#include <atomic>
 #include <mutex>
 
 class ICaptureCB;
@@ -40,6 +43,11 @@ public:
     void seek(qint64 position) override;
     void setVolume(int hundredthsOfDecibel) override;
     QStringList missingPlugins() const override;
+    quint64 framesShown() const override;
+
+    // Each file is first tried in a child process (FilmProbe), and refused if that dies or hangs;
+    // on by default. The time limit is the one for loading.
+    void setProbing(bool enabled) { probing = enabled; }
 
     // The linear gain the volume element applies, for checking the decibel mapping.
     double audioGain() const;
@@ -53,12 +61,15 @@ protected:
 
 private slots:
     void prerollTimedOut();
+    void probeFinished(FilmProbe::Verdict verdict);
 
 private:
     static void padAdded(GstElement *decoder, GstPad *pad, void *self);
     static void noMorePads(GstElement *decoder, void *self);
     // A GstBusFunc: int is gboolean.
     static int busMessage(GstBus *bus, GstMessage *message, void *self);
+    // A GstPadProbeCallback on the grabber's output: counts the frames it has handed over.
+    static int frameShown(GstPad *pad, void *info, void *self);
 
     void attemptOpen(bool fakeAudio);
     void attemptFailed();
@@ -80,6 +91,9 @@ private:
 
     GstElement *grabber;
     GstElement *pipeline = nullptr;
+    FilmProbe *probe;
+    bool probing = true;
+    std::atomic<quint64> frames{0};
     GSource *busWatch = nullptr;
     QTimer *prerollTimer;
 

@@ -39,6 +39,9 @@ public:
 
     virtual void setVolume(int hundredthsOfDecibel) = 0;
 
+    // How many frames of the loaded film have reached the film canvas since it was loaded.
+    virtual quint64 framesShown() const = 0;
+
     // What the film of the last open() needs that is not installed (decoders, demuxers), in the
     // framework's own words for the user; empty when nothing was missing. Kept after close().
     virtual QStringList missingPlugins() const { return QStringList(); }
