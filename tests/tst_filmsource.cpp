@@ -199,6 +199,12 @@ private slots:
     void captureFollowsTheMode();
     void filmLoadedAfterLeavingTheModeWaits();
     void failureRestsOnTheLastGoodFrame();
+
+    // a film whose picture never comes
+    void noPictureAfterTwoSecondsIsToldOnceAndSoundPlaysOn();
+    void noPictureIsToldAtTheEndOfAShorterFilm();
+    void aFilmShowingFramesSaysNothing();
+    void pausedTimeDoesNotCount();
 };
 
 void FilmSourceTest::openPlaysFromTheStartAtFullVolume()
@@ -628,3 +634,72 @@ void FilmSourceTest::failureRestsOnTheLastGoodFrame()
 
 QTEST_GUILESS_MAIN(FilmSourceTest)
 #include "tst_filmsource.moc"
+
+void FilmSourceTest::noPictureAfterTwoSecondsIsToldOnceAndSoundPlaysOn()
+{
+    Bench bench;
+    bench.backend->frames = 0;
+    bench.openFilm();
+    QSignalSpy missing(&bench.source, SIGNAL(pictureMissing(QString)));
+    for (int tick = 1; tick < FilmSource::PictureWaitTicks; ++tick)
+        bench.source.tickEvent();
+    QCOMPARE(missing.count(), 0);
+
+    bench.source.tickEvent();
+    QCOMPARE(missing.count(), 1);
+    QCOMPARE(missing.first().first().toString(), QStringLiteral("The film has no picture this computer can show."));
+    QVERIFY(bench.source.isPlaying());
+    QVERIFY(bench.backend->running);
+    QVERIFY(!bench.backend->calls.contains("pause"));
+
+    for (int tick = 0; tick < 2 * FilmSource::PictureWaitTicks; ++tick)
+        bench.source.tickEvent();
+    QCOMPARE(missing.count(), 1);
+
+    // The next film is watched afresh.
+    bench.openFilm();
+    for (int tick = 0; tick < FilmSource::PictureWaitTicks; ++tick)
+        bench.source.tickEvent();
+    QCOMPARE(missing.count(), 2);
+}
+
+void FilmSourceTest::noPictureIsToldAtTheEndOfAShorterFilm()
+{
+    Bench bench;
+    bench.backend->frames = 0;
+    bench.openFilm();
+    QSignalSpy missing(&bench.source, SIGNAL(pictureMissing(QString)));
+    bench.source.tickEvent();
+    bench.backend->at = 10 * Second;
+    bench.source.tickEvent();
+    QCOMPARE(missing.count(), 1);
+}
+
+void FilmSourceTest::aFilmShowingFramesSaysNothing()
+{
+    Bench bench;
+    bench.openFilm();
+    QSignalSpy missing(&bench.source, SIGNAL(pictureMissing(QString)));
+    for (int tick = 0; tick < 2 * FilmSource::PictureWaitTicks; ++tick)
+        bench.source.tickEvent();
+    bench.backend->at = 10 * Second;
+    bench.source.tickEvent();
+    QCOMPARE(missing.count(), 0);
+}
+
+// Two seconds of playing, not of waiting: ticks that find the film resting at its start (here
+// after rewinding past it) do not count.
+void FilmSourceTest::pausedTimeDoesNotCount()
+{
+    Bench bench;
+    bench.backend->frames = 0;
+    bench.openFilm();
+    QSignalSpy missing(&bench.source, SIGNAL(pictureMissing(QString)));
+    bench.source.backward();
+    bench.backend->at = -Second;
+    bench.source.tickEvent();
+    QVERIFY(!bench.source.isPlaying());
+    for (int tick = 0; tick < 2 * FilmSource::PictureWaitTicks; ++tick)
+        bench.source.tickEvent();
+    QCOMPARE(missing.count(), 0);
+}

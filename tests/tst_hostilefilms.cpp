@@ -105,6 +105,26 @@ QByteArray setAfter(QByteArray bytes, const QByteArray &tag, int offset, quint32
     return bytes;
 }
 
+// Fills the data of every video chunk ("00db", "00dc") of the AVI's movie list with one byte, so
+// that no frame decodes; the sound and every size stay as they were.
+QByteArray spoilPictures(QByteArray avi)
+{
+    int at = avi.indexOf("movi");
+    if (at < 0)
+        return QByteArray();
+    at += 4;
+    while (at + 8 <= avi.size()) {
+        const QByteArray tag = avi.mid(at, 4);
+        const quint32 size = qFromLittleEndian<quint32>(avi.constData() + at + 4);
+        if (tag == "idx1" || size > quint32(avi.size() - at - 8))
+            break;
+        if (tag == "00db" || tag == "00dc")
+            avi.replace(at + 8, int(size), QByteArray(int(size), char(0x55)));
+        at += 8 + int(size) + int(size & 1);
+    }
+    return avi;
+}
+
 struct Film
 {
     QString name;
@@ -193,6 +213,7 @@ private slots:
     void everyDamagedFilmIsRefusedOrComesToRest();
     void aRefusedFilmIsToldToTheUser();
     void aGoodFilmStillPlaysAfterwards();
+    void aFilmWithoutPictureIsTold();
 
 private:
     QTemporaryDir dir;
@@ -335,6 +356,29 @@ void HostileFilmsTest::aGoodFilmStillPlaysAfterwards()
     QVERIFY(source.open(dir.filePath(QStringLiteral("good.avi"))));
     QVERIFY(QTest::qWaitFor([&] { return receiver.frames >= 10; }, 5000));
     QCOMPARE(receiver.oddFrames.load(), 0);
+}
+
+// Its picture decodes to nothing while its sound plays: the film canvas and a message say so, and
+// the sound goes on.
+void HostileFilmsTest::aFilmWithoutPictureIsTold()
+{
+    const QString path = dir.filePath(QStringLiteral("no-picture.avi"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(spoilPictures(readAll(dir.filePath(QStringLiteral("good.avi")))));
+    file.close();
+
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    TestedWindow window;
+    QTest::mouseClick(window.filmButton, Qt::LeftButton);
+    window.fileToOpen = path;
+    QTest::mouseClick(window.filmOpenButton, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(window.errors.size(), 1, 10000);
+    const QString text = QStringLiteral("The film has no picture this computer can show.");
+    QCOMPARE(window.errors.first(), text);
+    QCOMPARE(window.filmCanvas->osd->message(), text);
+    QVERIFY(window.filmSource->isOpened());
 }
 
 QTEST_MAIN(HostileFilmsTest)

@@ -212,13 +212,13 @@ void FilmSource::tickEvent()
         emit tick();
         return;
     }
-    watchForPicture(true);
+    watchForPicture(position >= duration);
     restAtStart();
 }
 
 // Some films load and play, and their picture never comes: the decoder makes nothing of it. The
 // canvas would go on showing whatever it showed before, so the user is told.
-void FilmSource::watchForPicture(bool ranOut)
+void FilmSource::watchForPicture(bool atEnd)
 {
     if (!awaitingPicture)
         return;
@@ -228,7 +228,7 @@ void FilmSource::watchForPicture(bool ranOut)
     }
     if (playing)
         ++ticksWithoutPicture;
-    if (!ranOut && ticksWithoutPicture < PictureWaitTicks)
+    if (!atEnd && ticksWithoutPicture < PictureWaitTicks)
         return;
     awaitingPicture = false;
     qDebug() << "Film shows no picture";

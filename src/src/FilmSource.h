@@ -87,7 +87,7 @@ private slots:
 
 private:
     void applyStep();
-    void watchForPicture(bool ranOut);
+    void watchForPicture(bool atEnd);
     void restAtStart();
     void startRefresh();
     void stopRefresh();

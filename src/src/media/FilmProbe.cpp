@@ -23,6 +23,7 @@ FilmProbe::FilmProbe(QObject *parent)
 {
     qRegisterMetaType<FilmProbe::Verdict>();
     timeLimit->setSingleShot(true);
+    timeLimit->setTimerType(Qt::PreciseTimer);
     connect(timeLimit, SIGNAL(timeout()), this, SLOT(timeLimitReached()));
 }
 
@@ -96,7 +97,7 @@ void FilmProbe::childFinished(int exitCode, QProcess::ExitStatus exitStatus)
                  << exitCode << ")";
     }
     release(false);
-    conclude(answered ? Answered : Failed);
+    conclude(answered ? Answered : Died);
 }
 
 void FilmProbe::childFailedToStart()
@@ -110,7 +111,7 @@ void FilmProbe::timeLimitReached()
 {
     qDebug() << "Film probe ran out of time on" << file;
     release(true);
-    conclude(Failed);
+    conclude(TimedOut);
 }
 
 void FilmProbe::conclude(Verdict verdict)

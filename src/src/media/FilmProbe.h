@@ -23,8 +23,10 @@ public:
     enum Verdict {
         // The child loaded the film as far as it could and answered: see answer().
         Answered,
-        // The child aborted, crashed, was killed or ran out of time: the film is not to be loaded.
-        Failed,
+        // The child aborted, crashed or ended without an answer: the film is not to be loaded.
+        Died,
+        // The child was killed for taking longer than its time: the film is not to be loaded.
+        TimedOut,
         // The child could not be started (the helper is not installed): nothing is known.
         Unavailable,
     };

@@ -164,7 +164,7 @@ void GstPlaybackBackend::probeFinished(FilmProbe::Verdict verdict)
 {
     if (!opening)
         return;
-    if (verdict == FilmProbe::Failed) {
+    if (verdict == FilmProbe::Died || verdict == FilmProbe::TimedOut) {
         qDebug() << "Film refused: it took its trial process down or did not load in time";
         finishOpen(false);
         return;
