@@ -10,6 +10,7 @@
 #include "ImageButton.h"
 #include "ImageCanvas.h"
 #include "MainWindow.h"
+#include "OSDProcessor.h"
 #include "media/GstRuntime.h"
 #include "tst_gapprobe.h"
 #include "tst_memory.h"
