@@ -4,6 +4,10 @@
 // with a real canvas as receiver; recordings through the camera pipeline into the canvas.
 //
 //   open a good film           1280 x 720 MJPEG with sound, until FilmSource::openFinished(true)
+//   open 1080p, probed         1920 x 1080 MJPEG with sound, tried first in the probe process as
+//                              the program does
+//   open 1080p, unprobed       the same film loaded at once, without the probe: the difference is
+//                              what the probe costs
 //   open a damaged film        its header overwritten, until openFinished(false)
 //   open a cut film            cut after 200 bytes, until openFinished(false)
 //   open with no sound output  the sound output refuses the stream after 200 ms; the film is
@@ -26,6 +30,7 @@
 #include "PhotographSource.h"
 #include "SnapshotWriter.h"
 #include "media/CapturePipeline.h"
+#include "media/GstPlaybackBackend.h"
 #include "media/GstRuntime.h"
 
 #include "../tests/tst_gapprobe.h"
@@ -334,9 +339,18 @@ int main(int argc, char **argv)
     QTemporaryDir folder;
     const QString good = folder.filePath(QStringLiteral("good.avi"));
     const QString sound = folder.filePath(QStringLiteral("sound.avi"));
+    const QString fullHd = folder.filePath(QStringLiteral("full-hd.avi"));
     QString problem;
     const bool made =
         testpipelines::encode(
+            QStringLiteral("avimux name=mux ! filesink location=\"%1\" "
+                           "videotestsrc num-buffers=250 pattern=ball ! video/x-raw,width=1920,height=1080,"
+                           "framerate=25/1 ! jpegenc ! mux. "
+                           "audiotestsrc wave=silence num-buffers=100 samplesperbuffer=441 ! "
+                           "audio/x-raw,rate=44100,channels=2,format=S16LE ! mux. ")
+                .arg(fullHd),
+            &problem)
+        && testpipelines::encode(
             QStringLiteral("avimux name=mux ! filesink location=\"%1\" "
                            "videotestsrc num-buffers=250 pattern=ball ! video/x-raw,width=1280,height=720,"
                            "framerate=25/1 ! jpegenc ! mux. "
@@ -372,6 +386,14 @@ int main(int argc, char **argv)
     FilmSource source(&canvas);
 
     measureOpen("open a good film", source, good, true, runs);
+    {
+        auto *unprobedBackend = new GstPlaybackBackend(&canvas);
+        unprobedBackend->setProbing(false);
+        FilmSource unprobed(&canvas, unprobedBackend);
+        measureOpen("open 1080p, probed", source, fullHd, true, runs);
+        source.close();
+        measureOpen("open 1080p, unprobed", unprobed, fullHd, true, runs);
+    }
     measureOpen("open a damaged film", source, damaged, false, runs);
     measureOpen("open a cut film", source, cut, false, runs);
     {
