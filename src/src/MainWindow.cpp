@@ -10,6 +10,10 @@
 #include "TextToolWindow.h"
 #include "Config.h"
 #include "FilmSource.h"
+#include "FilmTime.h"
+#include "FullScreenView.h"
+#include "KeyboardCommands.h"
+#include "Projector.h"
 #include "media/FilmFormats.h"
 #include "HorizontalSlider.h"
 #include "ImageButton.h"
@@ -292,6 +296,8 @@ MainWindow::MainWindow()
     for (ImageCanvas *canvas : {liveCanvas, filmCanvas, photographCanvas, drawingBoardCanvas})
         connect(canvas, SIGNAL(snapshotFailed()), this, SLOT(snapshotFailed()));
 
+    addPresenterControls();
+
     // One pass through Film mode leaves every per-mode widget and source hook exactly as a switch
     // into Live mode sets them.
     filmButton->setChecked(true);
@@ -400,6 +406,9 @@ void MainWindow::layoutContents()
     photographScrollBar->setFixedSize(stack->width() + 2, 10);
     thumbnails->move(0, stack->height() - thumbnails->height() - 7);
     photographScrollBar->move(stack->x(), stack->y() + stack->height());
+    layoutFilmTime();
+    if (fullScreen)
+        fullScreen->fitToWindow();
 }
 
 void MainWindow::expand()
@@ -467,6 +476,8 @@ void MainWindow::leaveMode(int oldMode)
         filmVolumeButton->setChecked(false);
         volumeSlider->hide();
         filmPositionBar->hide();
+        filmTimeLabel->hide();
+        filmNameLabel->hide();
         filmSource->pauseCapture();
         break;
     case PhotographMode:
@@ -498,6 +509,8 @@ void MainWindow::enterMode(int newMode)
         filmBar->show();
         filmBar->raise();
         filmPositionBar->show();
+        filmTimeLabel->show();
+        filmNameLabel->show();
         filmSource->resumeCapture();
         break;
     case PhotographMode:
@@ -1037,12 +1050,14 @@ void MainWindow::filmBackward()
 {
     closeToolWindow();
     filmSource->backward();
+    showFilmTime();
 }
 
 void MainWindow::filmForward()
 {
     closeToolWindow();
     filmSource->forward();
+    showFilmTime();
 }
 
 void MainWindow::filmVolume()
@@ -1055,6 +1070,62 @@ void MainWindow::filmVolume()
 void MainWindow::filmTick()
 {
     filmPositionBar->setValue(filmSource->position());
+    showFilmTime();
+}
+
+void MainWindow::showFilmTime()
+{
+    if (!filmSource->isOpened()) {
+        filmTimeLabel->clear();
+        filmNameLabel->clear();
+        osdByCanvas.value(filmCanvas)->setNotice(QString());
+        return;
+    }
+    filmTimeLabel->setText(FilmTime::text(filmSource->positionMs(), filmSource->durationMs()));
+    const QString name = QFileInfo(filmSource->fileName()).fileName();
+    filmNameLabel->setText(filmNameLabel->fontMetrics().elidedText(name, Qt::ElideMiddle,
+                                                                   filmNameLabel->width()));
+    filmNameLabel->setToolTip(name);
+    // Fast forward and rewind stay on the picture for as long as they run.
+    const bool stepping = filmSource->isPlaying() && filmSource->rate() != 1;
+    osdByCanvas.value(filmCanvas)->setNotice(stepping ? FilmTime::rateText(filmSource->rate())
+                                                      : QString());
+}
+
+// The film's time sits right of the film bar, its name in the free space left of it.
+void MainWindow::layoutFilmTime()
+{
+    if (!filmTimeLabel)
+        return;
+    const int h = height();
+    const int right = volumeSlider->x() + volumeSlider->width() + 10;
+    filmTimeLabel->setGeometry(right, h - 54, qMax(0, width() - right - 20), 24);
+    const int left = stack->x();
+    filmNameLabel->setGeometry(left, h - 54, qMax(0, filmBar->x() - left - 10), 24);
+}
+
+void MainWindow::addPresenterControls()
+{
+    filmTimeLabel = new QLabel(this);
+    filmTimeLabel->setFont(arial(11));
+    setLabelColor(Qt::white, filmTimeLabel);
+    filmTimeLabel->hide();
+    filmNameLabel = new QLabel(this);
+    filmNameLabel->setFont(arial(10));
+    setLabelColor(Qt::gray, filmNameLabel);
+    filmNameLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    filmNameLabel->hide();
+    connect(filmSource, &FilmSource::openFinished, this, [this] { showFilmTime(); });
+    layoutFilmTime();
+
+    for (ImageButton *button : {lineButton, rectangleButton, freehandButton, circleButton,
+                                arrowButton, triangleButton, eraserButton, textButton,
+                                fillBackgroundButton, maskButton, effectButton})
+        button->setOptionsMark(true);
+
+    fullScreen = new FullScreenView(this);
+    projector = new Projector(this);
+    keyboard = new KeyboardCommands(this);
 }
 
 void MainWindow::filmFailed(const QString &message)
