@@ -4,8 +4,9 @@
 #include <QObject>
 #include <QPointer>
 
+#include "ProjectorWindow.h"
+
 class MainWindow;
-class ProjectorWindow;
 class QScreen;
 
 // Opens and closes the projector window for the main window: on a screen other than the

@@ -1,11 +1,11 @@
 #ifndef PROJECTORWINDOW_H
 #define PROJECTORWINDOW_H
 
+#include "ImageCanvas.h"
+
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
-
-class ImageCanvas;
 
 // A frameless full-screen copy of a canvas's output picture on a screen of its own, for the
 // audience: drawings, effect, mask and zoom, but none of the display's status items. It paints
