@@ -29,7 +29,9 @@ void ProjectorWindow::moveToScreen(QScreen *screen)
     create();
     windowHandle()->setScreen(screen);
     setGeometry(screen->geometry());
-    showFullScreen();
+    // Full screen without asking for the focus: the presenter's window keeps the keys.
+    setWindowState(windowState() | Qt::WindowFullScreen);
+    show();
 }
 
 void ProjectorWindow::showCanvas(ImageCanvas *canvas)
