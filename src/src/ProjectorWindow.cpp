@@ -79,6 +79,7 @@ void ProjectorWindow::paintEvent(QPaintEvent *)
         painter.fillRect(part, Qt::black);
     painter.drawImage(drawn, picture);
     paintedKey = picture.cacheKey();
+    ++pictures;
 }
 
 QScreen *ProjectorWindow::chooseScreen(const QList<QScreen *> &screens, QScreen *presenter,

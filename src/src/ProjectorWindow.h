@@ -25,6 +25,8 @@ public:
     void moveToScreen(QScreen *screen);
     // The cache key of the output picture the last paint drew; 0 before the first.
     qint64 paintedPictureKey() const { return paintedKey; }
+    // Paints of a picture so far.
+    quint64 pictureCount() const { return pictures; }
 
     // The screen for a projector window: the remembered one when it is present and not the
     // presenter's, else the first screen that is not the presenter's; null with only one screen.
@@ -46,6 +48,7 @@ private:
     QPointer<ImageCanvas> shown;
     QPointer<QScreen> target;
     qint64 paintedKey = 0;
+    quint64 pictures = 0;
 };
 
 #endif
