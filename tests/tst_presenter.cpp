@@ -14,6 +14,7 @@
 #include "Projector.h"
 #include "ProjectorWindow.h"
 #include "Slider.h"
+#include "ToolWindow.h"
 #include "media/GstCameraBackend.h"
 #include "media/GstRuntime.h"
 #include "tst_pipelines.h"
@@ -399,6 +400,13 @@ void PresenterTest::toolStripComesNearTheEdge()
     QCOMPARE(window->liveCanvas->drawMode(), int(Line));
     QVERIFY(window->lineButton->isChecked());
     QVERIFY(lineCopy->isChecked());
+    // A long press opens the line's options, as on the panel.
+    QVERIFY(lineCopy->hasOptionsMark());
+    QTest::mousePress(lineCopy, Qt::LeftButton);
+    QTRY_VERIFY(window->toolWindow);
+    QTest::mouseRelease(lineCopy, Qt::LeftButton);
+    QVERIFY(window->toolWindow);
+    QCOMPARE(window->toolWindow->anchor, window->lineButton);
     // Tools the mode does not offer are not on the strip either.
     for (ImageButton *button : strip->findChildren<ImageButton *>())
         QVERIFY(!(button->imageName == window->handButton->imageName && button->isVisible()));

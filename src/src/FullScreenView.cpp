@@ -57,6 +57,9 @@ ImageButton *FullScreenView::mirror(ImageButton *source)
         copy->setChecked(source->isChecked());
     });
     connect(source, &QAbstractButton::toggled, copy, &QAbstractButton::setChecked);
+    // A long press opens the same options window as the panel's button.
+    connect(copy, SIGNAL(hold()), source, SIGNAL(hold()));
+    copy->setOptionsMark(source->hasOptionsMark());
     return copy;
 }
 

@@ -40,7 +40,7 @@ void ImageButton::setOptionsMark(bool on)
     if (on == optionsMark)
         return;
     optionsMark = on;
-    if (on)
+    if (on && !toolTip().endsWith(tr("Hold for options")))
         setToolTip(optionsToolTip(toolTip()));
     update();
 }

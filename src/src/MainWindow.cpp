@@ -1123,9 +1123,10 @@ void MainWindow::addPresenterControls()
                                 fillBackgroundButton, maskButton, effectButton})
         button->setOptionsMark(true);
 
+    // The keys first: the full-screen strip copies the tool tips that name them.
+    keyboard = new KeyboardCommands(this);
     fullScreen = new FullScreenView(this);
     projector = new Projector(this);
-    keyboard = new KeyboardCommands(this);
 }
 
 void MainWindow::filmFailed(const QString &message)
