@@ -26,6 +26,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QtTest>
 
 #include <csignal>
@@ -176,6 +177,18 @@ void PresenterTest::liveKeysWorkWithAButtonFocused()
     QVERIFY(canvas->zoom() > fitted);
     QTest::keyClick(window->rotateButton, Qt::Key_0);
     QCOMPARE(canvas->zoom(), canvas->minZoom());
+
+    // The text tool's editor keeps the keys it types with.
+    QTextEdit *editor = canvas->textEditor();
+    editor->show();
+    editor->setFocus();
+    const int rotation = canvas->rotation();
+    QTest::keyClicks(editor, QStringLiteral("Rf b+"));
+    QCOMPARE(editor->toPlainText(), QStringLiteral("Rf b+"));
+    QCOMPARE(canvas->rotation(), rotation);
+    QVERIFY(!canvas->frozen);
+    QCOMPARE(canvas->zoom(), canvas->minZoom());
+    editor->hide();
 
     // A snapshot by key: the same command as the button, here with no camera to take it.
     QTest::keyClick(window->rotateButton, Qt::Key_S, Qt::ControlModifier);

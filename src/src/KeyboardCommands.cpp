@@ -26,8 +26,8 @@ KeyboardCommands::KeyboardCommands(MainWindow *window)
     add({Qt::Key_Down}, [this] { volumeBy(-VolumeStep); }, true);
     add({Qt::Key_B, Qt::Key_Period}, [this] { pausePicture(); });
 
-    // Keyboards put + on the = key or the keypad; both count.
-    add({Qt::Key_Plus, Qt::Key_Equal, QKeySequence(Qt::SHIFT + Qt::Key_Plus)},
+    // Keyboards put + on the = key (shifted) or on the keypad; the plain = key counts too.
+    add({Qt::Key_Plus, Qt::Key_Equal},
         [window] { window->zoomInButton->click(); });
     add({Qt::Key_Minus}, [window] { window->zoomOutButton->click(); });
     add({Qt::Key_0}, [window] { window->zoomResetButton->click(); });

@@ -1078,6 +1078,7 @@ void MainWindow::showFilmTime()
     if (!filmSource->isOpened()) {
         filmTimeLabel->clear();
         filmNameLabel->clear();
+        filmNameLabel->setToolTip(QString());
         osdByCanvas.value(filmCanvas)->setNotice(QString());
         return;
     }
@@ -1102,6 +1103,10 @@ void MainWindow::layoutFilmTime()
     filmTimeLabel->setGeometry(right, h - 54, qMax(0, width() - right - 20), 24);
     const int left = stack->x();
     filmNameLabel->setGeometry(left, h - 54, qMax(0, filmBar->x() - left - 10), 24);
+    // The tool tip keeps the whole name; the label shows what fits.
+    const QString name = filmNameLabel->toolTip();
+    filmNameLabel->setText(filmNameLabel->fontMetrics().elidedText(name, Qt::ElideMiddle,
+                                                                   filmNameLabel->width()));
 }
 
 void MainWindow::addPresenterControls()
