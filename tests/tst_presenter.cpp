@@ -21,6 +21,7 @@
 #include "record_helper/TestRecording.h"
 
 #include <QClipboard>
+#include <QCursor>
 #include <QLabel>
 #include <QScreen>
 #include <QSignalSpy>
@@ -397,8 +398,8 @@ void PresenterTest::toolStripComesNearTheEdge()
     view->enter();
     QWidget *strip = view->toolStrip();
     QVERIFY(strip->isHidden());
-    view->pointerAt(window->mapToGlobal(QPoint(window->width() / 2, window->height() - 2)));
-    QVERIFY(strip->isVisible());
+    QCursor::setPos(window->mapToGlobal(QPoint(window->width() / 2, window->height() - 2)));
+    QTRY_VERIFY(strip->isVisible());
     QCOMPARE(strip->parentWidget(), window);
     QWidget *onTop = window->childAt(strip->geometry().center());
     QVERIFY(onTop == strip || strip->isAncestorOf(onTop));
@@ -424,8 +425,8 @@ void PresenterTest::toolStripComesNearTheEdge()
     for (ImageButton *button : strip->findChildren<ImageButton *>())
         QVERIFY(!(button->imageName == window->handButton->imageName && button->isVisible()));
 
-    view->pointerAt(window->mapToGlobal(window->rect().center()));
-    QVERIFY(strip->isHidden());
+    QCursor::setPos(window->mapToGlobal(window->rect().center()));
+    QTRY_VERIFY(strip->isHidden());
     view->leave();
 }
 

@@ -3,6 +3,7 @@
 #include "ImageButton.h"
 #include "ImageCanvas.h"
 #include "MainWindow.h"
+#include "ThumbnailWidget.h"
 
 #include <QCursor>
 #include <QEvent>
@@ -148,13 +149,20 @@ void FullScreenView::fitToWindow()
         return;
     window->stack->setGeometry(window->rect());
     window->stack->raise();
+    // The thumbnail strip sits at the bottom of the photograph canvas, whatever its size.
+    window->thumbnails->setFixedSize(window->stack->width(), window->thumbnails->height());
+    window->thumbnails->move(0, window->stack->height() - window->thumbnails->height() - 7);
     placeStrip();
     strip->raise();
 }
 
 void FullScreenView::placeStrip()
 {
-    strip->move((window->width() - strip->width()) / 2, window->height() - strip->height() - 8);
+    // Above the thumbnail strip when that is open, else just above the bottom edge.
+    int bottom = window->height() - 8;
+    if (window->thumbnails->isVisible())
+        bottom = window->thumbnails->mapTo(window, QPoint(0, 0)).y() - 4;
+    strip->move((window->width() - strip->width()) / 2, bottom - strip->height());
 }
 
 void FullScreenView::pollPointer()
