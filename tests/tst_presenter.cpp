@@ -362,7 +362,6 @@ void PresenterTest::fullScreenKeepsTheCanvasAndTheRecording()
     QTRY_VERIFY(frames.count() > 2);
 
     QTest::mouseClick(window->recordButton, Qt::LeftButton);
-    QVERIFY(!window->recording);
     const QStringList files = QDir(folder->path()).entryList({QStringLiteral("*.avi")}, QDir::Files);
     QCOMPARE(files.size(), 1);
     // The camera may finish the file after the click returns.
