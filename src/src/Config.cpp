@@ -42,6 +42,7 @@ Config::Config()
         settings->value(QStringLiteral("recordingResolution2"), DefaultResolution).toSize();
     m_language = settings->value(QStringLiteral("language"), QStringLiteral("en")).toString();
     m_camera = settings->value(QStringLiteral("camera")).toString();
+    m_projectorScreen = settings->value(QStringLiteral("projectorScreen")).toString();
 }
 
 Config *Config::instance()
@@ -143,4 +144,16 @@ void Config::setCamera(const QString &identity)
     Config *config = instance();
     config->m_camera = identity;
     config->settings->setValue(QStringLiteral("camera"), identity);
+}
+
+QString Config::projectorScreen()
+{
+    return instance()->m_projectorScreen;
+}
+
+void Config::setProjectorScreen(const QString &name)
+{
+    Config *config = instance();
+    config->m_projectorScreen = name;
+    config->settings->setValue(QStringLiteral("projectorScreen"), name);
 }

@@ -41,6 +41,9 @@ public:
     // The live camera the user chose, by its stable identity; empty for the automatic choice.
     static QString camera();
     static void setCamera(const QString &identity);
+    // The screen the projector window last showed on, by the screen's name; empty for none.
+    static QString projectorScreen();
+    static void setProjectorScreen(const QString &name);
 
     // Drops the cached store so the next use reads the keys again, as a new run would.
     static void reload();
@@ -57,6 +60,7 @@ private:
     QSize m_recordingResolution;
     QString m_language;
     QString m_camera;
+    QString m_projectorScreen;
 };
 
 #endif

@@ -10,6 +10,10 @@
 #include "TextToolWindow.h"
 #include "Config.h"
 #include "FilmSource.h"
+#include "FilmTime.h"
+#include "FullScreenView.h"
+#include "KeyboardCommands.h"
+#include "Projector.h"
 #include "media/FilmFormats.h"
 #include "HorizontalSlider.h"
 #include "ImageButton.h"
@@ -296,6 +300,8 @@ MainWindow::MainWindow()
     setUpFeedback();
     setUpUndoShortcuts();
 
+    addPresenterControls();
+
     // One pass through Film mode leaves every per-mode widget and source hook exactly as a switch
     // into Live mode sets them.
     filmButton->setChecked(true);
@@ -404,6 +410,9 @@ void MainWindow::layoutContents()
     photographScrollBar->setFixedSize(stack->width() + 2, 10);
     thumbnails->move(0, stack->height() - thumbnails->height() - 7);
     photographScrollBar->move(stack->x(), stack->y() + stack->height());
+    layoutFilmTime();
+    if (fullScreen)
+        fullScreen->fitToWindow();
 }
 
 void MainWindow::expand()
@@ -471,6 +480,8 @@ void MainWindow::leaveMode(int oldMode)
         filmVolumeButton->setChecked(false);
         volumeSlider->hide();
         filmPositionBar->hide();
+        filmTimeLabel->hide();
+        filmNameLabel->hide();
         filmSource->pauseCapture();
         break;
     case PhotographMode:
@@ -502,6 +513,8 @@ void MainWindow::enterMode(int newMode)
         filmBar->show();
         filmBar->raise();
         filmPositionBar->show();
+        filmTimeLabel->show();
+        filmNameLabel->show();
         filmSource->resumeCapture();
         break;
     case PhotographMode:
@@ -1065,12 +1078,14 @@ void MainWindow::filmBackward()
 {
     closeToolWindow();
     filmSource->backward();
+    showFilmTime();
 }
 
 void MainWindow::filmForward()
 {
     closeToolWindow();
     filmSource->forward();
+    showFilmTime();
 }
 
 void MainWindow::filmVolume()
@@ -1083,6 +1098,68 @@ void MainWindow::filmVolume()
 void MainWindow::filmTick()
 {
     filmPositionBar->setValue(filmSource->position());
+    showFilmTime();
+}
+
+void MainWindow::showFilmTime()
+{
+    if (!filmSource->isOpened()) {
+        filmTimeLabel->clear();
+        filmNameLabel->clear();
+        filmNameLabel->setToolTip(QString());
+        osdByCanvas.value(filmCanvas)->setNotice(QString());
+        return;
+    }
+    filmTimeLabel->setText(FilmTime::text(filmSource->positionMs(), filmSource->durationMs()));
+    const QString name = QFileInfo(filmSource->fileName()).fileName();
+    filmNameLabel->setText(filmNameLabel->fontMetrics().elidedText(name, Qt::ElideMiddle,
+                                                                   filmNameLabel->width()));
+    filmNameLabel->setToolTip(name);
+    // Fast forward and rewind stay on the picture for as long as they run.
+    const bool stepping = filmSource->isPlaying() && filmSource->rate() != 1;
+    osdByCanvas.value(filmCanvas)->setNotice(stepping ? FilmTime::rateText(filmSource->rate())
+                                                      : QString());
+}
+
+// The film's time sits right of the film bar, its name in the free space left of it.
+void MainWindow::layoutFilmTime()
+{
+    if (!filmTimeLabel)
+        return;
+    const int h = height();
+    const int right = volumeSlider->x() + volumeSlider->width() + 10;
+    filmTimeLabel->setGeometry(right, h - 54, qMax(0, width() - right - 20), 24);
+    const int left = stack->x();
+    filmNameLabel->setGeometry(left, h - 54, qMax(0, filmBar->x() - left - 10), 24);
+    // The tool tip keeps the whole name; the label shows what fits.
+    const QString name = filmNameLabel->toolTip();
+    filmNameLabel->setText(filmNameLabel->fontMetrics().elidedText(name, Qt::ElideMiddle,
+                                                                   filmNameLabel->width()));
+}
+
+void MainWindow::addPresenterControls()
+{
+    filmTimeLabel = new QLabel(this);
+    filmTimeLabel->setFont(arial(11));
+    setLabelColor(Qt::white, filmTimeLabel);
+    filmTimeLabel->hide();
+    filmNameLabel = new QLabel(this);
+    filmNameLabel->setFont(arial(10));
+    setLabelColor(Qt::gray, filmNameLabel);
+    filmNameLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    filmNameLabel->hide();
+    connect(filmSource, &FilmSource::openFinished, this, [this] { showFilmTime(); });
+    layoutFilmTime();
+
+    for (ImageButton *button : {lineButton, rectangleButton, freehandButton, circleButton,
+                                arrowButton, triangleButton, eraserButton, textButton,
+                                fillBackgroundButton, maskButton, effectButton})
+        button->setOptionsMark(true);
+
+    // The keys first: the full-screen strip copies the tool tips that name them.
+    keyboard = new KeyboardCommands(this);
+    fullScreen = new FullScreenView(this);
+    projector = new Projector(this);
 }
 
 void MainWindow::filmFailed(const QString &message)
