@@ -41,6 +41,7 @@ Config::Config()
     m_recordingResolution =
         settings->value(QStringLiteral("recordingResolution2"), DefaultResolution).toSize();
     m_language = settings->value(QStringLiteral("language"), QStringLiteral("en")).toString();
+    m_chosenLanguage = m_language;
     m_camera = settings->value(QStringLiteral("camera")).toString();
     m_projectorScreen = settings->value(QStringLiteral("projectorScreen")).toString();
 }
@@ -132,6 +133,18 @@ QSize Config::recordingResolution()
 QString Config::language()
 {
     return instance()->m_language;
+}
+
+QString Config::chosenLanguage()
+{
+    return instance()->m_chosenLanguage;
+}
+
+void Config::setLanguage(const QString &code)
+{
+    Config *config = instance();
+    config->m_chosenLanguage = code;
+    config->settings->setValue(QStringLiteral("language"), code);
 }
 
 QString Config::camera()

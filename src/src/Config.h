@@ -37,7 +37,12 @@ public:
     static QSize resolution();
     static void setResolution(const QSize &size);
     static QSize recordingResolution();
+    // The interface language of this run, as stored when the run began.
     static QString language();
+    // A new choice takes effect at the next start: it is stored, and read back here, but the
+    // language of this run stays.
+    static QString chosenLanguage();
+    static void setLanguage(const QString &code);
     // The live camera the user chose, by its stable identity; empty for the automatic choice.
     static QString camera();
     static void setCamera(const QString &identity);
@@ -59,6 +64,7 @@ private:
     QSize m_resolution;
     QSize m_recordingResolution;
     QString m_language;
+    QString m_chosenLanguage;
     QString m_camera;
     QString m_projectorScreen;
 };
