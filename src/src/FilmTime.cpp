@@ -29,5 +29,6 @@ QString FilmTime::rateText(int rate)
         return QString();
     // A true minus sign, as typeset, not a hyphen.
     const QString number = rate < 0 ? QString(QChar(0x2212)) + QString::number(-rate) : QString::number(rate);
+    //: On the film picture while playing faster or backwards: the speed step, e.g. 2× or −2×.
     return tr("%1×").arg(number);
 }

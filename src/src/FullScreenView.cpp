@@ -76,6 +76,7 @@ void FullScreenView::buildStrip()
         window->snapshotButton};
     for (ImageButton *tool : tools)
         mirrors.append(qMakePair(mirror(tool), tool));
+    //: Tool tip of the button of the full-screen tool strip.
     backButton = new ImageButton(QStringLiteral("WINDOWS_MAX"), tr("Leave full screen (Esc)"), strip,
                                  0, StripPadding);
     connect(backButton, SIGNAL(clicked()), this, SLOT(leave()));

@@ -40,6 +40,7 @@ void ImageButton::setOptionsMark(bool on)
     if (on == optionsMark)
         return;
     optionsMark = on;
+    //: Second line of a tool tip: a long press on the button opens its options window.
     if (on && !toolTip().endsWith(tr("Hold for options")))
         setToolTip(optionsToolTip(toolTip()));
     update();

@@ -64,6 +64,7 @@ void KeyboardCommands::add(const QList<QKeySequence> &keys, std::function<void()
 
 QString KeyboardCommands::withKey(const QString &toolTip, const QKeySequence &key)
 {
+    //: Tool tip with its key: %1 is the tool tip, %2 the key (e.g. Zoom in (+)).
     return tr("%1 (%2)").arg(toolTip, key.toString(QKeySequence::NativeText));
 }
 

@@ -71,12 +71,20 @@ bool isFolder(const QString &path)
 
 MainWindow::MainWindow()
 {
+    //: Options window of the eraser: label of the width swatches; at most about 140 pixels.
     widthCaption = tr("Width");
+    //: Options window of a drawing tool: label of the line width swatches; at most about 140
+    //: pixels.
     lineWidthCaption = tr("Line Width");
+    //: Options window of a drawing tool: label of the line colour swatches; at most about 140
+    //: pixels.
     lineColorCaption = tr("Line Color");
+    //: Options window of a shape tool: label of the fill colour swatches, which start after it; at
+    //: most about 110 pixels.
     fillColorCaption = tr("Fill Color");
     resolutions = {QSize(1024, 768), QSize(1280, 720), QSize(1600, 1200),
                    QSize(1920, 1080), QSize(2048, 1536), QSize(2592, 1944)};
+    //: Title of the main window: the program's name.
     setWindowTitle(tr("Document Camera"));
     setMinimumSize(800, 640);
     resize(800, 680);
@@ -87,12 +95,16 @@ MainWindow::MainWindow()
 
     const QFont modeFont = arial(11);
     liveButton = new ImageButton(QStringLiteral("MAIN_BUTTON"), this, 0, 0);
+    //: Mode tab: the camera's live picture; at most about 100 pixels in 11-point type.
     liveButton->setText(tr("Live"));
     filmButton = new ImageButton(QStringLiteral("MAIN_BUTTON"), this, 0, 0);
+    //: Mode tab: playing video files; at most about 100 pixels in 11-point type.
     filmButton->setText(tr("Film"));
     photographButton = new ImageButton(QStringLiteral("MAIN_BUTTON"), this, 0, 0);
+    //: Mode tab: browsing a folder of pictures; at most about 100 pixels in 11-point type.
     photographButton->setText(tr("Photograph"));
     drawingBoardButton = new ImageButton(QStringLiteral("MAIN_BUTTON_LONG"), this, 0, 0);
+    //: Mode tab: a blank white sheet to draw on; at most about 115 pixels in 11-point type.
     drawingBoardButton->setText(tr("Drawing Board"));
     for (ImageButton *button : {liveButton, filmButton, photographButton, drawingBoardButton}) {
         button->setFont(modeFont);
@@ -104,6 +116,7 @@ MainWindow::MainWindow()
     aboutIcon = QStringLiteral("AboutButton");
     aboutX = 34;
     aboutBackground = QImage(QStringLiteral(":/icons/Background/POP_BK_ABOUT_small.png"));
+    //: Tool tip of the button that opens the About window.
     aboutButton = new ImageButton(aboutIcon, tr("About"), this, aboutX, height() - 55);
     connect(aboutButton, SIGNAL(clicked()), this, SLOT(About()));
 
@@ -119,25 +132,40 @@ MainWindow::MainWindow()
     drawingGroup = new QButtonGroup(this);
     drawingGroup->setExclusive(true);
 
+    //: Panel group title over the drawing tools (lines, shapes, eraser, text); at most about 80
+    //: pixels in 10-point type.
     panel->addGroup(tr("Noting"));
+    //: Tool tip and options window title: the straight line tool.
     lineButton = addToolButton("ICON_LINE", tr("Line"), SLOT(line()), SLOT(lineHold()), drawingGroup);
+    //: Tool tip and options window title: the rectangle tool.
     rectangleButton = addToolButton("ICON_RETANGLE", tr("Rectangle"), SLOT(rectangle()),
                                     SLOT(rectangleHold()), drawingGroup);
+    //: Tool tip and options window title: the freehand pen tool.
     freehandButton = addToolButton("ICON_FREEHAND", tr("Freehand"), SLOT(freehand()),
                                    SLOT(freehandHold()), drawingGroup);
+    //: Tool tip and options window title: the circle tool.
     circleButton = addToolButton("ICON_CIRCLE", tr("Circle"), SLOT(circle()), SLOT(circleHold()),
                                  drawingGroup);
+    //: Tool tip and options window title: the arrow tool.
     arrowButton = addToolButton("ICON_ARROW", tr("Arrow"), SLOT(arrow()), SLOT(arrowHold()),
                                 drawingGroup);
+    //: Tool tip and options window title: the triangle tool.
     triangleButton = addToolButton("ICON_TRIANGLE", tr("Triangle"), SLOT(triangle()),
                                    SLOT(triangleHold()), drawingGroup);
+    //: Tool tip and options window title: the eraser, which rubs out drawings.
     eraserButton = addToolButton("ICON_ERASE", tr("Eraser"), SLOT(erase()), SLOT(eraseHold()),
                                  drawingGroup);
+    //: Tool tip: the text tool, which writes typed text on the picture.
     textButton = addToolButton("ICON_TEXT", tr("Text"), SLOT(text()), SLOT(textHold()), drawingGroup);
+    //: Tool tip: removes every drawing from the picture.
     eraseAllButton = addToolButton("ICON_ERASE_ALL", tr("Erase all"), SLOT(eraseAll()), nullptr,
                                    nullptr);
+    //: Tool tip: drag a rectangle to COPY that part of the picture to the clipboard (the picture is
+    //: not cropped).
     clipButton = addToolButton("ICON_COPY", tr("Clip image"), SLOT(clip()), nullptr, drawingGroup);
+    //: Tool tip: the hand tool, which drags a zoomed picture around.
     handButton = addToolButton("ICON_HAND", tr("Hand"), SLOT(hand()), nullptr, drawingGroup);
+    //: Tool tip: fills the drawing layer with a colour.
     fillBackgroundButton = addToolButton("ICON_FILL", tr("Fill background"), SLOT(fillBackground()),
                                          SLOT(fillBackgroundHold()), drawingGroup);
     fillBackgroundButton->setCheckable(false);
@@ -145,37 +173,57 @@ MainWindow::MainWindow()
     fillBackgroundButton->setEnabled(false);
     freehandButton->setChecked(true);
 
+    //: Panel group title over the mask and colour-effect tools (not Help); at most about 80 pixels
+    //: in 10-point type.
     panel->addGroup(tr("Assisting"));
+    //: Tool tip: masks that cover part of the picture.
     maskButton = addToolButton("ICON_MASK_CIRCLE", tr("Mask"), SLOT(mask()), SLOT(maskHold()), nullptr);
     maskButton->setCheckable(true);
     savedMask = 1;
+    //: Tool tip: colour effects (black and white, negative, mosaic).
     effectButton = addToolButton("ICON_EFFECT_COLOR", tr("Effect"), nullptr, SLOT(effectHold()), nullptr);
 
+    //: Panel group title over zoom, focus, brightness, rotate and freeze (not Settings); at most
+    //: about 80 pixels in 10-point type.
     panel->addGroup(tr("Adjustment"));
+    //: Tool tip of a button.
     zoomOutButton = addToolButton("ICON_ZOOM_OUT", tr("Zoom out"), nullptr, nullptr, nullptr);
+    //: Tool tip of a button.
     zoomInButton = addToolButton("ICON_ZOOM_IN", tr("Zoom in"), nullptr, nullptr, nullptr);
     connect(zoomInButton, SIGNAL(pressed()), this, SLOT(zoomInStart()));
     connect(zoomInButton, SIGNAL(released()), this, SLOT(zoomInStop()));
     connect(zoomOutButton, SIGNAL(pressed()), this, SLOT(zoomOutStart()));
     connect(zoomOutButton, SIGNAL(released()), this, SLOT(zoomOutStop()));
+    //: Tool tip: back to the whole picture fitted to the window (not 100 % pixel size).
     zoomResetButton = addToolButton("ICON_ZOOM_RESET", tr("Reset zoom"), SLOT(zoomReset()), nullptr,
                                     nullptr);
+    //: Tool tip: the camera focuses by itself once.
     autoFocusButton = addToolButton("ICON_AUTOFOCUS", tr("Auto focus"), SLOT(autoFocus()), nullptr,
                                     nullptr);
+    //: Tool tip: makes the camera's picture darker.
     brightnessDownButton = addToolButton("ICON_BRIGHTNESS_REDUCE", tr("Brightness down"),
                                          SLOT(brightnessDown()), nullptr, nullptr);
+    //: Tool tip: makes the camera's picture brighter.
     brightnessUpButton = addToolButton("ICON_BRIGHTNESS_INCREASE", tr("Brightness up"),
                                        SLOT(brightnessUp()), nullptr, nullptr);
+    //: Tool tip: turns the picture a quarter turn.
     rotateButton = addToolButton("ICON_ROTATE", tr("Rotate"), SLOT(rotate()), nullptr, nullptr);
+    //: Tool tip: holds the live picture still (not a snapshot).
     freezeButton = addToolButton("ICON_FREEZE", tr("Freeze"), SLOT(freeze()), nullptr, nullptr);
     freezeButton->setCheckable(true);
 
+    //: Panel group title over recording, snapshot, settings and print; at most about 80 pixels in
+    //: 10-point type.
     panel->addGroup(tr("Recording"));
+    //: Tool tip: starts a new video recording of what is shown.
     recordButton = addToolButton("ICON_RECORDING", tr("Record video"), SLOT(record()), nullptr, nullptr);
     recordButton->setCheckable(true);
+    //: Tool tip: saves the shown picture as a JPEG file.
     snapshotButton = addToolButton("ICON_CAPTURE", tr("Take snapshot"), SLOT(snapshot()), nullptr,
                                    nullptr);
+    //: Tool tip of the button that opens the settings window.
     settingsButton = addToolButton("ICON_SETTING", tr("Settings"), SLOT(settings()), nullptr, nullptr);
+    //: Tool tip: prints the shown picture.
     printButton = addToolButton("ICON_PRINT", tr("Print"), SLOT(print()), nullptr, nullptr);
     panel->addStretch();
 
@@ -624,6 +672,7 @@ void MainWindow::setDrawingTool(int drawMode, QWidget *button)
 
 void MainWindow::showError(const QString &text)
 {
+    //: Title of an error message box.
     QMessageBox::critical(this, tr("Error"), text, QMessageBox::Ok);
 }
 
@@ -814,6 +863,7 @@ void MainWindow::record()
     const QDir folder(Config::recordPath());
     if (!isFolder(Config::recordPath())) {
         showError(tr("Please select a folder first."));
+        //: Shown for two seconds on the picture; short.
         showFeedback(tr("Recording not started"));
         endRecordingState();
         return;
@@ -843,6 +893,7 @@ void MainWindow::recordingFailed(const QString &message)
     if (!recording)
         return;
     endRecordingState();
+    //: Shown for two seconds on the picture; short.
     showFeedback(tr("Recording failed"));
     showError(message);
 }
@@ -898,6 +949,7 @@ void MainWindow::snapshot()
     const QString folder = Config::snapshotPath();
     if (!isFolder(folder)) {
         showError(tr("Please select a folder first."));
+        //: Shown for two seconds on the picture; short.
         showFeedback(tr("Snapshot not saved"));
         return;
     }
@@ -981,9 +1033,11 @@ QStringList MainWindow::startText(int mode)
                 tr("Its live picture appears here as soon as the camera is ready."),
                 tr("Film, Photograph and Drawing Board work without a camera.")};
     case FilmMode:
+        //: Title on the empty Film canvas; one line.
         return {tr("No film is open"),
                 tr("Open a film with the open button below the picture.")};
     case PhotographMode:
+        //: Title on the empty Photograph canvas; one line.
         return {tr("No photograph is shown"),
                 tr("Choose a picture with the open button below the picture; the pictures of its "
                    "folder are then shown here.")};
@@ -1007,6 +1061,7 @@ void MainWindow::print()
     closeToolWindow();
     const QImage picture = currentCanvas->currentImage();
     if (!offersPdfFile() && !hasPrinters()) {
+        //: Shown for two seconds on the picture; short.
         showFeedback(tr("Printing failed"));
         showError(tr("No printers found on this system."));
         return;
@@ -1032,8 +1087,10 @@ void MainWindow::filmOpenFile()
 {
     closeToolWindow();
     // Every kind of film first, so a typed name of any kind is taken, then the classic two.
+    //: Film open dialog: file type filter; %1 is the list of file patterns.
     const QString filter = tr("Films (%1)").arg(FilmFormats::filePatterns())
                            + QStringLiteral(";;AVI Files (*.avi);;WMV Files (*.wmv);;")
+                           //: Film open dialog: file type filter of every file.
                            + tr("All files (*)");
     const QString path = askOpenFileName(QDir(Config::recordPath()).path(), filter);
     if (path.isEmpty() || !QFileInfo::exists(path))
@@ -1306,6 +1363,7 @@ void MainWindow::textHold()
 
 void MainWindow::fillBackgroundHold()
 {
+    //: Title of the fill-background options window (about 200 pixels).
     openToolWindow(new FillBackgroundToolWindow(fillBackgroundButton, this, tr("Background Color"),
                                                 fillColorCaption));
 }
@@ -1349,10 +1407,13 @@ void MainWindow::setUpFeedback()
     for (ImageCanvas *canvas : {liveCanvas, filmCanvas, photographCanvas, drawingBoardCanvas}) {
         OSDProcessor *osd = osdByCanvas.value(canvas);
         connect(canvas, &ImageCanvas::snapshotSaved, osd, [osd](const QString &path) {
+            //: Shown for two seconds on the picture after a snapshot; %1 is the file name.
             osd->showMessage(tr("Saved %1").arg(QFileInfo(path).fileName()), FeedbackTime);
         });
+        //: Shown for two seconds on the picture after an area was copied to the clipboard.
         connect(canvas, &ImageCanvas::clipDone, osd, [osd] { osd->showMessage(tr("Copied"), FeedbackTime); });
         connect(canvas, &ImageCanvas::clipFailed, osd,
+                //: Shown for two seconds on the picture when there was nothing to copy.
                 [osd] { osd->showMessage(tr("Not copied"), FeedbackTime); });
     }
 }
