@@ -27,14 +27,16 @@ QString Translations::qtLocaleName(const QString &code)
     return code.left(dash) + QLatin1Char('_') + code.mid(dash + 1).toUpper();
 }
 
-void Translations::install(const QString &code, const QString &programFolder)
+QList<QTranslator *> Translations::install(const QString &code, const QString &programFolder)
 {
+    QList<QTranslator *> installed;
     if (code == QLatin1String("en"))
-        return;
-    const auto load = [](const QString &file) {
+        return installed;
+    const auto load = [&installed](const QString &file) {
         auto *translator = new QTranslator(QCoreApplication::instance());
         if (translator->load(file)) {
             QCoreApplication::installTranslator(translator);
+            installed << translator;
             return;
         }
         qDebug() << "No translation in" << file;
@@ -43,4 +45,5 @@ void Translations::install(const QString &code, const QString &programFolder)
     load(programFolder + QStringLiteral("/VISLO_") + code + QStringLiteral(".qm"));
     load(QLibraryInfo::location(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_")
          + qtLocaleName(code) + QStringLiteral(".qm"));
+    return installed;
 }

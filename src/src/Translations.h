@@ -1,6 +1,7 @@
 #ifndef TRANSLATIONS_H
 #define TRANSLATIONS_H
 
+#include <QList>
 #include <QString>
 #include <QVector>
 
@@ -24,9 +25,9 @@ public:
     static QString qtLocaleName(const QString &code);
 
     // Installs both catalogues of the language into the application; English needs none. A missing
-    // or unreadable catalogue leaves its texts in English. The translators live until the program
-    // ends.
-    static void install(const QString &code, const QString &programFolder);
+    // or unreadable catalogue leaves its texts in English. Returns the translators installed, which
+    // the application owns.
+    static QList<QTranslator *> install(const QString &code, const QString &programFolder);
 };
 
 #endif
