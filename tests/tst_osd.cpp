@@ -61,7 +61,7 @@ private slots:
     // texts and positions
     void zoomItemReadsTheZoom();
     void zoomBelowOneIsBestFit();
-    void bestFitCaptionFitsItsBadgeInEveryLanguage();
+    void captionsSpeakTheLanguageAndFitTheirBadges();
     void rotationTextAfterTwoTurns();
     void recordingClockText();
     void recordingClockIsCentredAboveTheBottom();
@@ -157,7 +157,7 @@ void TestOsd::zoomBelowOneIsBestFit()
 
 // The caption's badge grows to its text: in every language the words stand on the badge, right of
 // its icon, and the badge keeps its right edge.
-void TestOsd::bestFitCaptionFitsItsBadgeInEveryLanguage()
+void TestOsd::captionsSpeakTheLanguageAndFitTheirBadges()
 {
     for (const QString code : {"en", "de", "es", "fr", "ja", "ru", "zh-tw"}) {
         QTranslator translator;
@@ -190,6 +190,15 @@ void TestOsd::bestFitCaptionFitsItsBadgeInEveryLanguage()
         QVERIFY2(textLeft >= badgeLeft + OSDProcessor::BadgeIconWidth, qPrintable(context));
         QVERIFY2(textRight < badgeRight, qPrintable(context));
     }
+
+    // The effect's badge speaks the language too.
+    QTranslator french;
+    QVERIFY(french.load(QStringLiteral(":/translations/VISLO_fr.qm")));
+    QCoreApplication::installTranslator(&french);
+    canvas->effect = 1;
+    osd->showEffect();
+    QCoreApplication::removeTranslator(&french);
+    QCOMPARE(osd->effectText, QStringLiteral("N/B"));
 }
 
 void TestOsd::rotationTextAfterTwoTurns()

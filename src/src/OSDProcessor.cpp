@@ -173,7 +173,7 @@ void OSDProcessor::showEffect()
     effectStart = now();
     const int effect = canvas->effect;
     effectImage = osdPicture(QStringLiteral("OSD_COLOR_%1.png").arg(CanvasConstants::effectKey(effect)));
-    effectText = CanvasConstants::effectName(effect);
+    effectText = CanvasConstants::translatedEffectName(effect);
 }
 
 QFont OSDProcessor::captionFont()
