@@ -303,55 +303,55 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+1181"/>
+        <location line="+1184"/>
         <source>Line</source>
         <extracomment>Tool tip and options window title: the straight line tool.</extracomment>
         <translation>Línea</translation>
     </message>
     <message>
-        <location line="-1179"/>
-        <location line="+1184"/>
+        <location line="-1182"/>
+        <location line="+1187"/>
         <source>Rectangle</source>
         <extracomment>Tool tip and options window title: the rectangle tool.</extracomment>
         <translation>Rectángulo</translation>
     </message>
     <message>
-        <location line="-1181"/>
-        <location line="+1187"/>
+        <location line="-1184"/>
+        <location line="+1190"/>
         <source>Freehand</source>
         <extracomment>Tool tip and options window title: the freehand pen tool.</extracomment>
         <translation>Mano alzada</translation>
     </message>
     <message>
-        <location line="-1184"/>
-        <location line="+1190"/>
+        <location line="-1187"/>
+        <location line="+1193"/>
         <source>Circle</source>
         <extracomment>Tool tip and options window title: the circle tool.</extracomment>
         <translation>Círculo</translation>
     </message>
     <message>
-        <location line="-1187"/>
-        <location line="+1193"/>
+        <location line="-1190"/>
+        <location line="+1196"/>
         <source>Arrow</source>
         <extracomment>Tool tip and options window title: the arrow tool.</extracomment>
         <translation>Flecha</translation>
     </message>
     <message>
-        <location line="-1190"/>
-        <location line="+1196"/>
+        <location line="-1193"/>
+        <location line="+1199"/>
         <source>Triangle</source>
         <extracomment>Tool tip and options window title: the triangle tool.</extracomment>
         <translation>Triángulo</translation>
     </message>
     <message>
-        <location line="-1193"/>
-        <location line="+1199"/>
+        <location line="-1196"/>
+        <location line="+1202"/>
         <source>Eraser</source>
         <extracomment>Tool tip and options window title: the eraser, which rubs out drawings.</extracomment>
         <translation>Borrador</translation>
     </message>
     <message>
-        <location line="-1196"/>
+        <location line="-1199"/>
         <source>Text</source>
         <extracomment>Tool tip: the text tool, which writes typed text on the picture.</extracomment>
         <translation>Texto</translation>
@@ -484,7 +484,13 @@
         <translation>Imprimir</translation>
     </message>
     <message>
-        <location line="+449"/>
+        <location line="+77"/>
+        <source>sec.</source>
+        <extracomment>Slide-show interval scale: the unit after &quot;1 2 5 10 15 30&quot; (seconds); a few characters.</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <location line="+375"/>
         <source>Error</source>
         <extracomment>Title of an error message box.</extracomment>
         <translation>Error</translation>
@@ -567,13 +573,13 @@
         <translation>Cámaras detectadas: %1. Ninguna se usa automáticamente; elija una en la configuración, en «Origen».</translation>
     </message>
     <message>
-        <location line="-819"/>
+        <location line="-822"/>
         <source>About</source>
         <extracomment>Tool tip of the button that opens the About window.</extracomment>
         <translation>Acerca de</translation>
     </message>
     <message>
-        <location line="+513"/>
+        <location line="+516"/>
         <source>The recording was stopped because the camera was restarted with the new settings. What was recorded has been saved as %1.</source>
         <translation>La grabación se ha detenido porque la cámara se ha reiniciado con la nueva configuración. Lo grabado se ha guardado como %1.</translation>
     </message>

@@ -195,12 +195,12 @@
         <location line="+307"/>
         <location line="+113"/>
         <source>The recording could not be started: %1</source>
-        <translation>Impossible de démarrer l&apos;enregistrement : %1</translation>
+        <translation>Impossible de démarrer l&apos;enregistrement&#xa0;: %1</translation>
     </message>
     <message>
         <location line="-34"/>
         <source>The camera stopped delivering pictures: %1</source>
-        <translation>La caméra ne fournit plus d&apos;images : %1</translation>
+        <translation>La caméra ne fournit plus d&apos;images&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+43"/>
@@ -211,12 +211,12 @@
         <location line="+9"/>
         <source>The recording failed: %1</source>
         <extracomment>Message box; %1 is the system&apos;s reason.</extracomment>
-        <translation>L&apos;enregistrement a échoué : %1</translation>
+        <translation>L&apos;enregistrement a échoué&#xa0;: %1</translation>
     </message>
     <message>
         <location line="-466"/>
         <source>The recording was not started: less than %1 MB of disk space is free in the recording folder.</source>
-        <translation>L&apos;enregistrement n&apos;a pas démarré : il reste moins de %1 Mo d&apos;espace libre dans le dossier des enregistrements.</translation>
+        <translation>L&apos;enregistrement n&apos;a pas démarré&#xa0;: il reste moins de %1 Mo d&apos;espace libre dans le dossier des enregistrements.</translation>
     </message>
     <message>
         <location line="+474"/>
@@ -303,55 +303,55 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+1181"/>
+        <location line="+1184"/>
         <source>Line</source>
         <extracomment>Tool tip and options window title: the straight line tool.</extracomment>
         <translation>Ligne</translation>
     </message>
     <message>
-        <location line="-1179"/>
-        <location line="+1184"/>
+        <location line="-1182"/>
+        <location line="+1187"/>
         <source>Rectangle</source>
         <extracomment>Tool tip and options window title: the rectangle tool.</extracomment>
         <translation>Rectangle</translation>
     </message>
     <message>
-        <location line="-1181"/>
-        <location line="+1187"/>
+        <location line="-1184"/>
+        <location line="+1190"/>
         <source>Freehand</source>
         <extracomment>Tool tip and options window title: the freehand pen tool.</extracomment>
         <translation>Main levée</translation>
     </message>
     <message>
-        <location line="-1184"/>
-        <location line="+1190"/>
+        <location line="-1187"/>
+        <location line="+1193"/>
         <source>Circle</source>
         <extracomment>Tool tip and options window title: the circle tool.</extracomment>
         <translation>Cercle</translation>
     </message>
     <message>
-        <location line="-1187"/>
-        <location line="+1193"/>
+        <location line="-1190"/>
+        <location line="+1196"/>
         <source>Arrow</source>
         <extracomment>Tool tip and options window title: the arrow tool.</extracomment>
         <translation>Flèche</translation>
     </message>
     <message>
-        <location line="-1190"/>
-        <location line="+1196"/>
+        <location line="-1193"/>
+        <location line="+1199"/>
         <source>Triangle</source>
         <extracomment>Tool tip and options window title: the triangle tool.</extracomment>
         <translation>Triangle</translation>
     </message>
     <message>
-        <location line="-1193"/>
-        <location line="+1199"/>
+        <location line="-1196"/>
+        <location line="+1202"/>
         <source>Eraser</source>
         <extracomment>Tool tip and options window title: the eraser, which rubs out drawings.</extracomment>
         <translation>Gomme</translation>
     </message>
     <message>
-        <location line="-1196"/>
+        <location line="-1199"/>
         <source>Text</source>
         <extracomment>Tool tip: the text tool, which writes typed text on the picture.</extracomment>
         <translation>Texte</translation>
@@ -484,7 +484,13 @@
         <translation>Imprimer</translation>
     </message>
     <message>
-        <location line="+449"/>
+        <location line="+77"/>
+        <source>sec.</source>
+        <extracomment>Slide-show interval scale: the unit after &quot;1 2 5 10 15 30&quot; (seconds); a few characters.</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <location line="+375"/>
         <source>Error</source>
         <extracomment>Title of an error message box.</extracomment>
         <translation>Erreur</translation>
@@ -542,7 +548,7 @@
         <location line="+44"/>
         <source>Saved %1</source>
         <extracomment>Shown for two seconds on the picture after a snapshot; %1 is the file name.</extracomment>
-        <translation>Enregistré : %1</translation>
+        <translation>Enregistré&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -559,21 +565,21 @@
     <message>
         <location line="-476"/>
         <source>The camera chosen in the settings is not connected. Cameras seen: %1.</source>
-        <translation>La caméra choisie dans les paramètres n&apos;est pas branchée. Caméras détectées : %1.</translation>
+        <translation>La caméra choisie dans les paramètres n&apos;est pas branchée. Caméras détectées&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>Cameras seen: %1. None of them is used automatically; choose one in the settings, under Source.</source>
-        <translation>Caméras détectées : %1. Aucune n&apos;est utilisée automatiquement ; choisissez-en une dans les paramètres, sous « Source ».</translation>
+        <translation>Caméras détectées&#xa0;: %1. Aucune n&apos;est utilisée automatiquement&#x202f;; choisissez-en une dans les paramètres, sous «&#xa0;Source&#xa0;».</translation>
     </message>
     <message>
-        <location line="-819"/>
+        <location line="-822"/>
         <source>About</source>
         <extracomment>Tool tip of the button that opens the About window.</extracomment>
         <translation>À propos</translation>
     </message>
     <message>
-        <location line="+513"/>
+        <location line="+516"/>
         <source>The recording was stopped because the camera was restarted with the new settings. What was recorded has been saved as %1.</source>
         <translation>L&apos;enregistrement a été arrêté car la caméra a redémarré avec les nouveaux paramètres. Ce qui a été enregistré est conservé sous %1.</translation>
     </message>
@@ -627,7 +633,7 @@
     <message>
         <location line="+1"/>
         <source>Choose a picture with the open button below the picture; the pictures of its folder are then shown here.</source>
-        <translation>Choisissez une image avec le bouton d&apos;ouverture sous l&apos;image ; les images de son dossier s&apos;affichent alors ici.</translation>
+        <translation>Choisissez une image avec le bouton d&apos;ouverture sous l&apos;image&#x202f;; les images de son dossier s&apos;affichent alors ici.</translation>
     </message>
     <message>
         <location line="+49"/>
@@ -644,7 +650,7 @@
     <message>
         <location line="+14"/>
         <source>The film could not be opened. This computer lacks what it needs to play it: %1.</source>
-        <translation>Impossible d&apos;ouvrir la vidéo. Il manque à cet ordinateur de quoi la lire : %1.</translation>
+        <translation>Impossible d&apos;ouvrir la vidéo. Il manque à cet ordinateur de quoi la lire&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -678,7 +684,7 @@
     <message>
         <location filename="../src/src/RecordingRescuer.cpp" line="+141"/>
         <source>Repairing the recording &quot;%1&quot;, which was cut off when the program last ended...</source>
-        <translation>Réparation de l&apos;enregistrement « %1 », interrompu lors de la dernière fermeture du programme…</translation>
+        <translation>Réparation de l&apos;enregistrement «&#xa0;%1&#xa0;», interrompu lors de la dernière fermeture du programme…</translation>
     </message>
 </context>
 <context>
@@ -794,7 +800,7 @@
     <message>
         <location line="+84"/>
         <source>Using a recording resolution of %1x%2 may cause low framerate when the PC isn&apos;t powerful. Continue?</source>
-        <translation>Une résolution d&apos;enregistrement de %1x%2 peut réduire la fréquence d&apos;images si le PC n&apos;est pas assez puissant. Continuer ?</translation>
+        <translation>Une résolution d&apos;enregistrement de %1x%2 peut réduire la fréquence d&apos;images si le PC n&apos;est pas assez puissant. Continuer&#x202f;?</translation>
     </message>
     <message>
         <location line="+5"/>

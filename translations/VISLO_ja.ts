@@ -303,55 +303,55 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+1181"/>
+        <location line="+1184"/>
         <source>Line</source>
         <extracomment>Tool tip and options window title: the straight line tool.</extracomment>
         <translation>直線</translation>
     </message>
     <message>
-        <location line="-1179"/>
-        <location line="+1184"/>
+        <location line="-1182"/>
+        <location line="+1187"/>
         <source>Rectangle</source>
         <extracomment>Tool tip and options window title: the rectangle tool.</extracomment>
         <translation>四角形</translation>
     </message>
     <message>
-        <location line="-1181"/>
-        <location line="+1187"/>
+        <location line="-1184"/>
+        <location line="+1190"/>
         <source>Freehand</source>
         <extracomment>Tool tip and options window title: the freehand pen tool.</extracomment>
         <translation>フリーハンド</translation>
     </message>
     <message>
-        <location line="-1184"/>
-        <location line="+1190"/>
+        <location line="-1187"/>
+        <location line="+1193"/>
         <source>Circle</source>
         <extracomment>Tool tip and options window title: the circle tool.</extracomment>
         <translation>円</translation>
     </message>
     <message>
-        <location line="-1187"/>
-        <location line="+1193"/>
+        <location line="-1190"/>
+        <location line="+1196"/>
         <source>Arrow</source>
         <extracomment>Tool tip and options window title: the arrow tool.</extracomment>
         <translation>矢印</translation>
     </message>
     <message>
-        <location line="-1190"/>
-        <location line="+1196"/>
+        <location line="-1193"/>
+        <location line="+1199"/>
         <source>Triangle</source>
         <extracomment>Tool tip and options window title: the triangle tool.</extracomment>
         <translation>三角形</translation>
     </message>
     <message>
-        <location line="-1193"/>
-        <location line="+1199"/>
+        <location line="-1196"/>
+        <location line="+1202"/>
         <source>Eraser</source>
         <extracomment>Tool tip and options window title: the eraser, which rubs out drawings.</extracomment>
         <translation>消しゴム</translation>
     </message>
     <message>
-        <location line="-1196"/>
+        <location line="-1199"/>
         <source>Text</source>
         <extracomment>Tool tip: the text tool, which writes typed text on the picture.</extracomment>
         <translation>テキスト</translation>
@@ -484,7 +484,13 @@
         <translation>印刷</translation>
     </message>
     <message>
-        <location line="+449"/>
+        <location line="+77"/>
+        <source>sec.</source>
+        <extracomment>Slide-show interval scale: the unit after &quot;1 2 5 10 15 30&quot; (seconds); a few characters.</extracomment>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <location line="+375"/>
         <source>Error</source>
         <extracomment>Title of an error message box.</extracomment>
         <translation>エラー</translation>
@@ -567,13 +573,13 @@
         <translation>検出されたカメラ: %1。どれも自動では使用されません。設定の「ソース」で選択してください。</translation>
     </message>
     <message>
-        <location line="-819"/>
+        <location line="-822"/>
         <source>About</source>
         <extracomment>Tool tip of the button that opens the About window.</extracomment>
         <translation>バージョン情報</translation>
     </message>
     <message>
-        <location line="+513"/>
+        <location line="+516"/>
         <source>The recording was stopped because the camera was restarted with the new settings. What was recorded has been saved as %1.</source>
         <translation>新しい設定でカメラを再起動したため録画を停止しました。録画した内容は %1 に保存されています。</translation>
     </message>

@@ -303,55 +303,55 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+1181"/>
+        <location line="+1184"/>
         <source>Line</source>
         <extracomment>Tool tip and options window title: the straight line tool.</extracomment>
         <translation>Линия</translation>
     </message>
     <message>
-        <location line="-1179"/>
-        <location line="+1184"/>
+        <location line="-1182"/>
+        <location line="+1187"/>
         <source>Rectangle</source>
         <extracomment>Tool tip and options window title: the rectangle tool.</extracomment>
         <translation>Прямоугольник</translation>
     </message>
     <message>
-        <location line="-1181"/>
-        <location line="+1187"/>
+        <location line="-1184"/>
+        <location line="+1190"/>
         <source>Freehand</source>
         <extracomment>Tool tip and options window title: the freehand pen tool.</extracomment>
         <translation>От руки</translation>
     </message>
     <message>
-        <location line="-1184"/>
-        <location line="+1190"/>
+        <location line="-1187"/>
+        <location line="+1193"/>
         <source>Circle</source>
         <extracomment>Tool tip and options window title: the circle tool.</extracomment>
         <translation>Круг</translation>
     </message>
     <message>
-        <location line="-1187"/>
-        <location line="+1193"/>
+        <location line="-1190"/>
+        <location line="+1196"/>
         <source>Arrow</source>
         <extracomment>Tool tip and options window title: the arrow tool.</extracomment>
         <translation>Стрелка</translation>
     </message>
     <message>
-        <location line="-1190"/>
-        <location line="+1196"/>
+        <location line="-1193"/>
+        <location line="+1199"/>
         <source>Triangle</source>
         <extracomment>Tool tip and options window title: the triangle tool.</extracomment>
         <translation>Треугольник</translation>
     </message>
     <message>
-        <location line="-1193"/>
-        <location line="+1199"/>
+        <location line="-1196"/>
+        <location line="+1202"/>
         <source>Eraser</source>
         <extracomment>Tool tip and options window title: the eraser, which rubs out drawings.</extracomment>
         <translation>Ластик</translation>
     </message>
     <message>
-        <location line="-1196"/>
+        <location line="-1199"/>
         <source>Text</source>
         <extracomment>Tool tip: the text tool, which writes typed text on the picture.</extracomment>
         <translation>Текст</translation>
@@ -484,7 +484,13 @@
         <translation>Печать</translation>
     </message>
     <message>
-        <location line="+449"/>
+        <location line="+77"/>
+        <source>sec.</source>
+        <extracomment>Slide-show interval scale: the unit after &quot;1 2 5 10 15 30&quot; (seconds); a few characters.</extracomment>
+        <translation>с</translation>
+    </message>
+    <message>
+        <location line="+375"/>
         <source>Error</source>
         <extracomment>Title of an error message box.</extracomment>
         <translation>Ошибка</translation>
@@ -567,13 +573,13 @@
         <translation>Найденные камеры: %1. Ни одна не используется автоматически; выберите камеру в настройках, в поле «Источник».</translation>
     </message>
     <message>
-        <location line="-819"/>
+        <location line="-822"/>
         <source>About</source>
         <extracomment>Tool tip of the button that opens the About window.</extracomment>
         <translation>О программе</translation>
     </message>
     <message>
-        <location line="+513"/>
+        <location line="+516"/>
         <source>The recording was stopped because the camera was restarted with the new settings. What was recorded has been saved as %1.</source>
         <translation>Запись остановлена, так как камера перезапущена с новыми настройками. Записанное сохранено в файл %1.</translation>
     </message>

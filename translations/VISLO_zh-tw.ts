@@ -303,55 +303,55 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+1181"/>
+        <location line="+1184"/>
         <source>Line</source>
         <extracomment>Tool tip and options window title: the straight line tool.</extracomment>
         <translation>直線</translation>
     </message>
     <message>
-        <location line="-1179"/>
-        <location line="+1184"/>
+        <location line="-1182"/>
+        <location line="+1187"/>
         <source>Rectangle</source>
         <extracomment>Tool tip and options window title: the rectangle tool.</extracomment>
         <translation>矩形</translation>
     </message>
     <message>
-        <location line="-1181"/>
-        <location line="+1187"/>
+        <location line="-1184"/>
+        <location line="+1190"/>
         <source>Freehand</source>
         <extracomment>Tool tip and options window title: the freehand pen tool.</extracomment>
         <translation>手繪</translation>
     </message>
     <message>
-        <location line="-1184"/>
-        <location line="+1190"/>
+        <location line="-1187"/>
+        <location line="+1193"/>
         <source>Circle</source>
         <extracomment>Tool tip and options window title: the circle tool.</extracomment>
         <translation>圓形</translation>
     </message>
     <message>
-        <location line="-1187"/>
-        <location line="+1193"/>
+        <location line="-1190"/>
+        <location line="+1196"/>
         <source>Arrow</source>
         <extracomment>Tool tip and options window title: the arrow tool.</extracomment>
         <translation>箭頭</translation>
     </message>
     <message>
-        <location line="-1190"/>
-        <location line="+1196"/>
+        <location line="-1193"/>
+        <location line="+1199"/>
         <source>Triangle</source>
         <extracomment>Tool tip and options window title: the triangle tool.</extracomment>
         <translation>三角形</translation>
     </message>
     <message>
-        <location line="-1193"/>
-        <location line="+1199"/>
+        <location line="-1196"/>
+        <location line="+1202"/>
         <source>Eraser</source>
         <extracomment>Tool tip and options window title: the eraser, which rubs out drawings.</extracomment>
         <translation>橡皮擦</translation>
     </message>
     <message>
-        <location line="-1196"/>
+        <location line="-1199"/>
         <source>Text</source>
         <extracomment>Tool tip: the text tool, which writes typed text on the picture.</extracomment>
         <translation>文字</translation>
@@ -484,7 +484,13 @@
         <translation>列印</translation>
     </message>
     <message>
-        <location line="+449"/>
+        <location line="+77"/>
+        <source>sec.</source>
+        <extracomment>Slide-show interval scale: the unit after &quot;1 2 5 10 15 30&quot; (seconds); a few characters.</extracomment>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <location line="+375"/>
         <source>Error</source>
         <extracomment>Title of an error message box.</extracomment>
         <translation>錯誤</translation>
@@ -567,13 +573,13 @@
         <translation>偵測到的攝影機：%1。這些攝影機都不會自動使用；請在設定的「來源」中選擇一台。</translation>
     </message>
     <message>
-        <location line="-819"/>
+        <location line="-822"/>
         <source>About</source>
         <extracomment>Tool tip of the button that opens the About window.</extracomment>
         <translation>關於</translation>
     </message>
     <message>
-        <location line="+513"/>
+        <location line="+516"/>
         <source>The recording was stopped because the camera was restarted with the new settings. What was recorded has been saved as %1.</source>
         <translation>由於攝影機已依新設定重新啟動，錄影已停止。已錄製的內容已儲存為 %1。</translation>
     </message>

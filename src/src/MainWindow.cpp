@@ -299,7 +299,10 @@ MainWindow::MainWindow()
     connect(intervalSlider, SIGNAL(valueChanged(int)), this, SLOT(photographPlayIntervalChanged(int)));
     intervalSlider->hide();
 
-    intervalLabel = new QLabel(QStringLiteral("1        2        5       10      15     30  sec."), this);
+    // The numbers stand under the slider's steps; only the unit after them is translated.
+    //: Slide-show interval scale: the unit after "1 2 5 10 15 30" (seconds); a few characters.
+    const QString secondsUnit = tr("sec.");
+    intervalLabel = new QLabel(QStringLiteral("1        2        5       10      15     30  ") + secondsUnit, this);
     setLabelColor(Qt::gray, intervalLabel);
     intervalLabel->setFixedSize(200, 10);
     intervalLabel->hide();
