@@ -115,7 +115,7 @@ void InstallTest::installedProgramSpeaksFrench()
     for (int attempt = 0; attempt < 100 && !shown; ++attempt) {
         QTest::qWait(100);
         run("xwininfo", {"-root", "-tree"}, &windows);
-        shown = windows.contains(QStringLiteral("Caméra de documents"));
+        shown = windows.contains(QStringLiteral("Visualiseur"));
     }
     program.kill();
     program.waitForFinished();

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QPainter>
 #include <QThread>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -60,6 +61,7 @@ private slots:
     // texts and positions
     void zoomItemReadsTheZoom();
     void zoomBelowOneIsBestFit();
+    void captionsSpeakTheLanguageAndFitTheirBadges();
     void rotationTextAfterTwoTurns();
     void recordingClockText();
     void recordingClockIsCentredAboveTheBottom();
@@ -151,6 +153,52 @@ void TestOsd::zoomBelowOneIsBestFit()
     QCOMPARE(osd->zoomText, QStringLiteral("Best fit"));
     QCOMPARE(OSDProcessor::zoomTextFor(1.0, 0.5625), QStringLiteral("1x"));
     QCOMPARE(OSDProcessor::zoomTextFor(6.0, 1.0), QStringLiteral("6x"));
+}
+
+// The caption's badge grows to its text: in every language the words stand on the badge, right of
+// its icon, and the badge keeps its right edge.
+void TestOsd::captionsSpeakTheLanguageAndFitTheirBadges()
+{
+    for (const QString code : {"en", "de", "es", "fr", "ja", "ru", "zh-tw"}) {
+        QTranslator translator;
+        if (code != QLatin1String("en"))
+            QVERIFY(translator.load(QStringLiteral(":/translations/VISLO_%1.qm").arg(code)));
+        QCoreApplication::installTranslator(&translator);
+        osd->showZoomOut();
+        osd->zoomText = OSDProcessor::zoomTextFor(0.5, 0.5);
+        osd->zoomImage = solid(Qt::red, 68, 34);
+        const QImage painted = paint();
+        QCoreApplication::removeTranslator(&translator);
+
+        int badgeLeft = 800, badgeRight = -1, textLeft = 800, textRight = -1;
+        for (int y = 550; y < 584; ++y) {
+            for (int x = 0; x < 800; ++x) {
+                const QColor colour = painted.pixelColor(x, y);
+                if (colour.alpha() == 0)
+                    continue;
+                badgeLeft = qMin(badgeLeft, x);
+                badgeRight = qMax(badgeRight, x);
+                if (colour.green() > 128) {
+                    textLeft = qMin(textLeft, x);
+                    textRight = qMax(textRight, x);
+                }
+            }
+        }
+        const QString context = code + QStringLiteral(": ") + osd->zoomText;
+        QVERIFY2(textRight >= 0, qPrintable(context));
+        QVERIFY2(badgeRight == 767, qPrintable(context));
+        QVERIFY2(textLeft >= badgeLeft + OSDProcessor::BadgeIconWidth, qPrintable(context));
+        QVERIFY2(textRight < badgeRight, qPrintable(context));
+    }
+
+    // The effect's badge speaks the language too.
+    QTranslator french;
+    QVERIFY(french.load(QStringLiteral(":/translations/VISLO_fr.qm")));
+    QCoreApplication::installTranslator(&french);
+    canvas->effect = 1;
+    osd->showEffect();
+    QCoreApplication::removeTranslator(&french);
+    QCOMPARE(osd->effectText, QStringLiteral("N/B"));
 }
 
 void TestOsd::rotationTextAfterTwoTurns()

@@ -3,6 +3,7 @@
 #include "ImageCanvas.h"
 #include "LiveSource.h"
 #include "MainWindow.h"
+#include "ElidedComboBox.h"
 #include "SettingsToolWindow.h"
 #include "OSDProcessor.h"
 #include "media/CameraBackend.h"
@@ -159,6 +160,8 @@ private slots:
     void okWithTheSameSizeKeepsARecordingRunning();
     void cameraChoiceListsWhatIsPresentAndIsStored();
     void waitingScreenNamesTheCamerasSeen();
+    void languageChoiceIsStoredForTheNextStart();
+    void longCameraNameIsElidedWithItsNameAsTooltip();
 
 private:
     SettingsToolWindow *openSettings();
@@ -207,7 +210,7 @@ SettingsToolWindow *SettingsWindowTest::openSettings()
 void SettingsWindowTest::rowsAndTables()
 {
     QScopedPointer<SettingsToolWindow> settings(openSettings());
-    QCOMPARE(settings->size(), QSize(268, 256));
+    QCOMPARE(settings->size(), QSize(268, 300));
     QCOMPARE(settings->cameraBox->pos(), QPoint(105, 24));
     QCOMPARE(settings->cameraBox->itemText(0), QStringLiteral("Automatic"));
     QVERIFY(settings->snapshotPathEdit->isReadOnly());
@@ -223,8 +226,10 @@ void SettingsWindowTest::rowsAndTables()
     QCOMPARE(settings->intervalBox->itemText(8), QStringLiteral("1 min"));
     QCOMPARE(settings->intervalBox->itemText(16), QStringLiteral("1 hr"));
 
-    QCOMPARE(buttonWithCaption(settings.data(), QStringLiteral("OK"))->pos(), QPoint(80, 225));
-    QCOMPARE(buttonWithCaption(settings.data(), QStringLiteral("Cancel"))->pos(), QPoint(160, 225));
+    // The language row follows the recording folder's; the buttons come after its notice.
+    QCOMPARE(settings->languageBox->pos(), QPoint(105, 225));
+    QCOMPARE(buttonWithCaption(settings.data(), QStringLiteral("OK"))->pos(), QPoint(80, 269));
+    QCOMPARE(buttonWithCaption(settings.data(), QStringLiteral("Cancel"))->pos(), QPoint(160, 269));
 }
 
 void SettingsWindowTest::opensOnTheNearestResolution_data()
@@ -510,6 +515,48 @@ void SettingsWindowTest::waitingScreenNamesTheCamerasSeen()
     window->liveSource = systemCamera;
     delete camera;
     QMetaObject::invokeMethod(window, "updateCameraNotice");
+}
+
+void SettingsWindowTest::languageChoiceIsStoredForTheNextStart()
+{
+    setLanguage(QStringLiteral("en"));
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    QCOMPARE(settings->languageBox->count(), 7);
+    QCOMPARE(settings->languageBox->currentText(), QStringLiteral("English"));
+    QLabel *notice = settings->findChild<QLabel *>(QStringLiteral("languageNotice"));
+    QVERIFY(notice && notice->isHidden());
+
+    settings->languageBox->setCurrentIndex(settings->languageBox->findText(QStringLiteral("日本語")));
+    QVERIFY(!notice->isHidden());
+    settings->settingsOk();
+    // This run keeps its language; the next one reads the choice.
+    QCOMPARE(Config::language(), QStringLiteral("en"));
+    settings.reset(openSettings());
+    QCOMPARE(settings->languageBox->currentData().toString(), QStringLiteral("ja"));
+    Config::reload();
+    QCOMPARE(Config::language(), QStringLiteral("ja"));
+    setLanguage(QStringLiteral("en"));
+}
+
+void SettingsWindowTest::longCameraNameIsElidedWithItsNameAsTooltip()
+{
+    const CaptureDevice longName = camera(QStringLiteral("Document Camera with a Very Long Product Name"),
+                                          QStringLiteral("usb:1234:5678:serial:1"),
+                                          CaptureDevice::Kind::External);
+    LiveSource *source = useCameras({webcam, longName});
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    settings->show();
+    auto *box = qobject_cast<ElidedComboBox *>(settings->cameraBox);
+    QVERIFY(box);
+    box->setCurrentIndex(1);
+    QCOMPARE(box->shownText(), webcam.name);
+    QVERIFY(box->toolTip().isEmpty());
+    box->setCurrentIndex(2);
+    QVERIFY(box->shownText() != longName.name);
+    QVERIFY(box->shownText().endsWith(QChar(0x2026)));
+    QCOMPARE(box->toolTip(), longName.name);
+    window->liveSource = systemCamera;
+    delete source;
 }
 
 QTEST_MAIN(SettingsWindowTest)

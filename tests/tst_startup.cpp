@@ -41,35 +41,38 @@ void StartupTest::dumpWritesItsLinesInOrder()
     QCOMPARE(captured, expected);
 }
 
+namespace {
+void uninstall(const QList<QTranslator *> &translators)
+{
+    for (QTranslator *translator : translators) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+} // namespace
+
 void StartupTest::frenchComesFromTheFileBesideTheProgram()
 {
-    QTranslator translator;
-    loadTranslation(translator, QStringLiteral("fr"), QStringLiteral(TEST_BINARY_DIR));
-    QVERIFY(!translator.isEmpty());
-    QCoreApplication::installTranslator(&translator);
-    QCOMPARE(QCoreApplication::translate("MainWindow", "Document Camera"),
-             QStringLiteral("Caméra de documents"));
-    QCoreApplication::removeTranslator(&translator);
+    const QList<QTranslator *> installed =
+        Translations::install(QStringLiteral("fr"), QStringLiteral(TEST_BINARY_DIR));
+    QCOMPARE(installed.size(), 2);
+    QCOMPARE(QCoreApplication::translate("MainWindow", "Document Camera"), QStringLiteral("Visualiseur"));
+    uninstall(installed);
 }
 
 void StartupTest::englishWhenTheFileIsMissing()
 {
     QTemporaryDir empty;
-    QTranslator translator;
-    loadTranslation(translator, QStringLiteral("fr"), empty.path());
-    QVERIFY(translator.isEmpty());
-    QCoreApplication::installTranslator(&translator);
+    const QList<QTranslator *> installed = Translations::install(QStringLiteral("fr"), empty.path());
     QCOMPARE(QCoreApplication::translate("MainWindow", "Document Camera"),
              QStringLiteral("Document Camera"));
-    QCoreApplication::removeTranslator(&translator);
+    uninstall(installed);
 }
 
 void StartupTest::englishLoadsNothing()
 {
     // Even with every translation beside it, English never loads a file.
-    QTranslator translator;
-    loadTranslation(translator, QStringLiteral("en"), QStringLiteral(TEST_BINARY_DIR));
-    QVERIFY(translator.isEmpty());
+    QVERIFY(Translations::install(QStringLiteral("en"), QStringLiteral(TEST_BINARY_DIR)).isEmpty());
 }
 
 void StartupTest::centringMayGoNegative()

@@ -4,80 +4,108 @@
 <context>
     <name>AboutToolWindow</name>
     <message>
+        <location filename="../src/src/AboutToolWindow.cpp" line="+10"/>
         <source>About</source>
+        <extracomment>Title of the About window, white on its title band (about 200 pixels).</extracomment>
         <translation>Info</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Version</source>
+        <extracomment>About window: the word before the version number (&quot;Version 2.00&quot;).</extracomment>
         <translation>Version</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source> 2.00</source>
+        <extracomment>About window: the version number after &quot;Version&quot;, with its leading space.</extracomment>
         <translation> 2.00</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>OK</source>
+        <extracomment>About window: button that closes it; at most 78 pixels in 8-point type.</extracomment>
         <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CanvasConstants</name>
     <message>
+        <location filename="../src/src/CanvasConstants.cpp" line="+7"/>
         <source>Color</source>
+        <extracomment>Colour effect: the picture in its own colours (an adjective, as opposed to black and white).</extracomment>
         <translation>Farbe</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>B &amp; W</source>
+        <extracomment>Colour effect: black and white; keep it short and without an ampersand next to a letter.</extracomment>
         <translation>S/W</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Negative</source>
+        <extracomment>Colour effect: inverted colours, as a photographic negative.</extracomment>
         <translation>Negativ</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Mosaic</source>
+        <extracomment>Colour effect: the picture in coarse squares.</extracomment>
         <translation>Mosaik</translation>
     </message>
 </context>
 <context>
     <name>CapturePipeline</name>
     <message>
+        <location filename="../src/src/media/CapturePipeline.cpp" line="+175"/>
+        <location line="+173"/>
         <source>The camera pipeline could not be started.</source>
         <translation>Die Kamera-Pipeline konnte nicht gestartet werden.</translation>
     </message>
     <message>
+        <location line="-140"/>
         <source>The camera could not be opened.</source>
         <translation>Die Kamera konnte nicht geöffnet werden.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>The camera offers no picture format this program can use.</source>
         <translation>Die Kamera bietet kein Bildformat an, das dieses Programm verwenden kann.</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>A GStreamer element the camera needs is not installed.</source>
         <translation>Ein GStreamer-Element, das die Kamera benötigt, ist nicht installiert.</translation>
     </message>
     <message>
+        <location line="+22"/>
         <source>The camera pipeline could not be linked.</source>
         <translation>Die Kamera-Pipeline konnte nicht verbunden werden.</translation>
     </message>
     <message>
+        <location line="+162"/>
         <source>A GStreamer element needed for recording (JPEG encoder or AVI writer) is not installed.</source>
         <translation>Ein für die Aufnahme nötiges GStreamer-Element (JPEG-Encoder oder AVI-Writer) ist nicht installiert.</translation>
     </message>
     <message>
+        <location line="+13"/>
+        <location line="+103"/>
         <source>The recording pipeline could not be linked.</source>
         <translation>Die Aufnahme-Pipeline konnte nicht verbunden werden.</translation>
     </message>
     <message>
+        <location line="-83"/>
         <source>The sound of the recording could not be set up.</source>
         <translation>Der Ton der Aufnahme konnte nicht eingerichtet werden.</translation>
     </message>
     <message>
+        <location line="+269"/>
         <source>The camera ended its stream.</source>
         <translation>Die Kamera hat ihren Datenstrom beendet.</translation>
     </message>
     <message>
+        <location line="-196"/>
         <source>The recording pipeline could not be started.</source>
         <translation>Die Aufnahme-Pipeline konnte nicht gestartet werden.</translation>
     </message>
@@ -85,63 +113,128 @@
 <context>
     <name>EffectToolWindow</name>
     <message>
+        <location filename="../src/src/EffectToolWindow.cpp" line="+13"/>
         <source>Color Effect</source>
+        <extracomment>Title of the colour-effect window (about 200 pixels).</extracomment>
         <translation>Farbeffekt</translation>
     </message>
 </context>
 <context>
     <name>FilmSource</name>
     <message>
+        <location filename="../src/src/FilmSource.cpp" line="+272"/>
         <source>The film cannot be played any further. The file may be damaged.</source>
         <translation>Der Film kann nicht weiter abgespielt werden. Die Datei ist möglicherweise beschädigt.</translation>
     </message>
 </context>
 <context>
+    <name>FilmTime</name>
+    <message>
+        <location filename="../src/src/FilmTime.cpp" line="+33"/>
+        <source>%1×</source>
+        <extracomment>On the film picture while playing faster or backwards: the speed step, e.g. 2× or −2×.</extracomment>
+        <translation>%1×</translation>
+    </message>
+</context>
+<context>
+    <name>FullScreenView</name>
+    <message>
+        <location filename="../src/src/FullScreenView.cpp" line="+80"/>
+        <source>Leave full screen (Esc)</source>
+        <extracomment>Tool tip of the button of the full-screen tool strip.</extracomment>
+        <translation>Vollbild beenden (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>ImageButton</name>
+    <message>
+        <location filename="../src/src/ImageButton.cpp" line="+44"/>
+        <location line="+7"/>
+        <source>Hold for options</source>
+        <extracomment>Second line of a tool tip: a long press on the button opens its options window.</extracomment>
+        <translation>Gedrückt halten für Optionen</translation>
+    </message>
+</context>
+<context>
     <name>ImageCanvas</name>
     <message>
+        <location filename="../src/src/ImageCanvas.cpp" line="+781"/>
         <source>The snapshot could not be saved.</source>
-        <translation>Die Momentaufnahme konnte nicht gespeichert werden.</translation>
+        <translation>Das Foto konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <location line="+116"/>
+        <source>Undo</source>
+        <extracomment>Shown briefly on the picture after the last drawing step was undone.</extracomment>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Redo</source>
+        <extracomment>Shown briefly on the picture after an undone drawing step was done again.</extracomment>
+        <translation>Wiederherstellen</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardCommands</name>
+    <message>
+        <location filename="../src/src/KeyboardCommands.cpp" line="+68"/>
+        <source>%1 (%2)</source>
+        <extracomment>Tool tip with its key: %1 is the tool tip, %2 the key (e.g. Zoom in (+)).</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>LiveSource</name>
     <message>
+        <location filename="../src/src/LiveSource.cpp" line="+132"/>
         <source>The recording was stopped because the capture size changed. What was recorded has been saved.</source>
-        <translation>Die Aufnahme wurde beendet, weil sich die Aufnahmegröße geändert hat. Das bisher Aufgenommene wurde gespeichert.</translation>
+        <translation>Die Aufnahme wurde beendet, weil sich die Bildgröße der Kamera geändert hat. Das bisher Aufgenommene wurde gespeichert.</translation>
     </message>
     <message>
+        <location line="+307"/>
+        <location line="+113"/>
         <source>The recording could not be started: %1</source>
         <translation>Die Aufnahme konnte nicht gestartet werden: %1</translation>
     </message>
     <message>
+        <location line="-34"/>
         <source>The camera stopped delivering pictures: %1</source>
         <translation>Die Kamera liefert keine Bilder mehr: %1</translation>
     </message>
     <message>
+        <location line="+43"/>
         <source>The recording was stopped because the camera stopped working. What was recorded has been saved.</source>
-        <translation>Die Aufnahme wurde beendet, weil die Kamera nicht mehr arbeitet. Das bisher Aufgenommene wurde gespeichert.</translation>
+        <translation>Die Aufnahme wurde beendet, weil die Kamera nicht mehr funktioniert. Das bisher Aufgenommene wurde gespeichert.</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>The recording failed: %1</source>
+        <extracomment>Message box; %1 is the system&apos;s reason.</extracomment>
         <translation>Die Aufnahme ist fehlgeschlagen: %1</translation>
     </message>
     <message>
+        <location line="-466"/>
         <source>The recording was not started: less than %1 MB of disk space is free in the recording folder.</source>
         <translation>Die Aufnahme wurde nicht gestartet: Im Aufnahmeordner sind weniger als %1 MB Speicherplatz frei.</translation>
     </message>
     <message>
+        <location line="+474"/>
         <source>The recording was stopped because less than %1 MB of disk space is left in the recording folder. What was recorded has been saved.</source>
         <translation>Die Aufnahme wurde beendet, weil im Aufnahmeordner weniger als %1 MB Speicherplatz übrig sind. Das bisher Aufgenommene wurde gespeichert.</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>The recording was stopped because its file or folder was removed. What was recorded could not be saved again.</source>
-        <translation>Die Aufnahme wurde beendet, weil ihre Datei oder ihr Ordner entfernt wurde. Das bisher Aufgenommene konnte nicht wieder gespeichert werden.</translation>
+        <translation>Die Aufnahme wurde beendet, weil ihre Datei oder ihr Ordner entfernt wurde. Das bisher Aufgenommene konnte nicht erneut gespeichert werden.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The recording was stopped because its file or folder was removed. What was recorded has been saved again as %1.</source>
-        <translation>Die Aufnahme wurde beendet, weil ihre Datei oder ihr Ordner entfernt wurde. Das bisher Aufgenommene wurde wieder als %1 gespeichert.</translation>
+        <translation>Die Aufnahme wurde beendet, weil ihre Datei oder ihr Ordner entfernt wurde. Das bisher Aufgenommene wurde erneut als %1 gespeichert.</translation>
     </message>
     <message>
+        <location line="-363"/>
         <source>The recording was stopped because another camera was chosen. What was recorded has been saved.</source>
         <translation>Die Aufnahme wurde beendet, weil eine andere Kamera gewählt wurde. Das bisher Aufgenommene wurde gespeichert.</translation>
     </message>
@@ -149,246 +242,413 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <location filename="../src/src/MainWindow.cpp" line="+88"/>
         <source>Document Camera</source>
+        <extracomment>Title of the main window: the program&apos;s name.</extracomment>
         <translation>Dokumentenkamera</translation>
     </message>
     <message>
+        <location line="-13"/>
         <source>Width</source>
-        <translation>Breite</translation>
+        <extracomment>Options window of the eraser: label of the width swatches; at most about 140 pixels.</extracomment>
+        <translation>Stärke</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Line Width</source>
-        <translation>Linienbreite</translation>
+        <extracomment>Options window of a drawing tool: label of the line width swatches; at most about 140 pixels.</extracomment>
+        <translation>Linienstärke</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Line Color</source>
+        <extracomment>Options window of a drawing tool: label of the line colour swatches; at most about 140 pixels.</extracomment>
         <translation>Linienfarbe</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Fill Color</source>
+        <extracomment>Options window of a shape tool: label of the fill colour swatches, which start after it; at most about 110 pixels.</extracomment>
         <translation>Füllfarbe</translation>
     </message>
     <message>
+        <location line="+15"/>
         <source>Live</source>
+        <extracomment>Mode tab: the camera&apos;s live picture; at most about 100 pixels in 11-point type.</extracomment>
         <translation>Live</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Film</source>
+        <extracomment>Mode tab: playing video files; at most about 100 pixels in 11-point type.</extracomment>
         <translation>Film</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Photograph</source>
+        <extracomment>Mode tab: browsing a folder of pictures; at most about 100 pixels in 11-point type.</extracomment>
         <translation>Foto</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Drawing Board</source>
-        <translation>Zeichenbrett</translation>
+        <extracomment>Mode tab: a blank white sheet to draw on; at most about 115 pixels in 11-point type.</extracomment>
+        <translation>Zeichenfläche</translation>
     </message>
     <message>
+        <location line="+29"/>
         <source>Noting</source>
-        <translation>Notieren</translation>
+        <extracomment>Panel group title over the drawing tools (lines, shapes, eraser, text); at most about 80 pixels in 10-point type.</extracomment>
+        <translation>Zeichnen</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <location line="+1184"/>
         <source>Line</source>
+        <extracomment>Tool tip and options window title: the straight line tool.</extracomment>
         <translation>Linie</translation>
     </message>
     <message>
+        <location line="-1182"/>
+        <location line="+1187"/>
         <source>Rectangle</source>
+        <extracomment>Tool tip and options window title: the rectangle tool.</extracomment>
         <translation>Rechteck</translation>
     </message>
     <message>
+        <location line="-1184"/>
+        <location line="+1190"/>
         <source>Freehand</source>
+        <extracomment>Tool tip and options window title: the freehand pen tool.</extracomment>
         <translation>Freihand</translation>
     </message>
     <message>
+        <location line="-1187"/>
+        <location line="+1193"/>
         <source>Circle</source>
+        <extracomment>Tool tip and options window title: the circle tool.</extracomment>
         <translation>Kreis</translation>
     </message>
     <message>
+        <location line="-1190"/>
+        <location line="+1196"/>
         <source>Arrow</source>
+        <extracomment>Tool tip and options window title: the arrow tool.</extracomment>
         <translation>Pfeil</translation>
     </message>
     <message>
+        <location line="-1193"/>
+        <location line="+1199"/>
         <source>Triangle</source>
+        <extracomment>Tool tip and options window title: the triangle tool.</extracomment>
         <translation>Dreieck</translation>
     </message>
     <message>
+        <location line="-1196"/>
+        <location line="+1202"/>
         <source>Eraser</source>
+        <extracomment>Tool tip and options window title: the eraser, which rubs out drawings.</extracomment>
         <translation>Radierer</translation>
     </message>
     <message>
+        <location line="-1199"/>
         <source>Text</source>
+        <extracomment>Tool tip: the text tool, which writes typed text on the picture.</extracomment>
         <translation>Text</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Erase all</source>
+        <extracomment>Tool tip: removes every drawing from the picture.</extracomment>
         <translation>Alles löschen</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Clip image</source>
+        <extracomment>Tool tip: drag a rectangle to COPY that part of the picture to the clipboard (the picture is not cropped).</extracomment>
         <translation>Ausschnitt kopieren</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Hand</source>
+        <extracomment>Tool tip: the hand tool, which drags a zoomed picture around.</extracomment>
         <translation>Verschieben</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Fill background</source>
+        <extracomment>Tool tip: fills the drawing layer with a colour.</extracomment>
         <translation>Hintergrund füllen</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Assisting</source>
-        <translation>Hilfen</translation>
+        <extracomment>Panel group title over the mask and colour-effect tools (not Help); at most about 80 pixels in 10-point type.</extracomment>
+        <translation>Hilfsmittel</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Mask</source>
+        <extracomment>Tool tip: masks that cover part of the picture.</extracomment>
         <translation>Maske</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Effect</source>
+        <extracomment>Tool tip: colour effects (black and white, negative, mosaic).</extracomment>
         <translation>Effekt</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Adjustment</source>
-        <translation>Einstellen</translation>
+        <extracomment>Panel group title over zoom, focus, brightness, rotate and freeze (not Settings); at most about 80 pixels in 10-point type.</extracomment>
+        <translation>Anpassen</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Zoom out</source>
+        <extracomment>Tool tip of a button.</extracomment>
         <translation>Verkleinern</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Zoom in</source>
+        <extracomment>Tool tip of a button.</extracomment>
         <translation>Vergrößern</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Reset zoom</source>
+        <extracomment>Tool tip: back to the whole picture fitted to the window (not 100 % pixel size).</extracomment>
         <translation>Zoom zurücksetzen</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Auto focus</source>
+        <extracomment>Tool tip: the camera focuses by itself once.</extracomment>
         <translation>Autofokus</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Brightness down</source>
+        <extracomment>Tool tip: makes the camera&apos;s picture darker.</extracomment>
         <translation>Dunkler</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Brightness up</source>
+        <extracomment>Tool tip: makes the camera&apos;s picture brighter.</extracomment>
         <translation>Heller</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Rotate</source>
+        <extracomment>Tool tip: turns the picture a quarter turn.</extracomment>
         <translation>Drehen</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Freeze</source>
+        <extracomment>Tool tip: holds the live picture still (not a snapshot).</extracomment>
         <translation>Standbild</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Recording</source>
+        <extracomment>Panel group title over recording, snapshot, settings and print; at most about 80 pixels in 10-point type.</extracomment>
         <translation>Aufnahme</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <location line="+21"/>
         <source>Record video</source>
+        <extracomment>Tool tip: starts a new video recording of what is shown.</extracomment>
         <translation>Video aufnehmen</translation>
     </message>
     <message>
+        <location line="-18"/>
         <source>Take snapshot</source>
-        <translation>Momentaufnahme</translation>
+        <extracomment>Tool tip: saves the shown picture as a JPEG file.</extracomment>
+        <translation>Foto aufnehmen</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Settings</source>
+        <extracomment>Tool tip of the button that opens the settings window.</extracomment>
         <translation>Einstellungen</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Print</source>
+        <extracomment>Tool tip: prints the shown picture.</extracomment>
         <translation>Drucken</translation>
     </message>
     <message>
+        <location line="+77"/>
+        <source>sec.</source>
+        <extracomment>Slide-show interval scale: the unit after &quot;1 2 5 10 15 30&quot; (seconds); a few characters.</extracomment>
+        <translation>Sek.</translation>
+    </message>
+    <message>
+        <location line="+375"/>
         <source>Error</source>
+        <extracomment>Title of an error message box.</extracomment>
         <translation>Fehler</translation>
     </message>
     <message>
+        <location line="+189"/>
+        <location line="+86"/>
         <source>Please select a folder first.</source>
         <translation>Bitte wählen Sie zuerst einen Ordner.</translation>
     </message>
     <message>
+        <location line="-84"/>
+        <source>Recording not started</source>
+        <extracomment>Shown for two seconds on the picture; short.</extracomment>
+        <translation>Aufnahme nicht gestartet</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Recording failed</source>
+        <extracomment>Shown for two seconds on the picture; short.</extracomment>
+        <translation>Aufnahme fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <location line="+52"/>
+        <source>Snapshot not saved</source>
+        <extracomment>Shown for two seconds on the picture; short.</extracomment>
+        <translation>Foto nicht gespeichert</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <location line="+12"/>
+        <location line="+6"/>
+        <source>Printing failed</source>
+        <extracomment>Shown for two seconds on the picture; short.</extracomment>
+        <translation>Drucken fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location line="-17"/>
         <source>No printers found on this system.</source>
         <translation>Auf diesem System wurde kein Drucker gefunden.</translation>
     </message>
     <message>
+        <location line="+46"/>
         <source>The film could not be opened. The file may be damaged or of a kind this computer cannot play.</source>
-        <translation>Der Film konnte nicht geöffnet werden. Die Datei ist möglicherweise beschädigt oder von einer Art, die dieser Computer nicht abspielen kann.</translation>
+        <translation>Der Film konnte nicht geöffnet werden. Die Datei ist möglicherweise beschädigt oder hat ein Format, das dieser Computer nicht abspielen kann.</translation>
     </message>
     <message>
+        <location line="+255"/>
         <source>Background Color</source>
+        <extracomment>Title of the fill-background options window (about 200 pixels).</extracomment>
         <translation>Hintergrundfarbe</translation>
     </message>
     <message>
+        <location line="+44"/>
+        <source>Saved %1</source>
+        <extracomment>Shown for two seconds on the picture after a snapshot; %1 is the file name.</extracomment>
+        <translation>Gespeichert: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copied</source>
+        <extracomment>Shown for two seconds on the picture after an area was copied to the clipboard.</extracomment>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not copied</source>
+        <extracomment>Shown for two seconds on the picture when there was nothing to copy.</extracomment>
+        <translation>Nicht kopiert</translation>
+    </message>
+    <message>
+        <location line="-476"/>
         <source>The camera chosen in the settings is not connected. Cameras seen: %1.</source>
         <translation>Die in den Einstellungen gewählte Kamera ist nicht angeschlossen. Gefundene Kameras: %1.</translation>
     </message>
     <message>
+        <location line="-2"/>
         <source>Cameras seen: %1. None of them is used automatically; choose one in the settings, under Source.</source>
         <translation>Gefundene Kameras: %1. Keine davon wird automatisch verwendet; wählen Sie eine in den Einstellungen unter „Quelle“.</translation>
     </message>
     <message>
+        <location line="-822"/>
         <source>About</source>
+        <extracomment>Tool tip of the button that opens the About window.</extracomment>
         <translation>Info</translation>
     </message>
     <message>
+        <location line="+516"/>
         <source>The recording was stopped because the camera was restarted with the new settings. What was recorded has been saved as %1.</source>
         <translation>Die Aufnahme wurde beendet, weil die Kamera mit den neuen Einstellungen neu gestartet wurde. Das bisher Aufgenommene wurde als %1 gespeichert.</translation>
     </message>
     <message>
+        <location line="+362"/>
         <source>Continuous snapshots stopped.</source>
-        <translation>Fortlaufende Momentaufnahmen beendet.</translation>
+        <translation>Fotoserie beendet.</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>No camera is connected.</source>
         <translation>Es ist keine Kamera angeschlossen.</translation>
     </message>
     <message>
+        <location line="+31"/>
         <source>Connect a document camera</source>
         <translation>Schließen Sie eine Dokumentenkamera an</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Plug the camera into a USB port of this computer.</source>
         <translation>Stecken Sie die Kamera in einen USB-Anschluss dieses Computers.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Its live picture appears here as soon as the camera is ready.</source>
         <translation>Sobald die Kamera bereit ist, erscheint hier ihr Livebild.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Film, Photograph and Drawing Board work without a camera.</source>
-        <translation>Film, Foto und Zeichenbrett funktionieren auch ohne Kamera.</translation>
+        <translation>Film, Foto und Zeichenfläche funktionieren auch ohne Kamera.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>No film is open</source>
+        <extracomment>Title on the empty Film canvas; one line.</extracomment>
         <translation>Kein Film geöffnet</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Open a film with the open button below the picture.</source>
         <translation>Öffnen Sie einen Film mit der Öffnen-Schaltfläche unter dem Bild.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>No photograph is shown</source>
+        <extracomment>Title on the empty Photograph canvas; one line.</extracomment>
         <translation>Kein Foto angezeigt</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Choose a picture with the open button below the picture; the pictures of its folder are then shown here.</source>
         <translation>Wählen Sie mit der Öffnen-Schaltfläche unter dem Bild ein Bild aus; die Bilder seines Ordners werden dann hier gezeigt.</translation>
     </message>
     <message>
+        <location line="+49"/>
         <source>Films (%1)</source>
+        <extracomment>Film open dialog: file type filter; %1 is the list of file patterns.</extracomment>
         <translation>Filme (%1)</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>All files (*)</source>
+        <extracomment>Film open dialog: file type filter of every file.</extracomment>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>The film could not be opened. This computer lacks what it needs to play it: %1.</source>
         <translation>Der Film konnte nicht geöffnet werden. Diesem Computer fehlt, was zum Abspielen nötig ist: %1.</translation>
     </message>
@@ -396,20 +656,33 @@
 <context>
     <name>MaskToolWindow</name>
     <message>
+        <location filename="../src/src/MaskToolWindow.cpp" line="+13"/>
         <source>Mask</source>
+        <extracomment>Title of the mask window: masks cover part of the picture (about 200 pixels).</extracomment>
         <translation>Maske</translation>
     </message>
 </context>
 <context>
     <name>OSDProcessor</name>
     <message>
+        <location filename="../src/src/OSDProcessor.cpp" line="+68"/>
         <source>Best fit</source>
+        <extracomment>On-screen zoom badge: the picture is fitted to the window; keep it short, the badge grows to fit it.</extracomment>
         <translation>Passend</translation>
+    </message>
+</context>
+<context>
+    <name>Projector</name>
+    <message>
+        <location filename="../src/src/Projector.cpp" line="+26"/>
+        <source>There is no second screen for the projector window.</source>
+        <translation>Für das Projektorfenster gibt es keinen zweiten Bildschirm.</translation>
     </message>
 </context>
 <context>
     <name>RecordingRescuer</name>
     <message>
+        <location filename="../src/src/RecordingRescuer.cpp" line="+141"/>
         <source>Repairing the recording &quot;%1&quot;, which was cut off when the program last ended...</source>
         <translation>Die Aufnahme „%1“, die beim letzten Beenden des Programms abgebrochen wurde, wird repariert …</translation>
     </message>
@@ -417,83 +690,132 @@
 <context>
     <name>SettingsToolWindow</name>
     <message>
+        <location filename="../src/src/SettingsToolWindow.cpp" line="+70"/>
         <source>Setting</source>
+        <extracomment>Title of the settings window, white on its title band (about 200 pixels).</extracomment>
         <translation>Einstellungen</translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>Source</source>
+        <extracomment>Settings window: label of the camera choice; at most about 12 characters (97 pixels).</extracomment>
         <translation>Quelle</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Resolution</source>
+        <extracomment>Settings window: label of the camera&apos;s capture size; at most about 12 characters (97 pixels).</extracomment>
         <translation>Auflösung</translation>
     </message>
     <message>
+        <location line="+12"/>
         <source>Capture</source>
-        <translation>Standbild</translation>
+        <extracomment>Settings window: label of the snapshot mode (Single or Continuous), not of the camera&apos;s capture size; at most about 12 characters (97 pixels).</extracomment>
+        <translation>Fotomodus</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Single</source>
+        <extracomment>Settings window, snapshot mode: one snapshot per click (box of 124 pixels).</extracomment>
         <translation>Einzeln</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Continuous</source>
+        <extracomment>Settings window, snapshot mode: a snapshot every interval until stopped (box of 124 pixels).</extracomment>
         <translation>Fortlaufend</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Time</source>
+        <extracomment>Settings window: label of the interval between continuous snapshots; at most about 12 characters (97 pixels).</extracomment>
         <translation>Intervall</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>sec</source>
+        <extracomment>Settings window, snapshot interval unit after a number (&quot;5 sec&quot;); short.</extracomment>
         <translation>Sek.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>min</source>
+        <extracomment>Settings window, snapshot interval unit after a number (&quot;5 min&quot;); short.</extracomment>
         <translation>Min.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>hr</source>
+        <extracomment>Settings window, snapshot interval unit after &quot;1&quot; (&quot;1 hr&quot;); short.</extracomment>
         <translation>Std.</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Save as</source>
+        <extracomment>Settings window: label of the folder snapshots are saved in (not a Save command); at most about 12 characters (97 pixels).</extracomment>
         <translation>Speichern in</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Browse</source>
+        <extracomment>Settings window: button that opens a folder dialog; at most 78 pixels in 8-point type.</extracomment>
         <translation>Durchsuchen</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>RecordingSave</source>
+        <extracomment>Settings window: label of the folder recordings are saved in, shown in Japanese and Russian only (a longer form of &quot;Recording&quot;); at most about 12 characters (97 pixels).</extracomment>
         <translation>Videoordner</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Recording</source>
+        <extracomment>Settings window: label of the folder recordings are saved in; at most about 12 characters (97 pixels).</extracomment>
         <translation>Aufnahme</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>OK</source>
+        <extracomment>Settings window: button that stores the settings; at most 78 pixels in 8-point type.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Cancel</source>
+        <extracomment>Settings window: button that closes it without storing; at most 78 pixels in 8-point type.</extracomment>
         <translation>Abbrechen</translation>
     </message>
     <message>
+        <location line="+10"/>
+        <source>Language</source>
+        <extracomment>Settings window: label of the interface language choice; at most about 12 characters (97 pixels).</extracomment>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The new language is used from the next start.</source>
+        <extracomment>Settings window, under the language choice: shown when the chosen language differs from the one in use; one line of about 250 pixels.</extracomment>
+        <translation>Die neue Sprache gilt ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <location line="+84"/>
         <source>Using a recording resolution of %1x%2 may cause low framerate when the PC isn&apos;t powerful. Continue?</source>
         <translation>Eine Aufnahmeauflösung von %1x%2 kann auf einem leistungsschwachen PC zu einer niedrigen Bildrate führen. Fortfahren?</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Question</source>
+        <extracomment>Title of the question whether a large capture size is wanted.</extracomment>
         <translation>Frage</translation>
     </message>
     <message>
+        <location line="-72"/>
         <source>Automatic</source>
         <extracomment>Camera choice in the settings window (Source row, about 16 characters): the program takes a supported document camera, else an external USB camera.</extracomment>
         <translation>Automatisch</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>%1 (not connected)</source>
         <extracomment>Settings window, Source row: the chosen camera is unplugged; %1 is its USB identity.</extracomment>
         <translation>%1 (nicht angeschlossen)</translation>
@@ -502,11 +824,15 @@
 <context>
     <name>TextToolWindow</name>
     <message>
+        <location filename="../src/src/TextToolWindow.cpp" line="+16"/>
         <source>Text</source>
+        <extracomment>Title of the text tool&apos;s options window (about 200 pixels).</extracomment>
         <translation>Text</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Color</source>
+        <extracomment>Text window: label of the text colour swatches; at most about 140 pixels.</extracomment>
         <translation>Farbe</translation>
     </message>
 </context>

@@ -4,80 +4,108 @@
 <context>
     <name>AboutToolWindow</name>
     <message>
+        <location filename="../src/src/AboutToolWindow.cpp" line="+10"/>
         <source>About</source>
+        <extracomment>Title of the About window, white on its title band (about 200 pixels).</extracomment>
         <translation>À propos</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Version</source>
+        <extracomment>About window: the word before the version number (&quot;Version 2.00&quot;).</extracomment>
         <translation>Version</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source> 2.00</source>
+        <extracomment>About window: the version number after &quot;Version&quot;, with its leading space.</extracomment>
         <translation> 2.00</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>OK</source>
+        <extracomment>About window: button that closes it; at most 78 pixels in 8-point type.</extracomment>
         <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>CanvasConstants</name>
     <message>
+        <location filename="../src/src/CanvasConstants.cpp" line="+7"/>
         <source>Color</source>
+        <extracomment>Colour effect: the picture in its own colours (an adjective, as opposed to black and white).</extracomment>
         <translation>Couleur</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>B &amp; W</source>
-        <translation>N&amp;B</translation>
+        <extracomment>Colour effect: black and white; keep it short and without an ampersand next to a letter.</extracomment>
+        <translation>N/B</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Negative</source>
+        <extracomment>Colour effect: inverted colours, as a photographic negative.</extracomment>
         <translation>Négatif</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Mosaic</source>
+        <extracomment>Colour effect: the picture in coarse squares.</extracomment>
         <translation>Mosaïque</translation>
     </message>
 </context>
 <context>
     <name>CapturePipeline</name>
     <message>
+        <location filename="../src/src/media/CapturePipeline.cpp" line="+175"/>
+        <location line="+173"/>
         <source>The camera pipeline could not be started.</source>
         <translation>Le pipeline de la caméra n&apos;a pas pu démarrer.</translation>
     </message>
     <message>
+        <location line="-140"/>
         <source>The camera could not be opened.</source>
         <translation>Impossible d&apos;ouvrir la caméra.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>The camera offers no picture format this program can use.</source>
         <translation>La caméra ne propose aucun format d&apos;image utilisable par ce programme.</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>A GStreamer element the camera needs is not installed.</source>
         <translation>Un élément GStreamer nécessaire à la caméra n&apos;est pas installé.</translation>
     </message>
     <message>
+        <location line="+22"/>
         <source>The camera pipeline could not be linked.</source>
         <translation>Le pipeline de la caméra n&apos;a pas pu être relié.</translation>
     </message>
     <message>
+        <location line="+162"/>
         <source>A GStreamer element needed for recording (JPEG encoder or AVI writer) is not installed.</source>
-        <translation>Un élément GStreamer nécessaire à l&apos;enregistrement (encodeur JPEG ou écriture AVI) n&apos;est pas installé.</translation>
+        <translation>Un élément GStreamer nécessaire à l&apos;enregistrement (encodeur JPEG ou multiplexeur AVI) n&apos;est pas installé.</translation>
     </message>
     <message>
+        <location line="+13"/>
+        <location line="+103"/>
         <source>The recording pipeline could not be linked.</source>
         <translation>Le pipeline d&apos;enregistrement n&apos;a pas pu être relié.</translation>
     </message>
     <message>
+        <location line="-83"/>
         <source>The sound of the recording could not be set up.</source>
         <translation>Le son de l&apos;enregistrement n&apos;a pas pu être configuré.</translation>
     </message>
     <message>
+        <location line="+269"/>
         <source>The camera ended its stream.</source>
         <translation>La caméra a interrompu son flux.</translation>
     </message>
     <message>
+        <location line="-196"/>
         <source>The recording pipeline could not be started.</source>
         <translation>Le pipeline d&apos;enregistrement n&apos;a pas pu démarrer.</translation>
     </message>
@@ -85,63 +113,128 @@
 <context>
     <name>EffectToolWindow</name>
     <message>
+        <location filename="../src/src/EffectToolWindow.cpp" line="+13"/>
         <source>Color Effect</source>
+        <extracomment>Title of the colour-effect window (about 200 pixels).</extracomment>
         <translation>Effet de couleur</translation>
     </message>
 </context>
 <context>
     <name>FilmSource</name>
     <message>
+        <location filename="../src/src/FilmSource.cpp" line="+272"/>
         <source>The film cannot be played any further. The file may be damaged.</source>
-        <translation>Impossible de poursuivre la lecture du film. Le fichier est peut-être endommagé.</translation>
+        <translation>Impossible de poursuivre la lecture de la vidéo. Le fichier est peut-être endommagé.</translation>
+    </message>
+</context>
+<context>
+    <name>FilmTime</name>
+    <message>
+        <location filename="../src/src/FilmTime.cpp" line="+33"/>
+        <source>%1×</source>
+        <extracomment>On the film picture while playing faster or backwards: the speed step, e.g. 2× or −2×.</extracomment>
+        <translation>%1×</translation>
+    </message>
+</context>
+<context>
+    <name>FullScreenView</name>
+    <message>
+        <location filename="../src/src/FullScreenView.cpp" line="+80"/>
+        <source>Leave full screen (Esc)</source>
+        <extracomment>Tool tip of the button of the full-screen tool strip.</extracomment>
+        <translation>Quitter le plein écran (Échap)</translation>
+    </message>
+</context>
+<context>
+    <name>ImageButton</name>
+    <message>
+        <location filename="../src/src/ImageButton.cpp" line="+44"/>
+        <location line="+7"/>
+        <source>Hold for options</source>
+        <extracomment>Second line of a tool tip: a long press on the button opens its options window.</extracomment>
+        <translation>Maintenir appuyé pour les options</translation>
     </message>
 </context>
 <context>
     <name>ImageCanvas</name>
     <message>
+        <location filename="../src/src/ImageCanvas.cpp" line="+781"/>
         <source>The snapshot could not be saved.</source>
         <translation>L&apos;instantané n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <location line="+116"/>
+        <source>Undo</source>
+        <extracomment>Shown briefly on the picture after the last drawing step was undone.</extracomment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Redo</source>
+        <extracomment>Shown briefly on the picture after an undone drawing step was done again.</extracomment>
+        <translation>Rétablir</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardCommands</name>
+    <message>
+        <location filename="../src/src/KeyboardCommands.cpp" line="+68"/>
+        <source>%1 (%2)</source>
+        <extracomment>Tool tip with its key: %1 is the tool tip, %2 the key (e.g. Zoom in (+)).</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>LiveSource</name>
     <message>
+        <location filename="../src/src/LiveSource.cpp" line="+132"/>
         <source>The recording was stopped because the capture size changed. What was recorded has been saved.</source>
         <translation>L&apos;enregistrement a été arrêté car la taille de capture a changé. Ce qui a été enregistré est conservé.</translation>
     </message>
     <message>
+        <location line="+307"/>
+        <location line="+113"/>
         <source>The recording could not be started: %1</source>
-        <translation>Impossible de démarrer l&apos;enregistrement : %1</translation>
+        <translation>Impossible de démarrer l&apos;enregistrement&#xa0;: %1</translation>
     </message>
     <message>
+        <location line="-34"/>
         <source>The camera stopped delivering pictures: %1</source>
-        <translation>La caméra ne fournit plus d&apos;images : %1</translation>
+        <translation>La caméra ne fournit plus d&apos;images&#xa0;: %1</translation>
     </message>
     <message>
+        <location line="+43"/>
         <source>The recording was stopped because the camera stopped working. What was recorded has been saved.</source>
         <translation>L&apos;enregistrement a été arrêté car la caméra ne fonctionne plus. Ce qui a été enregistré est conservé.</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>The recording failed: %1</source>
-        <translation>L&apos;enregistrement a échoué : %1</translation>
+        <extracomment>Message box; %1 is the system&apos;s reason.</extracomment>
+        <translation>L&apos;enregistrement a échoué&#xa0;: %1</translation>
     </message>
     <message>
+        <location line="-466"/>
         <source>The recording was not started: less than %1 MB of disk space is free in the recording folder.</source>
-        <translation>L&apos;enregistrement n&apos;a pas démarré : il reste moins de %1 Mo d&apos;espace libre dans le dossier des enregistrements.</translation>
+        <translation>L&apos;enregistrement n&apos;a pas démarré&#xa0;: il reste moins de %1 Mo d&apos;espace libre dans le dossier des enregistrements.</translation>
     </message>
     <message>
+        <location line="+474"/>
         <source>The recording was stopped because less than %1 MB of disk space is left in the recording folder. What was recorded has been saved.</source>
         <translation>L&apos;enregistrement a été arrêté car il reste moins de %1 Mo d&apos;espace libre dans le dossier des enregistrements. Ce qui a été enregistré est conservé.</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>The recording was stopped because its file or folder was removed. What was recorded could not be saved again.</source>
         <translation>L&apos;enregistrement a été arrêté car son fichier ou son dossier a été supprimé. Ce qui a été enregistré n&apos;a pas pu être sauvegardé à nouveau.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The recording was stopped because its file or folder was removed. What was recorded has been saved again as %1.</source>
         <translation>L&apos;enregistrement a été arrêté car son fichier ou son dossier a été supprimé. Ce qui a été enregistré a été sauvegardé à nouveau sous %1.</translation>
     </message>
     <message>
+        <location line="-363"/>
         <source>The recording was stopped because another camera was chosen. What was recorded has been saved.</source>
         <translation>L&apos;enregistrement a été arrêté car une autre caméra a été choisie. Ce qui a été enregistré est conservé.</translation>
     </message>
@@ -149,351 +242,580 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <location filename="../src/src/MainWindow.cpp" line="+88"/>
         <source>Document Camera</source>
-        <translation>Caméra de documents</translation>
+        <extracomment>Title of the main window: the program&apos;s name.</extracomment>
+        <translation>Visualiseur</translation>
     </message>
     <message>
+        <location line="-13"/>
         <source>Width</source>
+        <extracomment>Options window of the eraser: label of the width swatches; at most about 140 pixels.</extracomment>
         <translation>Épaisseur</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Line Width</source>
+        <extracomment>Options window of a drawing tool: label of the line width swatches; at most about 140 pixels.</extracomment>
         <translation>Épaisseur du trait</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Line Color</source>
+        <extracomment>Options window of a drawing tool: label of the line colour swatches; at most about 140 pixels.</extracomment>
         <translation>Couleur du trait</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Fill Color</source>
+        <extracomment>Options window of a shape tool: label of the fill colour swatches, which start after it; at most about 110 pixels.</extracomment>
         <translation>Remplissage</translation>
     </message>
     <message>
+        <location line="+15"/>
         <source>Live</source>
-        <translation>Direct</translation>
+        <extracomment>Mode tab: the camera&apos;s live picture; at most about 100 pixels in 11-point type.</extracomment>
+        <translation>En direct</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Film</source>
+        <extracomment>Mode tab: playing video files; at most about 100 pixels in 11-point type.</extracomment>
         <translation>Vidéo</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Photograph</source>
+        <extracomment>Mode tab: browsing a folder of pictures; at most about 100 pixels in 11-point type.</extracomment>
         <translation>Photos</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Drawing Board</source>
+        <extracomment>Mode tab: a blank white sheet to draw on; at most about 115 pixels in 11-point type.</extracomment>
         <translation>Tableau blanc</translation>
     </message>
     <message>
+        <location line="+29"/>
         <source>Noting</source>
+        <extracomment>Panel group title over the drawing tools (lines, shapes, eraser, text); at most about 80 pixels in 10-point type.</extracomment>
         <translation>Annoter</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <location line="+1184"/>
         <source>Line</source>
+        <extracomment>Tool tip and options window title: the straight line tool.</extracomment>
         <translation>Ligne</translation>
     </message>
     <message>
+        <location line="-1182"/>
+        <location line="+1187"/>
         <source>Rectangle</source>
+        <extracomment>Tool tip and options window title: the rectangle tool.</extracomment>
         <translation>Rectangle</translation>
     </message>
     <message>
+        <location line="-1184"/>
+        <location line="+1190"/>
         <source>Freehand</source>
+        <extracomment>Tool tip and options window title: the freehand pen tool.</extracomment>
         <translation>Main levée</translation>
     </message>
     <message>
+        <location line="-1187"/>
+        <location line="+1193"/>
         <source>Circle</source>
+        <extracomment>Tool tip and options window title: the circle tool.</extracomment>
         <translation>Cercle</translation>
     </message>
     <message>
+        <location line="-1190"/>
+        <location line="+1196"/>
         <source>Arrow</source>
+        <extracomment>Tool tip and options window title: the arrow tool.</extracomment>
         <translation>Flèche</translation>
     </message>
     <message>
+        <location line="-1193"/>
+        <location line="+1199"/>
         <source>Triangle</source>
+        <extracomment>Tool tip and options window title: the triangle tool.</extracomment>
         <translation>Triangle</translation>
     </message>
     <message>
+        <location line="-1196"/>
+        <location line="+1202"/>
         <source>Eraser</source>
+        <extracomment>Tool tip and options window title: the eraser, which rubs out drawings.</extracomment>
         <translation>Gomme</translation>
     </message>
     <message>
+        <location line="-1199"/>
         <source>Text</source>
+        <extracomment>Tool tip: the text tool, which writes typed text on the picture.</extracomment>
         <translation>Texte</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Erase all</source>
+        <extracomment>Tool tip: removes every drawing from the picture.</extracomment>
         <translation>Tout effacer</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Clip image</source>
+        <extracomment>Tool tip: drag a rectangle to COPY that part of the picture to the clipboard (the picture is not cropped).</extracomment>
         <translation>Copier une zone</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Hand</source>
+        <extracomment>Tool tip: the hand tool, which drags a zoomed picture around.</extracomment>
         <translation>Main</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Fill background</source>
+        <extracomment>Tool tip: fills the drawing layer with a colour.</extracomment>
         <translation>Remplir le fond</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Assisting</source>
-        <translation>Aides</translation>
+        <extracomment>Panel group title over the mask and colour-effect tools (not Help); at most about 80 pixels in 10-point type.</extracomment>
+        <translation>Outils</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Mask</source>
+        <extracomment>Tool tip: masks that cover part of the picture.</extracomment>
         <translation>Masque</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Effect</source>
+        <extracomment>Tool tip: colour effects (black and white, negative, mosaic).</extracomment>
         <translation>Effet</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Adjustment</source>
+        <extracomment>Panel group title over zoom, focus, brightness, rotate and freeze (not Settings); at most about 80 pixels in 10-point type.</extracomment>
         <translation>Réglages</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Zoom out</source>
+        <extracomment>Tool tip of a button.</extracomment>
         <translation>Zoom arrière</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Zoom in</source>
+        <extracomment>Tool tip of a button.</extracomment>
         <translation>Zoom avant</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Reset zoom</source>
-        <translation>Taille d&apos;origine</translation>
+        <extracomment>Tool tip: back to the whole picture fitted to the window (not 100 % pixel size).</extracomment>
+        <translation>Réinitialiser le zoom</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Auto focus</source>
+        <extracomment>Tool tip: the camera focuses by itself once.</extracomment>
         <translation>Mise au point auto</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Brightness down</source>
+        <extracomment>Tool tip: makes the camera&apos;s picture darker.</extracomment>
         <translation>Moins lumineux</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Brightness up</source>
+        <extracomment>Tool tip: makes the camera&apos;s picture brighter.</extracomment>
         <translation>Plus lumineux</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Rotate</source>
+        <extracomment>Tool tip: turns the picture a quarter turn.</extracomment>
         <translation>Pivoter</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Freeze</source>
+        <extracomment>Tool tip: holds the live picture still (not a snapshot).</extracomment>
         <translation>Figer</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Recording</source>
+        <extracomment>Panel group title over recording, snapshot, settings and print; at most about 80 pixels in 10-point type.</extracomment>
         <translation>Capture</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <location line="+21"/>
         <source>Record video</source>
-        <translation>Enregistrer la vidéo</translation>
+        <extracomment>Tool tip: starts a new video recording of what is shown.</extracomment>
+        <translation>Enregistrer une vidéo</translation>
     </message>
     <message>
+        <location line="-18"/>
         <source>Take snapshot</source>
+        <extracomment>Tool tip: saves the shown picture as a JPEG file.</extracomment>
         <translation>Prendre un instantané</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Settings</source>
+        <extracomment>Tool tip of the button that opens the settings window.</extracomment>
         <translation>Paramètres</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Print</source>
+        <extracomment>Tool tip: prints the shown picture.</extracomment>
         <translation>Imprimer</translation>
     </message>
     <message>
+        <location line="+77"/>
+        <source>sec.</source>
+        <extracomment>Slide-show interval scale: the unit after &quot;1 2 5 10 15 30&quot; (seconds); a few characters.</extracomment>
+        <translation>s</translation>
+    </message>
+    <message>
+        <location line="+375"/>
         <source>Error</source>
+        <extracomment>Title of an error message box.</extracomment>
         <translation>Erreur</translation>
     </message>
     <message>
+        <location line="+189"/>
+        <location line="+86"/>
         <source>Please select a folder first.</source>
         <translation>Veuillez d&apos;abord choisir un dossier.</translation>
     </message>
     <message>
+        <location line="-84"/>
+        <source>Recording not started</source>
+        <extracomment>Shown for two seconds on the picture; short.</extracomment>
+        <translation>Enregistrement non démarré</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Recording failed</source>
+        <extracomment>Shown for two seconds on the picture; short.</extracomment>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <location line="+52"/>
+        <source>Snapshot not saved</source>
+        <extracomment>Shown for two seconds on the picture; short.</extracomment>
+        <translation>Instantané non enregistré</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <location line="+12"/>
+        <location line="+6"/>
+        <source>Printing failed</source>
+        <extracomment>Shown for two seconds on the picture; short.</extracomment>
+        <translation>Échec de l&apos;impression</translation>
+    </message>
+    <message>
+        <location line="-17"/>
         <source>No printers found on this system.</source>
         <translation>Aucune imprimante n&apos;a été trouvée sur ce système.</translation>
     </message>
     <message>
+        <location line="+46"/>
         <source>The film could not be opened. The file may be damaged or of a kind this computer cannot play.</source>
-        <translation>Impossible d&apos;ouvrir le film. Le fichier est peut-être endommagé ou d&apos;un type que cet ordinateur ne sait pas lire.</translation>
+        <translation>Impossible d&apos;ouvrir la vidéo. Le fichier est peut-être endommagé ou d&apos;un type que cet ordinateur ne sait pas lire.</translation>
     </message>
     <message>
+        <location line="+255"/>
         <source>Background Color</source>
+        <extracomment>Title of the fill-background options window (about 200 pixels).</extracomment>
         <translation>Couleur de fond</translation>
     </message>
     <message>
+        <location line="+44"/>
+        <source>Saved %1</source>
+        <extracomment>Shown for two seconds on the picture after a snapshot; %1 is the file name.</extracomment>
+        <translation>Enregistré&#xa0;: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copied</source>
+        <extracomment>Shown for two seconds on the picture after an area was copied to the clipboard.</extracomment>
+        <translation>Copié</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not copied</source>
+        <extracomment>Shown for two seconds on the picture when there was nothing to copy.</extracomment>
+        <translation>Rien n&apos;a été copié</translation>
+    </message>
+    <message>
+        <location line="-476"/>
         <source>The camera chosen in the settings is not connected. Cameras seen: %1.</source>
-        <translation>La caméra choisie dans les paramètres n&apos;est pas branchée. Caméras détectées : %1.</translation>
+        <translation>La caméra choisie dans les paramètres n&apos;est pas branchée. Caméras détectées&#xa0;: %1.</translation>
     </message>
     <message>
+        <location line="-2"/>
         <source>Cameras seen: %1. None of them is used automatically; choose one in the settings, under Source.</source>
-        <translation>Caméras détectées : %1. Aucune n&apos;est utilisée automatiquement ; choisissez-en une dans les paramètres, sous « Source ».</translation>
+        <translation>Caméras détectées&#xa0;: %1. Aucune n&apos;est utilisée automatiquement&#x202f;; choisissez-en une dans les paramètres, sous «&#xa0;Source&#xa0;».</translation>
     </message>
     <message>
+        <location line="-822"/>
         <source>About</source>
+        <extracomment>Tool tip of the button that opens the About window.</extracomment>
         <translation>À propos</translation>
     </message>
     <message>
+        <location line="+516"/>
         <source>The recording was stopped because the camera was restarted with the new settings. What was recorded has been saved as %1.</source>
         <translation>L&apos;enregistrement a été arrêté car la caméra a redémarré avec les nouveaux paramètres. Ce qui a été enregistré est conservé sous %1.</translation>
     </message>
     <message>
+        <location line="+362"/>
         <source>Continuous snapshots stopped.</source>
         <translation>Instantanés en continu arrêtés.</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>No camera is connected.</source>
         <translation>Aucune caméra n&apos;est branchée.</translation>
     </message>
     <message>
+        <location line="+31"/>
         <source>Connect a document camera</source>
         <translation>Branchez une caméra de documents</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Plug the camera into a USB port of this computer.</source>
         <translation>Branchez la caméra sur un port USB de cet ordinateur.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Its live picture appears here as soon as the camera is ready.</source>
         <translation>Son image en direct apparaît ici dès que la caméra est prête.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Film, Photograph and Drawing Board work without a camera.</source>
         <translation>Vidéo, Photos et Tableau blanc fonctionnent sans caméra.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>No film is open</source>
-        <translation>Aucun film n&apos;est ouvert</translation>
+        <extracomment>Title on the empty Film canvas; one line.</extracomment>
+        <translation>Aucune vidéo n&apos;est ouverte</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Open a film with the open button below the picture.</source>
-        <translation>Ouvrez un film avec le bouton d&apos;ouverture sous l&apos;image.</translation>
+        <translation>Ouvrez une vidéo avec le bouton d&apos;ouverture sous l&apos;image.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>No photograph is shown</source>
+        <extracomment>Title on the empty Photograph canvas; one line.</extracomment>
         <translation>Aucune photo n&apos;est affichée</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Choose a picture with the open button below the picture; the pictures of its folder are then shown here.</source>
-        <translation>Choisissez une image avec le bouton d&apos;ouverture sous l&apos;image ; les images de son dossier s&apos;affichent alors ici.</translation>
+        <translation>Choisissez une image avec le bouton d&apos;ouverture sous l&apos;image&#x202f;; les images de son dossier s&apos;affichent alors ici.</translation>
     </message>
     <message>
+        <location line="+49"/>
         <source>Films (%1)</source>
-        <translation>Films (%1)</translation>
+        <extracomment>Film open dialog: file type filter; %1 is the list of file patterns.</extracomment>
+        <translation>Vidéos (%1)</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>All files (*)</source>
+        <extracomment>Film open dialog: file type filter of every file.</extracomment>
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>The film could not be opened. This computer lacks what it needs to play it: %1.</source>
-        <translation>Impossible d&apos;ouvrir le film. Il manque à cet ordinateur de quoi le lire : %1.</translation>
+        <translation>Impossible d&apos;ouvrir la vidéo. Il manque à cet ordinateur de quoi la lire&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>MaskToolWindow</name>
     <message>
+        <location filename="../src/src/MaskToolWindow.cpp" line="+13"/>
         <source>Mask</source>
+        <extracomment>Title of the mask window: masks cover part of the picture (about 200 pixels).</extracomment>
         <translation>Masque</translation>
     </message>
 </context>
 <context>
     <name>OSDProcessor</name>
     <message>
+        <location filename="../src/src/OSDProcessor.cpp" line="+68"/>
         <source>Best fit</source>
+        <extracomment>On-screen zoom badge: the picture is fitted to the window; keep it short, the badge grows to fit it.</extracomment>
         <translation>Ajusté</translation>
+    </message>
+</context>
+<context>
+    <name>Projector</name>
+    <message>
+        <location filename="../src/src/Projector.cpp" line="+26"/>
+        <source>There is no second screen for the projector window.</source>
+        <translation>Aucun second écran pour la fenêtre du projecteur.</translation>
     </message>
 </context>
 <context>
     <name>RecordingRescuer</name>
     <message>
+        <location filename="../src/src/RecordingRescuer.cpp" line="+141"/>
         <source>Repairing the recording &quot;%1&quot;, which was cut off when the program last ended...</source>
-        <translation>Réparation de l&apos;enregistrement « %1 », interrompu lors de la dernière fermeture du programme…</translation>
+        <translation>Réparation de l&apos;enregistrement «&#xa0;%1&#xa0;», interrompu lors de la dernière fermeture du programme…</translation>
     </message>
 </context>
 <context>
     <name>SettingsToolWindow</name>
     <message>
+        <location filename="../src/src/SettingsToolWindow.cpp" line="+70"/>
         <source>Setting</source>
+        <extracomment>Title of the settings window, white on its title band (about 200 pixels).</extracomment>
         <translation>Paramètres</translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>Source</source>
+        <extracomment>Settings window: label of the camera choice; at most about 12 characters (97 pixels).</extracomment>
         <translation>Source</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Resolution</source>
+        <extracomment>Settings window: label of the camera&apos;s capture size; at most about 12 characters (97 pixels).</extracomment>
         <translation>Résolution</translation>
     </message>
     <message>
+        <location line="+12"/>
         <source>Capture</source>
+        <extracomment>Settings window: label of the snapshot mode (Single or Continuous), not of the camera&apos;s capture size; at most about 12 characters (97 pixels).</extracomment>
         <translation>Capture</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Single</source>
+        <extracomment>Settings window, snapshot mode: one snapshot per click (box of 124 pixels).</extracomment>
         <translation>Unique</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Continuous</source>
+        <extracomment>Settings window, snapshot mode: a snapshot every interval until stopped (box of 124 pixels).</extracomment>
         <translation>Continue</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Time</source>
+        <extracomment>Settings window: label of the interval between continuous snapshots; at most about 12 characters (97 pixels).</extracomment>
         <translation>Intervalle</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>sec</source>
+        <extracomment>Settings window, snapshot interval unit after a number (&quot;5 sec&quot;); short.</extracomment>
         <translation>s</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>min</source>
+        <extracomment>Settings window, snapshot interval unit after a number (&quot;5 min&quot;); short.</extracomment>
         <translation>min</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>hr</source>
+        <extracomment>Settings window, snapshot interval unit after &quot;1&quot; (&quot;1 hr&quot;); short.</extracomment>
         <translation>h</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Save as</source>
-        <translation>Enregistrer</translation>
+        <extracomment>Settings window: label of the folder snapshots are saved in (not a Save command); at most about 12 characters (97 pixels).</extracomment>
+        <translation>Photos dans</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Browse</source>
+        <extracomment>Settings window: button that opens a folder dialog; at most 78 pixels in 8-point type.</extracomment>
         <translation>Parcourir</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>RecordingSave</source>
+        <extracomment>Settings window: label of the folder recordings are saved in, shown in Japanese and Russian only (a longer form of &quot;Recording&quot;); at most about 12 characters (97 pixels).</extracomment>
         <translation>Vidéos</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Recording</source>
+        <extracomment>Settings window: label of the folder recordings are saved in; at most about 12 characters (97 pixels).</extracomment>
         <translation>Vidéos</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>OK</source>
+        <extracomment>Settings window: button that stores the settings; at most 78 pixels in 8-point type.</extracomment>
         <translation>OK</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Cancel</source>
+        <extracomment>Settings window: button that closes it without storing; at most 78 pixels in 8-point type.</extracomment>
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>Using a recording resolution of %1x%2 may cause low framerate when the PC isn&apos;t powerful. Continue?</source>
-        <translation>Une résolution d&apos;enregistrement de %1x%2 peut réduire la fréquence d&apos;images si le PC n&apos;est pas assez puissant. Continuer ?</translation>
+        <location line="+10"/>
+        <source>Language</source>
+        <extracomment>Settings window: label of the interface language choice; at most about 12 characters (97 pixels).</extracomment>
+        <translation>Langue</translation>
     </message>
     <message>
+        <location line="+9"/>
+        <source>The new language is used from the next start.</source>
+        <extracomment>Settings window, under the language choice: shown when the chosen language differs from the one in use; one line of about 250 pixels.</extracomment>
+        <translation>La nouvelle langue s&apos;applique au prochain démarrage.</translation>
+    </message>
+    <message>
+        <location line="+84"/>
+        <source>Using a recording resolution of %1x%2 may cause low framerate when the PC isn&apos;t powerful. Continue?</source>
+        <translation>Une résolution d&apos;enregistrement de %1x%2 peut réduire la fréquence d&apos;images si le PC n&apos;est pas assez puissant. Continuer&#x202f;?</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>Question</source>
+        <extracomment>Title of the question whether a large capture size is wanted.</extracomment>
         <translation>Question</translation>
     </message>
     <message>
+        <location line="-72"/>
         <source>Automatic</source>
         <extracomment>Camera choice in the settings window (Source row, about 16 characters): the program takes a supported document camera, else an external USB camera.</extracomment>
         <translation>Automatique</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>%1 (not connected)</source>
         <extracomment>Settings window, Source row: the chosen camera is unplugged; %1 is its USB identity.</extracomment>
         <translation>%1 (non branchée)</translation>
@@ -502,11 +824,15 @@
 <context>
     <name>TextToolWindow</name>
     <message>
+        <location filename="../src/src/TextToolWindow.cpp" line="+16"/>
         <source>Text</source>
+        <extracomment>Title of the text tool&apos;s options window (about 200 pixels).</extracomment>
         <translation>Texte</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Color</source>
+        <extracomment>Text window: label of the text colour swatches; at most about 140 pixels.</extracomment>
         <translation>Couleur</translation>
     </message>
 </context>

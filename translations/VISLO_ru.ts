@@ -4,80 +4,108 @@
 <context>
     <name>AboutToolWindow</name>
     <message>
+        <location filename="../src/src/AboutToolWindow.cpp" line="+10"/>
         <source>About</source>
+        <extracomment>Title of the About window, white on its title band (about 200 pixels).</extracomment>
         <translation>О программе</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Version</source>
+        <extracomment>About window: the word before the version number (&quot;Version 2.00&quot;).</extracomment>
         <translation>Версия</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source> 2.00</source>
+        <extracomment>About window: the version number after &quot;Version&quot;, with its leading space.</extracomment>
         <translation> 2.00</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>OK</source>
+        <extracomment>About window: button that closes it; at most 78 pixels in 8-point type.</extracomment>
         <translation>ОК</translation>
     </message>
 </context>
 <context>
     <name>CanvasConstants</name>
     <message>
+        <location filename="../src/src/CanvasConstants.cpp" line="+7"/>
         <source>Color</source>
-        <translation>Цвет</translation>
+        <extracomment>Colour effect: the picture in its own colours (an adjective, as opposed to black and white).</extracomment>
+        <translation>Цветной</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>B &amp; W</source>
+        <extracomment>Colour effect: black and white; keep it short and without an ampersand next to a letter.</extracomment>
         <translation>Ч/Б</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Negative</source>
+        <extracomment>Colour effect: inverted colours, as a photographic negative.</extracomment>
         <translation>Негатив</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Mosaic</source>
+        <extracomment>Colour effect: the picture in coarse squares.</extracomment>
         <translation>Мозаика</translation>
     </message>
 </context>
 <context>
     <name>CapturePipeline</name>
     <message>
+        <location filename="../src/src/media/CapturePipeline.cpp" line="+175"/>
+        <location line="+173"/>
         <source>The camera pipeline could not be started.</source>
         <translation>Не удалось запустить конвейер камеры.</translation>
     </message>
     <message>
+        <location line="-140"/>
         <source>The camera could not be opened.</source>
         <translation>Не удалось открыть камеру.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>The camera offers no picture format this program can use.</source>
-        <translation>Камера не предлагает формат изображения, который может использовать эта программа.</translation>
+        <translation>Камера не поддерживает ни одного формата изображения, с которым работает эта программа.</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>A GStreamer element the camera needs is not installed.</source>
         <translation>Не установлен элемент GStreamer, необходимый для камеры.</translation>
     </message>
     <message>
+        <location line="+22"/>
         <source>The camera pipeline could not be linked.</source>
         <translation>Не удалось связать конвейер камеры.</translation>
     </message>
     <message>
+        <location line="+162"/>
         <source>A GStreamer element needed for recording (JPEG encoder or AVI writer) is not installed.</source>
-        <translation>Не установлен элемент GStreamer, нужный для записи (кодировщик JPEG или запись AVI).</translation>
+        <translation>Не установлен элемент GStreamer, нужный для записи (кодировщик JPEG или мультиплексор AVI).</translation>
     </message>
     <message>
+        <location line="+13"/>
+        <location line="+103"/>
         <source>The recording pipeline could not be linked.</source>
         <translation>Не удалось связать конвейер записи.</translation>
     </message>
     <message>
+        <location line="-83"/>
         <source>The sound of the recording could not be set up.</source>
         <translation>Не удалось настроить звук записи.</translation>
     </message>
     <message>
+        <location line="+269"/>
         <source>The camera ended its stream.</source>
         <translation>Камера завершила поток.</translation>
     </message>
     <message>
+        <location line="-196"/>
         <source>The recording pipeline could not be started.</source>
         <translation>Не удалось запустить конвейер записи.</translation>
     </message>
@@ -85,63 +113,128 @@
 <context>
     <name>EffectToolWindow</name>
     <message>
+        <location filename="../src/src/EffectToolWindow.cpp" line="+13"/>
         <source>Color Effect</source>
+        <extracomment>Title of the colour-effect window (about 200 pixels).</extracomment>
         <translation>Цветовой эффект</translation>
     </message>
 </context>
 <context>
     <name>FilmSource</name>
     <message>
+        <location filename="../src/src/FilmSource.cpp" line="+272"/>
         <source>The film cannot be played any further. The file may be damaged.</source>
-        <translation>Воспроизведение фильма невозможно продолжить. Возможно, файл повреждён.</translation>
+        <translation>Невозможно продолжить воспроизведение видео. Возможно, файл повреждён.</translation>
+    </message>
+</context>
+<context>
+    <name>FilmTime</name>
+    <message>
+        <location filename="../src/src/FilmTime.cpp" line="+33"/>
+        <source>%1×</source>
+        <extracomment>On the film picture while playing faster or backwards: the speed step, e.g. 2× or −2×.</extracomment>
+        <translation>%1×</translation>
+    </message>
+</context>
+<context>
+    <name>FullScreenView</name>
+    <message>
+        <location filename="../src/src/FullScreenView.cpp" line="+80"/>
+        <source>Leave full screen (Esc)</source>
+        <extracomment>Tool tip of the button of the full-screen tool strip.</extracomment>
+        <translation>Выйти из полноэкранного режима (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>ImageButton</name>
+    <message>
+        <location filename="../src/src/ImageButton.cpp" line="+44"/>
+        <location line="+7"/>
+        <source>Hold for options</source>
+        <extracomment>Second line of a tool tip: a long press on the button opens its options window.</extracomment>
+        <translation>Удерживайте, чтобы открыть параметры</translation>
     </message>
 </context>
 <context>
     <name>ImageCanvas</name>
     <message>
+        <location filename="../src/src/ImageCanvas.cpp" line="+781"/>
         <source>The snapshot could not be saved.</source>
         <translation>Не удалось сохранить снимок.</translation>
+    </message>
+    <message>
+        <location line="+116"/>
+        <source>Undo</source>
+        <extracomment>Shown briefly on the picture after the last drawing step was undone.</extracomment>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Redo</source>
+        <extracomment>Shown briefly on the picture after an undone drawing step was done again.</extracomment>
+        <translation>Повторить</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardCommands</name>
+    <message>
+        <location filename="../src/src/KeyboardCommands.cpp" line="+68"/>
+        <source>%1 (%2)</source>
+        <extracomment>Tool tip with its key: %1 is the tool tip, %2 the key (e.g. Zoom in (+)).</extracomment>
+        <translation>%1 (%2)</translation>
     </message>
 </context>
 <context>
     <name>LiveSource</name>
     <message>
+        <location filename="../src/src/LiveSource.cpp" line="+132"/>
         <source>The recording was stopped because the capture size changed. What was recorded has been saved.</source>
         <translation>Запись остановлена, так как изменился размер захвата. Записанное сохранено.</translation>
     </message>
     <message>
+        <location line="+307"/>
+        <location line="+113"/>
         <source>The recording could not be started: %1</source>
         <translation>Не удалось начать запись: %1</translation>
     </message>
     <message>
+        <location line="-34"/>
         <source>The camera stopped delivering pictures: %1</source>
         <translation>Камера перестала передавать изображение: %1</translation>
     </message>
     <message>
+        <location line="+43"/>
         <source>The recording was stopped because the camera stopped working. What was recorded has been saved.</source>
         <translation>Запись остановлена, так как камера перестала работать. Записанное сохранено.</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>The recording failed: %1</source>
+        <extracomment>Message box; %1 is the system&apos;s reason.</extracomment>
         <translation>Ошибка записи: %1</translation>
     </message>
     <message>
+        <location line="-466"/>
         <source>The recording was not started: less than %1 MB of disk space is free in the recording folder.</source>
         <translation>Запись не начата: в папке записей свободно меньше %1 МБ.</translation>
     </message>
     <message>
+        <location line="+474"/>
         <source>The recording was stopped because less than %1 MB of disk space is left in the recording folder. What was recorded has been saved.</source>
         <translation>Запись остановлена, потому что в папке записей осталось меньше %1 МБ свободного места. Записанное сохранено.</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>The recording was stopped because its file or folder was removed. What was recorded could not be saved again.</source>
         <translation>Запись остановлена, потому что её файл или папка были удалены. Записанное не удалось сохранить заново.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>The recording was stopped because its file or folder was removed. What was recorded has been saved again as %1.</source>
         <translation>Запись остановлена, потому что её файл или папка были удалены. Записанное заново сохранено как %1.</translation>
     </message>
     <message>
+        <location line="-363"/>
         <source>The recording was stopped because another camera was chosen. What was recorded has been saved.</source>
         <translation>Запись остановлена, так как выбрана другая камера. Записанное сохранено.</translation>
     </message>
@@ -149,267 +242,447 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <location filename="../src/src/MainWindow.cpp" line="+88"/>
         <source>Document Camera</source>
+        <extracomment>Title of the main window: the program&apos;s name.</extracomment>
         <translation>Документ-камера</translation>
     </message>
     <message>
+        <location line="-13"/>
         <source>Width</source>
+        <extracomment>Options window of the eraser: label of the width swatches; at most about 140 pixels.</extracomment>
         <translation>Толщина</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Line Width</source>
+        <extracomment>Options window of a drawing tool: label of the line width swatches; at most about 140 pixels.</extracomment>
         <translation>Толщина линии</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Line Color</source>
+        <extracomment>Options window of a drawing tool: label of the line colour swatches; at most about 140 pixels.</extracomment>
         <translation>Цвет линии</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Fill Color</source>
+        <extracomment>Options window of a shape tool: label of the fill colour swatches, which start after it; at most about 110 pixels.</extracomment>
         <translation>Заливка</translation>
     </message>
     <message>
+        <location line="+15"/>
         <source>Live</source>
+        <extracomment>Mode tab: the camera&apos;s live picture; at most about 100 pixels in 11-point type.</extracomment>
         <translation>Камера</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Film</source>
+        <extracomment>Mode tab: playing video files; at most about 100 pixels in 11-point type.</extracomment>
         <translation>Видео</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Photograph</source>
+        <extracomment>Mode tab: browsing a folder of pictures; at most about 100 pixels in 11-point type.</extracomment>
         <translation>Фото</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Drawing Board</source>
+        <extracomment>Mode tab: a blank white sheet to draw on; at most about 115 pixels in 11-point type.</extracomment>
         <translation>Доска</translation>
     </message>
     <message>
+        <location line="+29"/>
         <source>Noting</source>
+        <extracomment>Panel group title over the drawing tools (lines, shapes, eraser, text); at most about 80 pixels in 10-point type.</extracomment>
         <translation>Пометки</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <location line="+1184"/>
         <source>Line</source>
+        <extracomment>Tool tip and options window title: the straight line tool.</extracomment>
         <translation>Линия</translation>
     </message>
     <message>
+        <location line="-1182"/>
+        <location line="+1187"/>
         <source>Rectangle</source>
+        <extracomment>Tool tip and options window title: the rectangle tool.</extracomment>
         <translation>Прямоугольник</translation>
     </message>
     <message>
+        <location line="-1184"/>
+        <location line="+1190"/>
         <source>Freehand</source>
+        <extracomment>Tool tip and options window title: the freehand pen tool.</extracomment>
         <translation>От руки</translation>
     </message>
     <message>
+        <location line="-1187"/>
+        <location line="+1193"/>
         <source>Circle</source>
+        <extracomment>Tool tip and options window title: the circle tool.</extracomment>
         <translation>Круг</translation>
     </message>
     <message>
+        <location line="-1190"/>
+        <location line="+1196"/>
         <source>Arrow</source>
+        <extracomment>Tool tip and options window title: the arrow tool.</extracomment>
         <translation>Стрелка</translation>
     </message>
     <message>
+        <location line="-1193"/>
+        <location line="+1199"/>
         <source>Triangle</source>
+        <extracomment>Tool tip and options window title: the triangle tool.</extracomment>
         <translation>Треугольник</translation>
     </message>
     <message>
+        <location line="-1196"/>
+        <location line="+1202"/>
         <source>Eraser</source>
+        <extracomment>Tool tip and options window title: the eraser, which rubs out drawings.</extracomment>
         <translation>Ластик</translation>
     </message>
     <message>
+        <location line="-1199"/>
         <source>Text</source>
+        <extracomment>Tool tip: the text tool, which writes typed text on the picture.</extracomment>
         <translation>Текст</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Erase all</source>
+        <extracomment>Tool tip: removes every drawing from the picture.</extracomment>
         <translation>Стереть всё</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Clip image</source>
+        <extracomment>Tool tip: drag a rectangle to COPY that part of the picture to the clipboard (the picture is not cropped).</extracomment>
         <translation>Копировать область</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Hand</source>
+        <extracomment>Tool tip: the hand tool, which drags a zoomed picture around.</extracomment>
         <translation>Рука</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Fill background</source>
+        <extracomment>Tool tip: fills the drawing layer with a colour.</extracomment>
         <translation>Заливка фона</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>Assisting</source>
-        <translation>Помощь</translation>
+        <extracomment>Panel group title over the mask and colour-effect tools (not Help); at most about 80 pixels in 10-point type.</extracomment>
+        <translation>Эффекты</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Mask</source>
+        <extracomment>Tool tip: masks that cover part of the picture.</extracomment>
         <translation>Маска</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Effect</source>
+        <extracomment>Tool tip: colour effects (black and white, negative, mosaic).</extracomment>
         <translation>Эффект</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Adjustment</source>
-        <translation>Настройка</translation>
+        <extracomment>Panel group title over zoom, focus, brightness, rotate and freeze (not Settings); at most about 80 pixels in 10-point type.</extracomment>
+        <translation>Коррекция</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Zoom out</source>
+        <extracomment>Tool tip of a button.</extracomment>
         <translation>Уменьшить</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Zoom in</source>
+        <extracomment>Tool tip of a button.</extracomment>
         <translation>Увеличить</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Reset zoom</source>
+        <extracomment>Tool tip: back to the whole picture fitted to the window (not 100 % pixel size).</extracomment>
         <translation>Сбросить масштаб</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Auto focus</source>
+        <extracomment>Tool tip: the camera focuses by itself once.</extracomment>
         <translation>Автофокус</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Brightness down</source>
+        <extracomment>Tool tip: makes the camera&apos;s picture darker.</extracomment>
         <translation>Темнее</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Brightness up</source>
+        <extracomment>Tool tip: makes the camera&apos;s picture brighter.</extracomment>
         <translation>Ярче</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Rotate</source>
+        <extracomment>Tool tip: turns the picture a quarter turn.</extracomment>
         <translation>Повернуть</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Freeze</source>
+        <extracomment>Tool tip: holds the live picture still (not a snapshot).</extracomment>
         <translation>Стоп-кадр</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Recording</source>
+        <extracomment>Panel group title over recording, snapshot, settings and print; at most about 80 pixels in 10-point type.</extracomment>
         <translation>Запись</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <location line="+21"/>
         <source>Record video</source>
+        <extracomment>Tool tip: starts a new video recording of what is shown.</extracomment>
         <translation>Записать видео</translation>
     </message>
     <message>
+        <location line="-18"/>
         <source>Take snapshot</source>
+        <extracomment>Tool tip: saves the shown picture as a JPEG file.</extracomment>
         <translation>Сделать снимок</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Settings</source>
+        <extracomment>Tool tip of the button that opens the settings window.</extracomment>
         <translation>Настройки</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Print</source>
+        <extracomment>Tool tip: prints the shown picture.</extracomment>
         <translation>Печать</translation>
     </message>
     <message>
+        <location line="+77"/>
+        <source>sec.</source>
+        <extracomment>Slide-show interval scale: the unit after &quot;1 2 5 10 15 30&quot; (seconds); a few characters.</extracomment>
+        <translation>с</translation>
+    </message>
+    <message>
+        <location line="+375"/>
         <source>Error</source>
+        <extracomment>Title of an error message box.</extracomment>
         <translation>Ошибка</translation>
     </message>
     <message>
+        <location line="+189"/>
+        <location line="+86"/>
         <source>Please select a folder first.</source>
         <translation>Сначала выберите папку.</translation>
     </message>
     <message>
+        <location line="-84"/>
+        <source>Recording not started</source>
+        <extracomment>Shown for two seconds on the picture; short.</extracomment>
+        <translation>Запись не начата</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Recording failed</source>
+        <extracomment>Shown for two seconds on the picture; short.</extracomment>
+        <translation>Ошибка записи</translation>
+    </message>
+    <message>
+        <location line="+56"/>
+        <location line="+52"/>
+        <source>Snapshot not saved</source>
+        <extracomment>Shown for two seconds on the picture; short.</extracomment>
+        <translation>Снимок не сохранён</translation>
+    </message>
+    <message>
+        <location line="+60"/>
+        <location line="+12"/>
+        <location line="+6"/>
+        <source>Printing failed</source>
+        <extracomment>Shown for two seconds on the picture; short.</extracomment>
+        <translation>Ошибка печати</translation>
+    </message>
+    <message>
+        <location line="-17"/>
         <source>No printers found on this system.</source>
         <translation>В системе не найдено ни одного принтера.</translation>
     </message>
     <message>
+        <location line="+46"/>
         <source>The film could not be opened. The file may be damaged or of a kind this computer cannot play.</source>
-        <translation>Не удалось открыть фильм. Возможно, файл повреждён или этот компьютер не может воспроизвести файлы такого типа.</translation>
+        <translation>Не удалось открыть видео. Возможно, файл повреждён или этот компьютер не может воспроизвести файлы такого типа.</translation>
     </message>
     <message>
+        <location line="+255"/>
         <source>Background Color</source>
+        <extracomment>Title of the fill-background options window (about 200 pixels).</extracomment>
         <translation>Цвет фона</translation>
     </message>
     <message>
+        <location line="+44"/>
+        <source>Saved %1</source>
+        <extracomment>Shown for two seconds on the picture after a snapshot; %1 is the file name.</extracomment>
+        <translation>Сохранено: %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Copied</source>
+        <extracomment>Shown for two seconds on the picture after an area was copied to the clipboard.</extracomment>
+        <translation>Скопировано</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Not copied</source>
+        <extracomment>Shown for two seconds on the picture when there was nothing to copy.</extracomment>
+        <translation>Не скопировано</translation>
+    </message>
+    <message>
+        <location line="-476"/>
         <source>The camera chosen in the settings is not connected. Cameras seen: %1.</source>
         <translation>Камера, выбранная в настройках, не подключена. Найденные камеры: %1.</translation>
     </message>
     <message>
+        <location line="-2"/>
         <source>Cameras seen: %1. None of them is used automatically; choose one in the settings, under Source.</source>
         <translation>Найденные камеры: %1. Ни одна не используется автоматически; выберите камеру в настройках, в поле «Источник».</translation>
     </message>
     <message>
+        <location line="-822"/>
         <source>About</source>
+        <extracomment>Tool tip of the button that opens the About window.</extracomment>
         <translation>О программе</translation>
     </message>
     <message>
+        <location line="+516"/>
         <source>The recording was stopped because the camera was restarted with the new settings. What was recorded has been saved as %1.</source>
         <translation>Запись остановлена, так как камера перезапущена с новыми настройками. Записанное сохранено в файл %1.</translation>
     </message>
     <message>
+        <location line="+362"/>
         <source>Continuous snapshots stopped.</source>
         <translation>Непрерывная съёмка снимков остановлена.</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>No camera is connected.</source>
         <translation>Камера не подключена.</translation>
     </message>
     <message>
+        <location line="+31"/>
         <source>Connect a document camera</source>
         <translation>Подключите документ-камеру</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Plug the camera into a USB port of this computer.</source>
         <translation>Подключите камеру к USB-порту этого компьютера.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Its live picture appears here as soon as the camera is ready.</source>
         <translation>Изображение с камеры появится здесь, как только она будет готова.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Film, Photograph and Drawing Board work without a camera.</source>
         <translation>Видео, Фото и Доска работают без камеры.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>No film is open</source>
-        <translation>Фильм не открыт</translation>
+        <extracomment>Title on the empty Film canvas; one line.</extracomment>
+        <translation>Видео не открыто</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Open a film with the open button below the picture.</source>
-        <translation>Откройте фильм кнопкой открытия под изображением.</translation>
+        <translation>Откройте видео кнопкой открытия под изображением.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>No photograph is shown</source>
+        <extracomment>Title on the empty Photograph canvas; one line.</extracomment>
         <translation>Фото не показано</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Choose a picture with the open button below the picture; the pictures of its folder are then shown here.</source>
         <translation>Выберите изображение кнопкой открытия под изображением; затем здесь будут показаны изображения из его папки.</translation>
     </message>
     <message>
+        <location line="+49"/>
         <source>Films (%1)</source>
-        <translation>Фильмы (%1)</translation>
+        <extracomment>Film open dialog: file type filter; %1 is the list of file patterns.</extracomment>
+        <translation>Видео (%1)</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>All files (*)</source>
+        <extracomment>Film open dialog: file type filter of every file.</extracomment>
         <translation>Все файлы (*)</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>The film could not be opened. This computer lacks what it needs to play it: %1.</source>
-        <translation>Не удалось открыть фильм. На этом компьютере нет того, что нужно для его воспроизведения: %1.</translation>
+        <translation>Не удалось открыть видео. На этом компьютере нет того, что нужно для его воспроизведения: %1.</translation>
     </message>
 </context>
 <context>
     <name>MaskToolWindow</name>
     <message>
+        <location filename="../src/src/MaskToolWindow.cpp" line="+13"/>
         <source>Mask</source>
+        <extracomment>Title of the mask window: masks cover part of the picture (about 200 pixels).</extracomment>
         <translation>Маска</translation>
     </message>
 </context>
 <context>
     <name>OSDProcessor</name>
     <message>
+        <location filename="../src/src/OSDProcessor.cpp" line="+68"/>
         <source>Best fit</source>
-        <translation>Весь</translation>
+        <extracomment>On-screen zoom badge: the picture is fitted to the window; keep it short, the badge grows to fit it.</extracomment>
+        <translation>Целиком</translation>
+    </message>
+</context>
+<context>
+    <name>Projector</name>
+    <message>
+        <location filename="../src/src/Projector.cpp" line="+26"/>
+        <source>There is no second screen for the projector window.</source>
+        <translation>Нет второго экрана для окна проектора.</translation>
     </message>
 </context>
 <context>
     <name>RecordingRescuer</name>
     <message>
+        <location filename="../src/src/RecordingRescuer.cpp" line="+141"/>
         <source>Repairing the recording &quot;%1&quot;, which was cut off when the program last ended...</source>
         <translation>Восстановление записи «%1», прерванной при последнем завершении программы…</translation>
     </message>
@@ -417,83 +690,132 @@
 <context>
     <name>SettingsToolWindow</name>
     <message>
+        <location filename="../src/src/SettingsToolWindow.cpp" line="+70"/>
         <source>Setting</source>
+        <extracomment>Title of the settings window, white on its title band (about 200 pixels).</extracomment>
         <translation>Настройки</translation>
     </message>
     <message>
+        <location line="+13"/>
         <source>Source</source>
+        <extracomment>Settings window: label of the camera choice; at most about 12 characters (97 pixels).</extracomment>
         <translation>Источник</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Resolution</source>
+        <extracomment>Settings window: label of the camera&apos;s capture size; at most about 12 characters (97 pixels).</extracomment>
         <translation>Разрешение</translation>
     </message>
     <message>
+        <location line="+12"/>
         <source>Capture</source>
+        <extracomment>Settings window: label of the snapshot mode (Single or Continuous), not of the camera&apos;s capture size; at most about 12 characters (97 pixels).</extracomment>
         <translation>Снимок</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>Single</source>
+        <extracomment>Settings window, snapshot mode: one snapshot per click (box of 124 pixels).</extracomment>
         <translation>Одиночный</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Continuous</source>
-        <translation>Непрерывный</translation>
+        <extracomment>Settings window, snapshot mode: a snapshot every interval until stopped (box of 124 pixels).</extracomment>
+        <translation>Серия</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Time</source>
+        <extracomment>Settings window: label of the interval between continuous snapshots; at most about 12 characters (97 pixels).</extracomment>
         <translation>Интервал</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>sec</source>
+        <extracomment>Settings window, snapshot interval unit after a number (&quot;5 sec&quot;); short.</extracomment>
         <translation>с</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>min</source>
+        <extracomment>Settings window, snapshot interval unit after a number (&quot;5 min&quot;); short.</extracomment>
         <translation>мин</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>hr</source>
+        <extracomment>Settings window, snapshot interval unit after &quot;1&quot; (&quot;1 hr&quot;); short.</extracomment>
         <translation>ч</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Save as</source>
+        <extracomment>Settings window: label of the folder snapshots are saved in (not a Save command); at most about 12 characters (97 pixels).</extracomment>
         <translation>Сохранить в</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Browse</source>
+        <extracomment>Settings window: button that opens a folder dialog; at most 78 pixels in 8-point type.</extracomment>
         <translation>Обзор</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>RecordingSave</source>
+        <extracomment>Settings window: label of the folder recordings are saved in, shown in Japanese and Russian only (a longer form of &quot;Recording&quot;); at most about 12 characters (97 pixels).</extracomment>
         <translation>Папка видео</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Recording</source>
+        <extracomment>Settings window: label of the folder recordings are saved in; at most about 12 characters (97 pixels).</extracomment>
         <translation>Запись</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>OK</source>
+        <extracomment>Settings window: button that stores the settings; at most 78 pixels in 8-point type.</extracomment>
         <translation>ОК</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Cancel</source>
+        <extracomment>Settings window: button that closes it without storing; at most 78 pixels in 8-point type.</extracomment>
         <translation>Отмена</translation>
     </message>
     <message>
+        <location line="+10"/>
+        <source>Language</source>
+        <extracomment>Settings window: label of the interface language choice; at most about 12 characters (97 pixels).</extracomment>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>The new language is used from the next start.</source>
+        <extracomment>Settings window, under the language choice: shown when the chosen language differs from the one in use; one line of about 250 pixels.</extracomment>
+        <translation>Новый язык будет использован при следующем запуске.</translation>
+    </message>
+    <message>
+        <location line="+84"/>
         <source>Using a recording resolution of %1x%2 may cause low framerate when the PC isn&apos;t powerful. Continue?</source>
         <translation>Разрешение записи %1x%2 может снизить частоту кадров на недостаточно мощном ПК. Продолжить?</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Question</source>
+        <extracomment>Title of the question whether a large capture size is wanted.</extracomment>
         <translation>Вопрос</translation>
     </message>
     <message>
+        <location line="-72"/>
         <source>Automatic</source>
         <extracomment>Camera choice in the settings window (Source row, about 16 characters): the program takes a supported document camera, else an external USB camera.</extracomment>
         <translation>Автоматически</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>%1 (not connected)</source>
         <extracomment>Settings window, Source row: the chosen camera is unplugged; %1 is its USB identity.</extracomment>
         <translation>%1 (не подключена)</translation>
@@ -502,11 +824,15 @@
 <context>
     <name>TextToolWindow</name>
     <message>
+        <location filename="../src/src/TextToolWindow.cpp" line="+16"/>
         <source>Text</source>
+        <extracomment>Title of the text tool&apos;s options window (about 200 pixels).</extracomment>
         <translation>Текст</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Color</source>
+        <extracomment>Text window: label of the text colour swatches; at most about 140 pixels.</extracomment>
         <translation>Цвет</translation>
     </message>
 </context>

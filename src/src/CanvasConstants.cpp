@@ -3,9 +3,13 @@
 namespace {
 
 const char *const EffectNameTexts[] = {
+    //: Colour effect: the picture in its own colours (an adjective, as opposed to black and white).
     QT_TRANSLATE_NOOP("CanvasConstants", "Color"),
+    //: Colour effect: black and white; keep it short and without an ampersand next to a letter.
     QT_TRANSLATE_NOOP("CanvasConstants", "B & W"),
+    //: Colour effect: inverted colours, as a photographic negative.
     QT_TRANSLATE_NOOP("CanvasConstants", "Negative"),
+    //: Colour effect: the picture in coarse squares.
     QT_TRANSLATE_NOOP("CanvasConstants", "Mosaic"),
 };
 

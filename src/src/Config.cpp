@@ -41,7 +41,9 @@ Config::Config()
     m_recordingResolution =
         settings->value(QStringLiteral("recordingResolution2"), DefaultResolution).toSize();
     m_language = settings->value(QStringLiteral("language"), QStringLiteral("en")).toString();
+    m_chosenLanguage = m_language;
     m_camera = settings->value(QStringLiteral("camera")).toString();
+    m_projectorScreen = settings->value(QStringLiteral("projectorScreen")).toString();
 }
 
 Config *Config::instance()
@@ -133,6 +135,18 @@ QString Config::language()
     return instance()->m_language;
 }
 
+QString Config::chosenLanguage()
+{
+    return instance()->m_chosenLanguage;
+}
+
+void Config::setLanguage(const QString &code)
+{
+    Config *config = instance();
+    config->m_chosenLanguage = code;
+    config->settings->setValue(QStringLiteral("language"), code);
+}
+
 QString Config::camera()
 {
     return instance()->m_camera;
@@ -143,4 +157,16 @@ void Config::setCamera(const QString &identity)
     Config *config = instance();
     config->m_camera = identity;
     config->settings->setValue(QStringLiteral("camera"), identity);
+}
+
+QString Config::projectorScreen()
+{
+    return instance()->m_projectorScreen;
+}
+
+void Config::setProjectorScreen(const QString &name)
+{
+    Config *config = instance();
+    config->m_projectorScreen = name;
+    config->settings->setValue(QStringLiteral("projectorScreen"), name);
 }

@@ -37,10 +37,18 @@ public:
     static QSize resolution();
     static void setResolution(const QSize &size);
     static QSize recordingResolution();
+    // The interface language of this run, as stored when the run began.
     static QString language();
+    // A new choice takes effect at the next start: it is stored, and read back here, but the
+    // language of this run stays.
+    static QString chosenLanguage();
+    static void setLanguage(const QString &code);
     // The live camera the user chose, by its stable identity; empty for the automatic choice.
     static QString camera();
     static void setCamera(const QString &identity);
+    // The screen the projector window last showed on, by the screen's name; empty for none.
+    static QString projectorScreen();
+    static void setProjectorScreen(const QString &name);
 
     // Drops the cached store so the next use reads the keys again, as a new run would.
     static void reload();
@@ -56,7 +64,9 @@ private:
     QSize m_resolution;
     QSize m_recordingResolution;
     QString m_language;
+    QString m_chosenLanguage;
     QString m_camera;
+    QString m_projectorScreen;
 };
 
 #endif

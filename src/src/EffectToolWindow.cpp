@@ -9,6 +9,7 @@
 
 EffectToolWindow::EffectToolWindow(QWidget *anchor, MainWindow *mainWindow)
     : ToolWindow(QImage(QStringLiteral(":/icons/Background/POP_BK_TOOL.png")), anchor, mainWindow,
+                 //: Title of the colour-effect window (about 200 pixels).
                  tr("Color Effect"))
     , mainWindow(mainWindow)
 {

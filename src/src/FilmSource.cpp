@@ -46,6 +46,7 @@ void FilmSource::startOpen(const QString &fileName)
     step = NormalStep;
     refreshAfterRefusal = hadFilm;
     opening = true;
+    currentFile = fileName;
     backend->startOpen(fileName);
 }
 
@@ -99,6 +100,7 @@ void FilmSource::close()
     playing = false;
     audio = false;
     duration = 0;
+    currentFile.clear();
     awaitingPicture = false;
     tickTimer->stop();
 }
@@ -156,6 +158,37 @@ int FilmSource::position()
     if (!opened || duration <= 0)
         return 0;
     return int(backend->position() * 100 / duration);
+}
+
+bool FilmSource::isRunning() const
+{
+    return opened && playing && tickTimer->isActive();
+}
+
+qint64 FilmSource::positionMs() const
+{
+    if (!opened)
+        return 0;
+    return qMax<qint64>(backend->position(), 0) / UnitsPerMillisecond;
+}
+
+qint64 FilmSource::durationMs() const
+{
+    if (!opened)
+        return 0;
+    const qint64 length = duration > 0 ? duration : backend->duration();
+    return qMax<qint64>(length, 0) / UnitsPerMillisecond;
+}
+
+void FilmSource::seekBy(qint64 ms)
+{
+    if (!opened)
+        return;
+    qint64 target = qMax<qint64>(backend->position() + ms * UnitsPerMillisecond, 0);
+    if (duration > 0)
+        target = qMin(target, duration - 1);
+    backend->seek(target);
+    emit tick();
 }
 
 void FilmSource::setPosition(int position)

@@ -52,6 +52,15 @@ public:
     int rate() const { return SpeedTable[step]; }
     // What the file of the last open() needs that is not installed, for telling the user.
     QStringList missingPlugins() const;
+    // The film moves on by itself: played at any rate, not paused, stopped or resting at its end.
+    bool isRunning() const;
+    // Where the film stands and how long it is, in milliseconds; 0 without a film.
+    qint64 positionMs() const;
+    qint64 durationMs() const;
+    // Seeks by the given milliseconds from where the film stands, kept within the film.
+    void seekBy(qint64 ms);
+    // The file of the film asked for last, whether it has loaded yet or not.
+    QString fileName() const { return currentFile; }
 
     static constexpr int SpeedSteps = 8;
     static constexpr int SpeedTable[SpeedSteps] = {-2, 1, 2, 4, 8, 16, 32, 100};
@@ -106,6 +115,7 @@ private:
     bool playing = false;
     int step = NormalStep;
     qint64 duration = 0;
+    QString currentFile;
     // Until the film's first frame has been seen, or its absence told: ticks played without one.
     bool awaitingPicture = false;
     int ticksWithoutPicture = 0;

@@ -35,6 +35,23 @@ void ImageButton::setImage(QString name)
     update();
 }
 
+void ImageButton::setOptionsMark(bool on)
+{
+    if (on == optionsMark)
+        return;
+    optionsMark = on;
+    //: Second line of a tool tip: a long press on the button opens its options window.
+    if (on && !toolTip().endsWith(tr("Hold for options")))
+        setToolTip(optionsToolTip(toolTip()));
+    update();
+}
+
+QString ImageButton::optionsToolTip(const QString &toolTip)
+{
+    const QString hint = tr("Hold for options");
+    return toolTip.isEmpty() ? hint : toolTip + QLatin1Char('\n') + hint;
+}
+
 void ImageButton::setTextColor(QColor color)
 {
     textColor = color;
@@ -95,6 +112,8 @@ void ImageButton::paintEvent(QPaintEvent *event)
     Q_UNUSED(event);
     QPainter painter(this);
     painter.drawImage(0, 0, currentImage());
+    if (optionsMark)
+        paintOptionsMark(painter);
     if (text().isEmpty())
         return;
     const QFontMetrics metrics(font());
@@ -103,4 +122,20 @@ void ImageButton::paintEvent(QPaintEvent *event)
     painter.setFont(font());
     painter.setPen(textColor.isValid() ? textColor : QColor(Qt::black));
     painter.drawText(x, y, text());
+}
+
+void ImageButton::paintOptionsMark(QPainter &painter)
+{
+    // The glyphs' ink: grey at rest, white under the pointer, pressed or checked.
+    const bool lit = hovered || isDown() || isChecked();
+    const QColor ink = lit ? QColor(255, 255, 255) : QColor(214, 214, 214);
+    const qreal side = qMax(4.0, qMin(width(), height()) * 0.2);
+    const QPointF corner(width() - 3, height() - 3);
+    const QPointF triangle[3] = {corner, corner - QPointF(side, 0), corner - QPointF(0, side)};
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(ink);
+    painter.drawPolygon(triangle, 3);
+    painter.restore();
 }

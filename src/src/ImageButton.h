@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+class QPainter;
+
 // A push button drawn from three pictures looked up by name: ":/icons/Normal/<name>.png" when
 // idle, ":/icons/Over/<name>.png" under the cursor and ":/icons/Click/<name>.png" while pressed or
 // checked. It is as large as its normal picture. Keeping the left button down for 500 ms emits
@@ -23,6 +25,12 @@ public:
     // Caption colour; until set, captions are black.
     void setTextColor(QColor color);
 
+    // Marks a button whose long press opens an options window: a small corner triangle in the
+    // artwork's ink, and a tool tip line that says so.
+    void setOptionsMark(bool on);
+    bool hasOptionsMark() const { return optionsMark; }
+    static QString optionsToolTip(const QString &toolTip);
+
     // The picture the next paint draws for the current state.
     const QImage &currentImage() const;
 
@@ -36,6 +44,7 @@ public:
     QImage overImage;
     QImage clickImage;
     QTimer holdTimer;
+    bool optionsMark = false;
 
 signals:
     void hold();
@@ -47,6 +56,9 @@ protected:
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    void paintOptionsMark(QPainter &painter);
 };
 
 #endif

@@ -893,8 +893,12 @@ bool ImageCanvas::exchangeStep(bool undoing)
             history.pushRedone(std::move(*step));
         ++changeCount;
     }
+    //: Shown briefly on the picture after the last drawing step was undone.
+    const QString undone = tr("Undo");
+    //: Shown briefly on the picture after an undone drawing step was done again.
+    const QString redone = tr("Redo");
     if (osd)
-        osd->showMessage(undoing ? tr("Undo") : tr("Redo"), UndoMessageTime);
+        osd->showMessage(undoing ? undone : redone, UndoMessageTime);
     update();
     return true;
 }

@@ -566,6 +566,7 @@ void LiveSource::backendFailed(CameraBackend::Failure failure, const QString &me
     if (!wasRecording)
         return;
     // The preview goes on: only the recording broke.
+    //: Message box; %1 is the system's reason.
     finishRecording([this, message] { reportRecordingFailed(tr("The recording failed: %1").arg(message)); });
 }
 

@@ -10,6 +10,10 @@
 #include "TextToolWindow.h"
 #include "Config.h"
 #include "FilmSource.h"
+#include "FilmTime.h"
+#include "FullScreenView.h"
+#include "KeyboardCommands.h"
+#include "Projector.h"
 #include "media/FilmFormats.h"
 #include "HorizontalSlider.h"
 #include "ImageButton.h"
@@ -67,12 +71,20 @@ bool isFolder(const QString &path)
 
 MainWindow::MainWindow()
 {
+    //: Options window of the eraser: label of the width swatches; at most about 140 pixels.
     widthCaption = tr("Width");
+    //: Options window of a drawing tool: label of the line width swatches; at most about 140
+    //: pixels.
     lineWidthCaption = tr("Line Width");
+    //: Options window of a drawing tool: label of the line colour swatches; at most about 140
+    //: pixels.
     lineColorCaption = tr("Line Color");
+    //: Options window of a shape tool: label of the fill colour swatches, which start after it; at
+    //: most about 110 pixels.
     fillColorCaption = tr("Fill Color");
     resolutions = {QSize(1024, 768), QSize(1280, 720), QSize(1600, 1200),
                    QSize(1920, 1080), QSize(2048, 1536), QSize(2592, 1944)};
+    //: Title of the main window: the program's name.
     setWindowTitle(tr("Document Camera"));
     setMinimumSize(800, 640);
     resize(800, 680);
@@ -83,12 +95,16 @@ MainWindow::MainWindow()
 
     const QFont modeFont = arial(11);
     liveButton = new ImageButton(QStringLiteral("MAIN_BUTTON"), this, 0, 0);
+    //: Mode tab: the camera's live picture; at most about 100 pixels in 11-point type.
     liveButton->setText(tr("Live"));
     filmButton = new ImageButton(QStringLiteral("MAIN_BUTTON"), this, 0, 0);
+    //: Mode tab: playing video files; at most about 100 pixels in 11-point type.
     filmButton->setText(tr("Film"));
     photographButton = new ImageButton(QStringLiteral("MAIN_BUTTON"), this, 0, 0);
+    //: Mode tab: browsing a folder of pictures; at most about 100 pixels in 11-point type.
     photographButton->setText(tr("Photograph"));
     drawingBoardButton = new ImageButton(QStringLiteral("MAIN_BUTTON_LONG"), this, 0, 0);
+    //: Mode tab: a blank white sheet to draw on; at most about 115 pixels in 11-point type.
     drawingBoardButton->setText(tr("Drawing Board"));
     for (ImageButton *button : {liveButton, filmButton, photographButton, drawingBoardButton}) {
         button->setFont(modeFont);
@@ -100,6 +116,7 @@ MainWindow::MainWindow()
     aboutIcon = QStringLiteral("AboutButton");
     aboutX = 34;
     aboutBackground = QImage(QStringLiteral(":/icons/Background/POP_BK_ABOUT_small.png"));
+    //: Tool tip of the button that opens the About window.
     aboutButton = new ImageButton(aboutIcon, tr("About"), this, aboutX, height() - 55);
     connect(aboutButton, SIGNAL(clicked()), this, SLOT(About()));
 
@@ -115,25 +132,40 @@ MainWindow::MainWindow()
     drawingGroup = new QButtonGroup(this);
     drawingGroup->setExclusive(true);
 
+    //: Panel group title over the drawing tools (lines, shapes, eraser, text); at most about 80
+    //: pixels in 10-point type.
     panel->addGroup(tr("Noting"));
+    //: Tool tip and options window title: the straight line tool.
     lineButton = addToolButton("ICON_LINE", tr("Line"), SLOT(line()), SLOT(lineHold()), drawingGroup);
+    //: Tool tip and options window title: the rectangle tool.
     rectangleButton = addToolButton("ICON_RETANGLE", tr("Rectangle"), SLOT(rectangle()),
                                     SLOT(rectangleHold()), drawingGroup);
+    //: Tool tip and options window title: the freehand pen tool.
     freehandButton = addToolButton("ICON_FREEHAND", tr("Freehand"), SLOT(freehand()),
                                    SLOT(freehandHold()), drawingGroup);
+    //: Tool tip and options window title: the circle tool.
     circleButton = addToolButton("ICON_CIRCLE", tr("Circle"), SLOT(circle()), SLOT(circleHold()),
                                  drawingGroup);
+    //: Tool tip and options window title: the arrow tool.
     arrowButton = addToolButton("ICON_ARROW", tr("Arrow"), SLOT(arrow()), SLOT(arrowHold()),
                                 drawingGroup);
+    //: Tool tip and options window title: the triangle tool.
     triangleButton = addToolButton("ICON_TRIANGLE", tr("Triangle"), SLOT(triangle()),
                                    SLOT(triangleHold()), drawingGroup);
+    //: Tool tip and options window title: the eraser, which rubs out drawings.
     eraserButton = addToolButton("ICON_ERASE", tr("Eraser"), SLOT(erase()), SLOT(eraseHold()),
                                  drawingGroup);
+    //: Tool tip: the text tool, which writes typed text on the picture.
     textButton = addToolButton("ICON_TEXT", tr("Text"), SLOT(text()), SLOT(textHold()), drawingGroup);
+    //: Tool tip: removes every drawing from the picture.
     eraseAllButton = addToolButton("ICON_ERASE_ALL", tr("Erase all"), SLOT(eraseAll()), nullptr,
                                    nullptr);
+    //: Tool tip: drag a rectangle to COPY that part of the picture to the clipboard (the picture is
+    //: not cropped).
     clipButton = addToolButton("ICON_COPY", tr("Clip image"), SLOT(clip()), nullptr, drawingGroup);
+    //: Tool tip: the hand tool, which drags a zoomed picture around.
     handButton = addToolButton("ICON_HAND", tr("Hand"), SLOT(hand()), nullptr, drawingGroup);
+    //: Tool tip: fills the drawing layer with a colour.
     fillBackgroundButton = addToolButton("ICON_FILL", tr("Fill background"), SLOT(fillBackground()),
                                          SLOT(fillBackgroundHold()), drawingGroup);
     fillBackgroundButton->setCheckable(false);
@@ -141,37 +173,57 @@ MainWindow::MainWindow()
     fillBackgroundButton->setEnabled(false);
     freehandButton->setChecked(true);
 
+    //: Panel group title over the mask and colour-effect tools (not Help); at most about 80 pixels
+    //: in 10-point type.
     panel->addGroup(tr("Assisting"));
+    //: Tool tip: masks that cover part of the picture.
     maskButton = addToolButton("ICON_MASK_CIRCLE", tr("Mask"), SLOT(mask()), SLOT(maskHold()), nullptr);
     maskButton->setCheckable(true);
     savedMask = 1;
+    //: Tool tip: colour effects (black and white, negative, mosaic).
     effectButton = addToolButton("ICON_EFFECT_COLOR", tr("Effect"), nullptr, SLOT(effectHold()), nullptr);
 
+    //: Panel group title over zoom, focus, brightness, rotate and freeze (not Settings); at most
+    //: about 80 pixels in 10-point type.
     panel->addGroup(tr("Adjustment"));
+    //: Tool tip of a button.
     zoomOutButton = addToolButton("ICON_ZOOM_OUT", tr("Zoom out"), nullptr, nullptr, nullptr);
+    //: Tool tip of a button.
     zoomInButton = addToolButton("ICON_ZOOM_IN", tr("Zoom in"), nullptr, nullptr, nullptr);
     connect(zoomInButton, SIGNAL(pressed()), this, SLOT(zoomInStart()));
     connect(zoomInButton, SIGNAL(released()), this, SLOT(zoomInStop()));
     connect(zoomOutButton, SIGNAL(pressed()), this, SLOT(zoomOutStart()));
     connect(zoomOutButton, SIGNAL(released()), this, SLOT(zoomOutStop()));
+    //: Tool tip: back to the whole picture fitted to the window (not 100 % pixel size).
     zoomResetButton = addToolButton("ICON_ZOOM_RESET", tr("Reset zoom"), SLOT(zoomReset()), nullptr,
                                     nullptr);
+    //: Tool tip: the camera focuses by itself once.
     autoFocusButton = addToolButton("ICON_AUTOFOCUS", tr("Auto focus"), SLOT(autoFocus()), nullptr,
                                     nullptr);
+    //: Tool tip: makes the camera's picture darker.
     brightnessDownButton = addToolButton("ICON_BRIGHTNESS_REDUCE", tr("Brightness down"),
                                          SLOT(brightnessDown()), nullptr, nullptr);
+    //: Tool tip: makes the camera's picture brighter.
     brightnessUpButton = addToolButton("ICON_BRIGHTNESS_INCREASE", tr("Brightness up"),
                                        SLOT(brightnessUp()), nullptr, nullptr);
+    //: Tool tip: turns the picture a quarter turn.
     rotateButton = addToolButton("ICON_ROTATE", tr("Rotate"), SLOT(rotate()), nullptr, nullptr);
+    //: Tool tip: holds the live picture still (not a snapshot).
     freezeButton = addToolButton("ICON_FREEZE", tr("Freeze"), SLOT(freeze()), nullptr, nullptr);
     freezeButton->setCheckable(true);
 
+    //: Panel group title over recording, snapshot, settings and print; at most about 80 pixels in
+    //: 10-point type.
     panel->addGroup(tr("Recording"));
+    //: Tool tip: starts a new video recording of what is shown.
     recordButton = addToolButton("ICON_RECORDING", tr("Record video"), SLOT(record()), nullptr, nullptr);
     recordButton->setCheckable(true);
+    //: Tool tip: saves the shown picture as a JPEG file.
     snapshotButton = addToolButton("ICON_CAPTURE", tr("Take snapshot"), SLOT(snapshot()), nullptr,
                                    nullptr);
+    //: Tool tip of the button that opens the settings window.
     settingsButton = addToolButton("ICON_SETTING", tr("Settings"), SLOT(settings()), nullptr, nullptr);
+    //: Tool tip: prints the shown picture.
     printButton = addToolButton("ICON_PRINT", tr("Print"), SLOT(print()), nullptr, nullptr);
     panel->addStretch();
 
@@ -247,7 +299,10 @@ MainWindow::MainWindow()
     connect(intervalSlider, SIGNAL(valueChanged(int)), this, SLOT(photographPlayIntervalChanged(int)));
     intervalSlider->hide();
 
-    intervalLabel = new QLabel(QStringLiteral("1        2        5       10      15     30  sec."), this);
+    // The numbers stand under the slider's steps; only the unit after them is translated.
+    //: Slide-show interval scale: the unit after "1 2 5 10 15 30" (seconds); a few characters.
+    const QString secondsUnit = tr("sec.");
+    intervalLabel = new QLabel(QStringLiteral("1        2        5       10      15     30  ") + secondsUnit, this);
     setLabelColor(Qt::gray, intervalLabel);
     intervalLabel->setFixedSize(200, 10);
     intervalLabel->hide();
@@ -296,6 +351,8 @@ MainWindow::MainWindow()
         connect(canvas, SIGNAL(snapshotFailed()), this, SLOT(snapshotFailed()));
     setUpFeedback();
     setUpUndoShortcuts();
+
+    addPresenterControls();
 
     // One pass through Film mode leaves every per-mode widget and source hook exactly as a switch
     // into Live mode sets them.
@@ -405,6 +462,9 @@ void MainWindow::layoutContents()
     photographScrollBar->setFixedSize(stack->width() + 2, 10);
     thumbnails->move(0, stack->height() - thumbnails->height() - 7);
     photographScrollBar->move(stack->x(), stack->y() + stack->height());
+    layoutFilmTime();
+    if (fullScreen)
+        fullScreen->fitToWindow();
 }
 
 void MainWindow::expand()
@@ -472,6 +532,8 @@ void MainWindow::leaveMode(int oldMode)
         filmVolumeButton->setChecked(false);
         volumeSlider->hide();
         filmPositionBar->hide();
+        filmTimeLabel->hide();
+        filmNameLabel->hide();
         filmSource->pauseCapture();
         break;
     case PhotographMode:
@@ -503,6 +565,8 @@ void MainWindow::enterMode(int newMode)
         filmBar->show();
         filmBar->raise();
         filmPositionBar->show();
+        filmTimeLabel->show();
+        filmNameLabel->show();
         filmSource->resumeCapture();
         break;
     case PhotographMode:
@@ -612,6 +676,7 @@ void MainWindow::setDrawingTool(int drawMode, QWidget *button)
 
 void MainWindow::showError(const QString &text)
 {
+    //: Title of an error message box.
     QMessageBox::critical(this, tr("Error"), text, QMessageBox::Ok);
 }
 
@@ -802,6 +867,7 @@ void MainWindow::record()
     const QDir folder(Config::recordPath());
     if (!isFolder(Config::recordPath())) {
         showError(tr("Please select a folder first."));
+        //: Shown for two seconds on the picture; short.
         showFeedback(tr("Recording not started"));
         endRecordingState();
         return;
@@ -831,6 +897,7 @@ void MainWindow::recordingFailed(const QString &message)
     if (!recording)
         return;
     endRecordingState();
+    //: Shown for two seconds on the picture; short.
     showFeedback(tr("Recording failed"));
     showError(message);
 }
@@ -886,6 +953,7 @@ void MainWindow::snapshot()
     const QString folder = Config::snapshotPath();
     if (!isFolder(folder)) {
         showError(tr("Please select a folder first."));
+        //: Shown for two seconds on the picture; short.
         showFeedback(tr("Snapshot not saved"));
         return;
     }
@@ -969,9 +1037,11 @@ QStringList MainWindow::startText(int mode)
                 tr("Its live picture appears here as soon as the camera is ready."),
                 tr("Film, Photograph and Drawing Board work without a camera.")};
     case FilmMode:
+        //: Title on the empty Film canvas; one line.
         return {tr("No film is open"),
                 tr("Open a film with the open button below the picture.")};
     case PhotographMode:
+        //: Title on the empty Photograph canvas; one line.
         return {tr("No photograph is shown"),
                 tr("Choose a picture with the open button below the picture; the pictures of its "
                    "folder are then shown here.")};
@@ -995,6 +1065,7 @@ void MainWindow::print()
     closeToolWindow();
     const QImage picture = currentCanvas->currentImage();
     if (!offersPdfFile() && !hasPrinters()) {
+        //: Shown for two seconds on the picture; short.
         showFeedback(tr("Printing failed"));
         showError(tr("No printers found on this system."));
         return;
@@ -1020,8 +1091,10 @@ void MainWindow::filmOpenFile()
 {
     closeToolWindow();
     // Every kind of film first, so a typed name of any kind is taken, then the classic two.
+    //: Film open dialog: file type filter; %1 is the list of file patterns.
     const QString filter = tr("Films (%1)").arg(FilmFormats::filePatterns())
                            + QStringLiteral(";;AVI Files (*.avi);;WMV Files (*.wmv);;")
+                           //: Film open dialog: file type filter of every file.
                            + tr("All files (*)");
     const QString path = askOpenFileName(QDir(Config::recordPath()).path(), filter);
     if (path.isEmpty() || !QFileInfo::exists(path))
@@ -1066,12 +1139,14 @@ void MainWindow::filmBackward()
 {
     closeToolWindow();
     filmSource->backward();
+    showFilmTime();
 }
 
 void MainWindow::filmForward()
 {
     closeToolWindow();
     filmSource->forward();
+    showFilmTime();
 }
 
 void MainWindow::filmVolume()
@@ -1084,6 +1159,68 @@ void MainWindow::filmVolume()
 void MainWindow::filmTick()
 {
     filmPositionBar->setValue(filmSource->position());
+    showFilmTime();
+}
+
+void MainWindow::showFilmTime()
+{
+    if (!filmSource->isOpened()) {
+        filmTimeLabel->clear();
+        filmNameLabel->clear();
+        filmNameLabel->setToolTip(QString());
+        osdByCanvas.value(filmCanvas)->setNotice(QString());
+        return;
+    }
+    filmTimeLabel->setText(FilmTime::text(filmSource->positionMs(), filmSource->durationMs()));
+    const QString name = QFileInfo(filmSource->fileName()).fileName();
+    filmNameLabel->setText(filmNameLabel->fontMetrics().elidedText(name, Qt::ElideMiddle,
+                                                                   filmNameLabel->width()));
+    filmNameLabel->setToolTip(name);
+    // Fast forward and rewind stay on the picture for as long as they run.
+    const bool stepping = filmSource->isPlaying() && filmSource->rate() != 1;
+    osdByCanvas.value(filmCanvas)->setNotice(stepping ? FilmTime::rateText(filmSource->rate())
+                                                      : QString());
+}
+
+// The film's time sits right of the film bar, its name in the free space left of it.
+void MainWindow::layoutFilmTime()
+{
+    if (!filmTimeLabel)
+        return;
+    const int h = height();
+    const int right = volumeSlider->x() + volumeSlider->width() + 10;
+    filmTimeLabel->setGeometry(right, h - 54, qMax(0, width() - right - 20), 24);
+    const int left = stack->x();
+    filmNameLabel->setGeometry(left, h - 54, qMax(0, filmBar->x() - left - 10), 24);
+    // The tool tip keeps the whole name; the label shows what fits.
+    const QString name = filmNameLabel->toolTip();
+    filmNameLabel->setText(filmNameLabel->fontMetrics().elidedText(name, Qt::ElideMiddle,
+                                                                   filmNameLabel->width()));
+}
+
+void MainWindow::addPresenterControls()
+{
+    filmTimeLabel = new QLabel(this);
+    filmTimeLabel->setFont(arial(11));
+    setLabelColor(Qt::white, filmTimeLabel);
+    filmTimeLabel->hide();
+    filmNameLabel = new QLabel(this);
+    filmNameLabel->setFont(arial(10));
+    setLabelColor(Qt::gray, filmNameLabel);
+    filmNameLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    filmNameLabel->hide();
+    connect(filmSource, &FilmSource::openFinished, this, [this] { showFilmTime(); });
+    layoutFilmTime();
+
+    for (ImageButton *button : {lineButton, rectangleButton, freehandButton, circleButton,
+                                arrowButton, triangleButton, eraserButton, textButton,
+                                fillBackgroundButton, maskButton, effectButton})
+        button->setOptionsMark(true);
+
+    // The keys first: the full-screen strip copies the tool tips that name them.
+    keyboard = new KeyboardCommands(this);
+    fullScreen = new FullScreenView(this);
+    projector = new Projector(this);
 }
 
 void MainWindow::filmFailed(const QString &message)
@@ -1236,6 +1373,7 @@ void MainWindow::textHold()
 
 void MainWindow::fillBackgroundHold()
 {
+    //: Title of the fill-background options window (about 200 pixels).
     openToolWindow(new FillBackgroundToolWindow(fillBackgroundButton, this, tr("Background Color"),
                                                 fillColorCaption));
 }
@@ -1279,10 +1417,13 @@ void MainWindow::setUpFeedback()
     for (ImageCanvas *canvas : {liveCanvas, filmCanvas, photographCanvas, drawingBoardCanvas}) {
         OSDProcessor *osd = osdByCanvas.value(canvas);
         connect(canvas, &ImageCanvas::snapshotSaved, osd, [osd](const QString &path) {
+            //: Shown for two seconds on the picture after a snapshot; %1 is the file name.
             osd->showMessage(tr("Saved %1").arg(QFileInfo(path).fileName()), FeedbackTime);
         });
+        //: Shown for two seconds on the picture after an area was copied to the clipboard.
         connect(canvas, &ImageCanvas::clipDone, osd, [osd] { osd->showMessage(tr("Copied"), FeedbackTime); });
         connect(canvas, &ImageCanvas::clipFailed, osd,
+                //: Shown for two seconds on the picture when there was nothing to copy.
                 [osd] { osd->showMessage(tr("Not copied"), FeedbackTime); });
     }
 }

@@ -11,6 +11,9 @@
 #include <QVector>
 
 class FilmSource;
+class FullScreenView;
+class KeyboardCommands;
+class Projector;
 class QDateTime;
 class QDir;
 class QPrinter;
@@ -144,6 +147,14 @@ public:
     int aboutX = 34;
     QImage aboutBackground;
 
+    // For the presenter: where the film stands and which file it is, the keys, full screen and
+    // the projector window.
+    QLabel *filmTimeLabel = nullptr;
+    QLabel *filmNameLabel = nullptr;
+    FullScreenView *fullScreen = nullptr;
+    Projector *projector = nullptr;
+    KeyboardCommands *keyboard = nullptr;
+
 signals:
     void modeChanged();
 
@@ -268,6 +279,9 @@ private:
     static QString noCameraText();
     // The display of the current canvas.
     OSDProcessor *display() const;
+    void addPresenterControls();
+    void layoutFilmTime();
+    void showFilmTime();
 
     // The display whose clock runs for the current recording.
     QPointer<OSDProcessor> recordingDisplay;

@@ -9,6 +9,7 @@
 
 MaskToolWindow::MaskToolWindow(QWidget *anchor, MainWindow *mainWindow)
     : ToolWindow(QImage(QStringLiteral(":/icons/Background/POP_BK_TOOL.png")), anchor, mainWindow,
+                 //: Title of the mask window: masks cover part of the picture (about 200 pixels).
                  tr("Mask"))
     , mainWindow(mainWindow)
 {

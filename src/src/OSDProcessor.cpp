@@ -63,6 +63,8 @@ QString OSDProcessor::zoomTextFor(double zoom, double minZoom)
 {
     const int z = int(zoom);
     if (z < 1 && minZoom + 0.000001 > z)
+        //: On-screen zoom badge: the picture is fitted to the window; keep it short, the badge
+        //: grows to fit it.
         return tr("Best fit");
     return QStringLiteral("%1x").arg(z);
 }
@@ -171,18 +173,46 @@ void OSDProcessor::showEffect()
     effectStart = now();
     const int effect = canvas->effect;
     effectImage = osdPicture(QStringLiteral("OSD_COLOR_%1.png").arg(CanvasConstants::effectKey(effect)));
-    effectText = CanvasConstants::effectName(effect);
+    effectText = CanvasConstants::translatedEffectName(effect);
 }
 
-void OSDProcessor::drawCaptioned(QPainter *painter, int x, int y, const QImage &image, const QString &text)
+QFont OSDProcessor::captionFont()
 {
-    // The text is centred in the part of the picture right of its 38-pixel icon.
-    painter->drawImage(x, y, image);
+    return QFont(QStringLiteral("Arial"), 11);
+}
+
+int OSDProcessor::captionRoom(const QImage &badge, const QString &text)
+{
+    const int pictureRoom = badge.width() - BadgeIconWidth;
+    return qMax(pictureRoom, QFontMetrics(captionFont()).horizontalAdvance(text) + 2 * CaptionMargin);
+}
+
+// The text is centred in the part of the badge right of its icon. A text longer than that part
+// widens the badge: its plain middle is stretched and its rounded end drawn after, away from the
+// side it is anchored on.
+void OSDProcessor::drawCaptioned(QPainter *painter, int x, int y, const QImage &image, const QString &text,
+                                 Qt::Alignment anchoredOn)
+{
+    const int room = captionRoom(image, text);
+    const int extra = room - (image.width() - BadgeIconWidth);
+    if (anchoredOn & Qt::AlignRight)
+        x -= extra;
+    if (extra <= 0) {
+        painter->drawImage(x, y, image);
+    } else {
+        const int endWidth = qMin(BadgeEndWidth, image.width() - BadgeIconWidth);
+        const int middleFrom = image.width() - endWidth;
+        painter->drawImage(QPoint(x, y), image, QRect(0, 0, middleFrom, image.height()));
+        painter->drawImage(QRect(x + middleFrom, y, extra, image.height()), image,
+                           QRect(middleFrom - 1, 0, 1, image.height()));
+        painter->drawImage(QPoint(x + middleFrom + extra, y), image,
+                           QRect(middleFrom, 0, endWidth, image.height()));
+    }
     painter->setPen(Qt::white);
-    painter->setFont(QFont(QStringLiteral("Arial"), 11));
+    painter->setFont(captionFont());
     const QFontMetrics metrics = painter->fontMetrics();
     const int baseline = y + (metrics.height() + image.height()) / 2;
-    const int textX = x + (image.width() - metrics.horizontalAdvance(text) - 38) / 2 + 38;
+    const int textX = x + BadgeIconWidth + (room - metrics.horizontalAdvance(text)) / 2;
     painter->drawText(textX, baseline, text);
 }
 
@@ -258,13 +288,13 @@ void OSDProcessor::paintOsd(QPainter *painter)
     if (isDue(maskStart, displayTime, at))
         painter->drawImage(30, h - 50, maskImage);
     if (isDue(effectStart, displayTime, at))
-        drawCaptioned(painter, 75, h - 50, effectImage, effectText);
+        drawCaptioned(painter, 75, h - 50, effectImage, effectText, Qt::AlignLeft);
     if (isDue(brightnessStart, displayTime, at))
         drawBrightness(painter, w, h);
     if (isDue(zoomStart, displayTime, at))
-        drawCaptioned(painter, w - 100, h - 50, zoomImage, zoomText);
+        drawCaptioned(painter, w - 100, h - 50, zoomImage, zoomText, Qt::AlignRight);
     if (isDue(rotateStart, displayTime, at))
-        drawCaptioned(painter, w - 100, h - 100, rotateImage, rotateText);
+        drawCaptioned(painter, w - 100, h - 100, rotateImage, rotateText, Qt::AlignRight);
     if (isDue(autoFocusStart, displayTime, at))
         painter->drawImage(w - 145, h - 50, autoFocusImage);
     if (canvas->frozen)

@@ -2,6 +2,7 @@
 #define OSDPROCESSOR_H
 
 #include <QElapsedTimer>
+#include <QFont>
 #include <QImage>
 #include <QObject>
 #include <QPointer>
@@ -82,6 +83,13 @@ public:
     bool isRecordTimeRunning() const { return recordStart != NotStarted; }
     // hh:mm:ss of a recording that has run for the given milliseconds.
     static QString recordTimeText(qint64 elapsed);
+    // A badge's caption: its font, and the width its text gets (the part of the picture right of
+    // the icon, or more for a longer text).
+    static QFont captionFont();
+    static int captionRoom(const QImage &badge, const QString &text);
+    static constexpr int BadgeIconWidth = 38;
+    static constexpr int CaptionMargin = 4;
+    static constexpr int BadgeEndWidth = 8;
 
     static constexpr qint64 displayTime = 1000;
     static constexpr qint64 snapshotTime = 500;
@@ -118,7 +126,10 @@ private:
     void noteChange() { ++revision; }
     qint64 nextChangeAfter(qint64 at) const;
     bool isDue(qint64 start, qint64 period, qint64 at) const;
-    void drawCaptioned(QPainter *painter, int x, int y, const QImage &image, const QString &text);
+    // Draws the badge at (x, y), widened where its caption needs it: to the right when anchored
+    // on the left, to the left when anchored on the right.
+    void drawCaptioned(QPainter *painter, int x, int y, const QImage &image, const QString &text,
+                       Qt::Alignment anchoredOn);
     void drawBrightness(QPainter *painter, int width, int height);
     void drawRecordTime(QPainter *painter, int width, int height, qint64 at);
     void drawClip(QPainter *painter, qint64 at);

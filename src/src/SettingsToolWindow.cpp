@@ -1,9 +1,11 @@
 #include "SettingsToolWindow.h"
 
 #include "Config.h"
+#include "ElidedComboBox.h"
 #include "ImageButton.h"
 #include "LiveSource.h"
 #include "MainWindow.h"
+#include "Translations.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -26,6 +28,8 @@ namespace {
 const int LabelX = 8;
 const int ControlX = 105;
 const int BrowseX = 160;
+const int LanguageY = 225;
+const int ButtonsY = 269;
 
 // Captions in the order of snapshotIntervals: eight in seconds, eight in minutes, one hour.
 QStringList intervalCaptions(const QString &seconds, const QString &minutes, const QString &hour)
@@ -62,6 +66,7 @@ ImageButton *addCaptionButton(QWidget *window, const QString &caption, int x, in
 
 SettingsToolWindow::SettingsToolWindow(QWidget *anchor, MainWindow *mainWindow)
     : ToolWindow(QImage(QStringLiteral(":/icons/Background/POP_BK_SETTING.png")), anchor, mainWindow,
+                 //: Title of the settings window, white on its title band (about 200 pixels).
                  tr("Setting"))
     , chooseFolder([] {
         return QFileDialog::getExistingDirectory(nullptr, QString(), QString(),
@@ -74,13 +79,15 @@ SettingsToolWindow::SettingsToolWindow(QWidget *anchor, MainWindow *mainWindow)
                                    "width: 124px; } QComboBox { font-family: Calibri; font-size: 10; "
                                    "width: 124px; } "));
 
+    //: Settings window: label of the camera choice; at most about 12 characters (97 pixels).
     (new QLabel(tr("Source"), this))->move(LabelX, 24);
-    cameraBox = new QComboBox(this);
+    cameraBox = new ElidedComboBox(this);
     cameraBox->move(ControlX, 24);
     cameraBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     fillCameraBox();
     connect(mainWindow->liveSource, SIGNAL(camerasChanged()), this, SLOT(fillCameraBox()));
 
+    //: Settings window: label of the camera's capture size; at most about 12 characters (97 pixels).
     (new QLabel(tr("Resolution"), this))->move(LabelX, 48);
     resolutionBox = new QComboBox(this);
     resolutionBox->move(ControlX, 48);
@@ -91,39 +98,93 @@ SettingsToolWindow::SettingsToolWindow(QWidget *anchor, MainWindow *mainWindow)
     // Connected only now, so the initial choice asks nothing.
     connect(resolutionBox, SIGNAL(currentIndexChanged(int)), this, SLOT(resolutionChanged(int)));
 
+    //: Settings window: label of the snapshot mode (Single or Continuous), not of the camera's
+    //: capture size; at most about 12 characters (97 pixels).
     (new QLabel(tr("Capture"), this))->move(LabelX, 72);
     captureModeBox = new QComboBox(this);
     captureModeBox->move(ControlX, 72);
-    captureModeBox->addItems({tr("Single"), tr("Continuous")});
+    //: Settings window, snapshot mode: one snapshot per click (box of 124 pixels).
+    const QString single = tr("Single");
+    //: Settings window, snapshot mode: a snapshot every interval until stopped (box of 124 pixels).
+    const QString continuous = tr("Continuous");
+    captureModeBox->addItems({single, continuous});
     const int modeIndex = snapshotModes.indexOf(Config::snapshotMode());
     if (modeIndex >= 0)
         captureModeBox->setCurrentIndex(modeIndex);
 
+    //: Settings window: label of the interval between continuous snapshots; at most about 12
+    //: characters (97 pixels).
     (new QLabel(tr("Time"), this))->move(LabelX, 96);
     intervalBox = new QComboBox(this);
     intervalBox->move(ControlX, 96);
-    intervalBox->addItems(intervalCaptions(tr("sec"), tr("min"), tr("hr")));
+    //: Settings window, snapshot interval unit after a number ("5 sec"); short.
+    const QString seconds = tr("sec");
+    //: Settings window, snapshot interval unit after a number ("5 min"); short.
+    const QString minutes = tr("min");
+    //: Settings window, snapshot interval unit after "1" ("1 hr"); short.
+    const QString hour = tr("hr");
+    intervalBox->addItems(intervalCaptions(seconds, minutes, hour));
     const int intervalIndex = snapshotIntervals.indexOf(Config::snapshotInterval());
     if (intervalIndex >= 0)
         intervalBox->setCurrentIndex(intervalIndex);
 
+    //: Settings window: label of the folder snapshots are saved in (not a Save command); at most
+    //: about 12 characters (97 pixels).
     (new QLabel(tr("Save as"), this))->move(LabelX, 120);
     snapshotPathEdit = addReadOnlyEdit(this, Config::snapshotPath(), 120);
-    ImageButton *snapshotBrowse = addCaptionButton(this, tr("Browse"), BrowseX, 144);
+    //: Settings window: button that opens a folder dialog; at most 78 pixels in 8-point type.
+    const QString browse = tr("Browse");
+    ImageButton *snapshotBrowse = addCaptionButton(this, browse, BrowseX, 144);
     connect(snapshotBrowse, SIGNAL(clicked()), this, SLOT(snapshotFileBrowse()));
 
     // The longer caption fits these two languages better.
     const QString language = Config::language();
     const bool longCaption = language == QLatin1String("ja") || language == QLatin1String("ru");
-    (new QLabel(longCaption ? tr("RecordingSave") : tr("Recording"), this))->move(LabelX, 169);
+    //: Settings window: label of the folder recordings are saved in, shown in Japanese and
+    //: Russian only (a longer form of "Recording"); at most about 12 characters (97 pixels).
+    const QString recordingSave = tr("RecordingSave");
+    //: Settings window: label of the folder recordings are saved in; at most about 12 characters
+    //: (97 pixels).
+    const QString recording = tr("Recording");
+    (new QLabel(longCaption ? recordingSave : recording, this))->move(LabelX, 169);
     recordPathEdit = addReadOnlyEdit(this, Config::recordPath(), 169);
-    ImageButton *recordBrowse = addCaptionButton(this, tr("Browse"), BrowseX, 193);
+    ImageButton *recordBrowse = addCaptionButton(this, browse, BrowseX, 193);
     connect(recordBrowse, SIGNAL(clicked()), this, SLOT(recordFileBrowse()));
 
-    ImageButton *ok = addCaptionButton(this, tr("OK"), 80, 225);
+    addLanguageRow(LanguageY);
+
+    //: Settings window: button that stores the settings; at most 78 pixels in 8-point type.
+    ImageButton *ok = addCaptionButton(this, tr("OK"), 80, ButtonsY);
     connect(ok, SIGNAL(clicked()), this, SLOT(settingsOk()));
-    ImageButton *cancel = addCaptionButton(this, tr("Cancel"), 160, 225);
+    //: Settings window: button that closes it without storing; at most 78 pixels in 8-point type.
+    ImageButton *cancel = addCaptionButton(this, tr("Cancel"), 160, ButtonsY);
     connect(cancel, SIGNAL(clicked()), this, SLOT(close()));
+}
+
+// Each language by its own name; the choice is used from the next start, which the row says as
+// soon as it differs from the language running now.
+void SettingsToolWindow::addLanguageRow(int y)
+{
+    //: Settings window: label of the interface language choice; at most about 12 characters
+    //: (97 pixels).
+    (new QLabel(tr("Language"), this))->move(LabelX, y);
+    languageBox = new QComboBox(this);
+    languageBox->move(ControlX, y);
+    for (const Translations::Language &language : Translations::available())
+        languageBox->addItem(language.name, language.code);
+    languageBox->setCurrentIndex(qMax(0, languageBox->findData(Config::chosenLanguage())));
+
+    //: Settings window, under the language choice: shown when the chosen language differs from the
+    //: one in use; one line of about 250 pixels.
+    languageNotice = new QLabel(tr("The new language is used from the next start."), this);
+    languageNotice->setObjectName(QStringLiteral("languageNotice"));
+    languageNotice->setStyleSheet(QStringLiteral("font-size: 11px;"));
+    languageNotice->setGeometry(LabelX, y + 24, width() - 2 * LabelX, 16);
+    const auto showNotice = [this] {
+        languageNotice->setVisible(languageBox->currentData().toString() != Config::language());
+    };
+    connect(languageBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this, showNotice);
+    showNotice();
 }
 
 void SettingsToolWindow::fillCameraBox()
@@ -143,7 +204,7 @@ void SettingsToolWindow::fillCameraBox()
         //: Settings window, Source row: the chosen camera is unplugged; %1 is its USB identity.
         cameraBox->addItem(tr("%1 (not connected)").arg(chosen), chosen);
     cameraBox->setCurrentIndex(qMax(0, cameraBox->findData(chosen)));
-    // A long camera name is cut at its end in the closed box; the list shows it whole.
+    // A long camera name is elided in the closed box, whole in its tool tip and in the list.
     cameraBox->view()->setMinimumWidth(cameraBox->view()->sizeHintForColumn(0));
 }
 
@@ -203,6 +264,7 @@ bool SettingsToolWindow::confirmLargeResolution(int width)
                                 "when the PC isn't powerful. Continue?")
                                  .arg(large.width())
                                  .arg(large.height());
+        //: Title of the question whether a large capture size is wanted.
         return QMessageBox::question(this, tr("Question"), text, QMessageBox::Yes | QMessageBox::No)
                != QMessageBox::No;
     }
@@ -239,6 +301,7 @@ void SettingsToolWindow::settingsOk()
     const QSize resolution = Config::resolution();
     LiveSource *camera = mainWindow->liveSource;
     Config::setCamera(cameraBox->currentData().toString());
+    Config::setLanguage(languageBox->currentData().toString());
     camera->setCameraChoice(Config::camera());
     camera->setResolution(resolution.width(), resolution.height());
     // A new size rebuilds the camera, which ends a recording; the same size leaves a recording

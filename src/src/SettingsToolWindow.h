@@ -10,10 +10,11 @@
 
 class MainWindow;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
-// Camera, capture resolution, snapshot mode and interval, snapshot and recording folders.
-// Nothing is stored before OK, which stores all six values, applies the camera and the size to
+// Camera, capture resolution, snapshot mode and interval, snapshot and recording folders, and the
+// interface language. Nothing is stored before OK, which stores all seven values, applies the camera and the size to
 // the live source and resets the main window's recording state. The only question asked on the way is
 // whether a large capture size is wanted.
 class SettingsToolWindow : public ToolWindow
@@ -46,6 +47,9 @@ public:
     QLineEdit *snapshotPathEdit;
     QLineEdit *recordPathEdit;
     QComboBox *resolutionBox;
+    // The interface language for the next start; each item carries its code.
+    QComboBox *languageBox;
+    QLabel *languageNotice;
 
 public slots:
     // No control of the window sends a recording resolution; kept for the shape of the window.
@@ -60,6 +64,7 @@ public slots:
 private:
     // True unless the size is one of the large ones and the user answers No.
     bool confirmLargeResolution(int width);
+    void addLanguageRow(int y);
     void browseInto(QLineEdit *edit);
 };
 

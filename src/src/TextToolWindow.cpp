@@ -12,10 +12,12 @@
 
 TextToolWindow::TextToolWindow(QWidget *anchor, MainWindow *mainWindow)
     : ToolWindow(QImage(QStringLiteral(":/icons/Background/POP_BK_COLOR_2LINE")), anchor, mainWindow,
+                 //: Title of the text tool's options window (about 200 pixels).
                  tr("Text"))
     , canvas(mainWindow->currentCanvas)
     , mainWindow(mainWindow)
 {
+    //: Text window: label of the text colour swatches; at most about 140 pixels.
     QLabel *colorLabel = new QLabel(tr("Color"), this);
     colorLabel->setStyleSheet(QStringLiteral("font-family: Arial; font-size: 15px; color: white;"));
     colorLabel->move(8, 45);

@@ -1,12 +1,12 @@
 #include "Config.h"
 #include "MainWindow.h"
 #include "RecordingRescuer.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QDebug>
 #include <QScreen>
 #include <QIcon>
-#include <QTranslator>
 
 // The build-configuration dump written to the debug log at every start.
 void DumpConfig()
@@ -29,15 +29,6 @@ void DumpConfig()
     qDebug() << "\n";
 }
 
-// Loads VISLO_<language>.qm from the program's folder unless the language is English. A missing
-// or unreadable file leaves the interface in English without a word.
-void loadTranslation(QTranslator &translator, const QString &language, const QString &folder)
-{
-    if (language == QLatin1String("en"))
-        return;
-    translator.load(folder + QStringLiteral("/VISLO_") + language + QStringLiteral(".qm"));
-}
-
 // Centres a window of the given size on a desktop of the given size; a window larger than the
 // desktop gets negative coordinates.
 QPoint centredPosition(const QSize &desktop, const QSize &window)
@@ -53,9 +44,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Document Camera"));
 
-    QTranslator translator;
-    loadTranslation(translator, Config::language(), QCoreApplication::applicationDirPath());
-    QCoreApplication::installTranslator(&translator);
+    Translations::install(Config::language(), QCoreApplication::applicationDirPath());
 
     // Recordings cut off when the program last ended (killed, crashed, power lost) are made whole
     // before the window exists: nothing can then record into the folder, or open one of them as a

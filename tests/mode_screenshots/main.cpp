@@ -1,7 +1,9 @@
 // Starts the main window on a scratch profile and saves a picture of it in each of its four
-// modes: live.png, film.png, photograph.png and drawing-board.png in the folder given.
+// modes: live.png, film.png, photograph.png and drawing-board.png in the folder given, and the
+// photograph canvas full screen with drawings: fullscreen.png.
 
 #include "CanvasConstants.h"
+#include "FullScreenView.h"
 #include "Config.h"
 #include "ImageButton.h"
 #include "ImageCanvas.h"
@@ -12,6 +14,8 @@
 #include <QDir>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QCursor>
+#include <QScreen>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -129,5 +133,23 @@ int main(int argc, char *argv[])
     board->setDrawMode(Circle);
     drag(board, {QPoint(620, 360), QPoint(760, 480)});
     save(window, out, QStringLiteral("drawing-board"));
+
+    // A photograph with drawings, full screen, the tool strip called up at the bottom edge.
+    click(window.photographButton);
+    click(window.photographThumbnailButton);
+    ImageCanvas *photo = window.photographCanvas;
+    photo->lineWidth = 8;
+    photo->lineColor = Qt::red;
+    photo->setDrawMode(Circle);
+    drag(photo, {QPoint(300, 150), QPoint(620, 450)});
+    photo->lineColor = QColor(0xff, 0xd0, 0x20);
+    photo->setDrawMode(Arrow);
+    drag(photo, {QPoint(120, 520), QPoint(330, 380)});
+    window.fullScreen->enter();
+    // Without a window manager nothing resizes a full-screen window: it is done here.
+    window.setGeometry(window.screen()->geometry());
+    settle();
+    QCursor::setPos(window.mapToGlobal(QPoint(window.width() / 2, window.height() - 4)));
+    save(window, out, QStringLiteral("fullscreen"));
     return 0;
 }

@@ -24,7 +24,9 @@ public:
     // Called while the repair runs with the share done, 0 to 1000; returning false cancels it.
     using Progress = std::function<bool(int permille)>;
 
-    static constexpr int ProgressIntervalMs = 100;
+    // The repair runs on the start-up thread, whose progress window answers between two waits:
+    // each wait on the bus stays well under what a user notices.
+    static constexpr int ProgressIntervalMs = 40;
     // A repair that has made no headway for this long is given up (scanning a long file on a slow
     // disk comes first and shows no headway).
     static constexpr int StallTimeoutMs = 120000;
