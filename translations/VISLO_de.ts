@@ -122,7 +122,12 @@
 <context>
     <name>FilmSource</name>
     <message>
-        <location filename="../src/src/FilmSource.cpp" line="+272"/>
+        <location filename="../src/src/FilmSource.cpp" line="+268"/>
+        <source>The film has no picture this computer can show.</source>
+        <translation>Der Film hat kein Bild, das dieser Computer anzeigen kann.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>The film cannot be played any further. The file may be damaged.</source>
         <translation>Der Film kann nicht weiter abgespielt werden. Die Datei ist möglicherweise beschädigt.</translation>
     </message>
@@ -303,55 +308,55 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+1184"/>
+        <location line="+1191"/>
         <source>Line</source>
         <extracomment>Tool tip and options window title: the straight line tool.</extracomment>
         <translation>Linie</translation>
     </message>
     <message>
-        <location line="-1182"/>
-        <location line="+1187"/>
+        <location line="-1189"/>
+        <location line="+1194"/>
         <source>Rectangle</source>
         <extracomment>Tool tip and options window title: the rectangle tool.</extracomment>
         <translation>Rechteck</translation>
     </message>
     <message>
-        <location line="-1184"/>
-        <location line="+1190"/>
+        <location line="-1191"/>
+        <location line="+1197"/>
         <source>Freehand</source>
         <extracomment>Tool tip and options window title: the freehand pen tool.</extracomment>
         <translation>Freihand</translation>
     </message>
     <message>
-        <location line="-1187"/>
-        <location line="+1193"/>
+        <location line="-1194"/>
+        <location line="+1200"/>
         <source>Circle</source>
         <extracomment>Tool tip and options window title: the circle tool.</extracomment>
         <translation>Kreis</translation>
     </message>
     <message>
-        <location line="-1190"/>
-        <location line="+1196"/>
+        <location line="-1197"/>
+        <location line="+1203"/>
         <source>Arrow</source>
         <extracomment>Tool tip and options window title: the arrow tool.</extracomment>
         <translation>Pfeil</translation>
     </message>
     <message>
-        <location line="-1193"/>
-        <location line="+1199"/>
+        <location line="-1200"/>
+        <location line="+1206"/>
         <source>Triangle</source>
         <extracomment>Tool tip and options window title: the triangle tool.</extracomment>
         <translation>Dreieck</translation>
     </message>
     <message>
-        <location line="-1196"/>
-        <location line="+1202"/>
+        <location line="-1203"/>
+        <location line="+1209"/>
         <source>Eraser</source>
         <extracomment>Tool tip and options window title: the eraser, which rubs out drawings.</extracomment>
         <translation>Radierer</translation>
     </message>
     <message>
-        <location line="-1199"/>
+        <location line="-1206"/>
         <source>Text</source>
         <extracomment>Tool tip: the text tool, which writes typed text on the picture.</extracomment>
         <translation>Text</translation>
@@ -490,7 +495,7 @@
         <translation>Sek.</translation>
     </message>
     <message>
-        <location line="+375"/>
+        <location line="+376"/>
         <source>Error</source>
         <extracomment>Title of an error message box.</extracomment>
         <translation>Fehler</translation>
@@ -539,7 +544,7 @@
         <translation>Der Film konnte nicht geöffnet werden. Die Datei ist möglicherweise beschädigt oder hat ein Format, das dieser Computer nicht abspielen kann.</translation>
     </message>
     <message>
-        <location line="+255"/>
+        <location line="+261"/>
         <source>Background Color</source>
         <extracomment>Title of the fill-background options window (about 200 pixels).</extracomment>
         <translation>Hintergrundfarbe</translation>
@@ -563,7 +568,7 @@
         <translation>Nicht kopiert</translation>
     </message>
     <message>
-        <location line="-476"/>
+        <location line="-482"/>
         <source>The camera chosen in the settings is not connected. Cameras seen: %1.</source>
         <translation>Die in den Einstellungen gewählte Kamera ist nicht angeschlossen. Gefundene Kameras: %1.</translation>
     </message>
@@ -573,13 +578,13 @@
         <translation>Gefundene Kameras: %1. Keine davon wird automatisch verwendet; wählen Sie eine in den Einstellungen unter „Quelle“.</translation>
     </message>
     <message>
-        <location line="-822"/>
+        <location line="-823"/>
         <source>About</source>
         <extracomment>Tool tip of the button that opens the About window.</extracomment>
         <translation>Info</translation>
     </message>
     <message>
-        <location line="+516"/>
+        <location line="+517"/>
         <source>The recording was stopped because the camera was restarted with the new settings. What was recorded has been saved as %1.</source>
         <translation>Die Aufnahme wurde beendet, weil die Kamera mit den neuen Einstellungen neu gestartet wurde. Das bisher Aufgenommene wurde als %1 gespeichert.</translation>
     </message>

@@ -122,7 +122,12 @@
 <context>
     <name>FilmSource</name>
     <message>
-        <location filename="../src/src/FilmSource.cpp" line="+272"/>
+        <location filename="../src/src/FilmSource.cpp" line="+268"/>
+        <source>The film has no picture this computer can show.</source>
+        <translation>此影片沒有這部電腦可顯示的畫面。</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>The film cannot be played any further. The file may be damaged.</source>
         <translation>無法繼續播放影片。檔案可能已損毀。</translation>
     </message>
@@ -303,55 +308,55 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+1184"/>
+        <location line="+1191"/>
         <source>Line</source>
         <extracomment>Tool tip and options window title: the straight line tool.</extracomment>
         <translation>直線</translation>
     </message>
     <message>
-        <location line="-1182"/>
-        <location line="+1187"/>
+        <location line="-1189"/>
+        <location line="+1194"/>
         <source>Rectangle</source>
         <extracomment>Tool tip and options window title: the rectangle tool.</extracomment>
         <translation>矩形</translation>
     </message>
     <message>
-        <location line="-1184"/>
-        <location line="+1190"/>
+        <location line="-1191"/>
+        <location line="+1197"/>
         <source>Freehand</source>
         <extracomment>Tool tip and options window title: the freehand pen tool.</extracomment>
         <translation>手繪</translation>
     </message>
     <message>
-        <location line="-1187"/>
-        <location line="+1193"/>
+        <location line="-1194"/>
+        <location line="+1200"/>
         <source>Circle</source>
         <extracomment>Tool tip and options window title: the circle tool.</extracomment>
         <translation>圓形</translation>
     </message>
     <message>
-        <location line="-1190"/>
-        <location line="+1196"/>
+        <location line="-1197"/>
+        <location line="+1203"/>
         <source>Arrow</source>
         <extracomment>Tool tip and options window title: the arrow tool.</extracomment>
         <translation>箭頭</translation>
     </message>
     <message>
-        <location line="-1193"/>
-        <location line="+1199"/>
+        <location line="-1200"/>
+        <location line="+1206"/>
         <source>Triangle</source>
         <extracomment>Tool tip and options window title: the triangle tool.</extracomment>
         <translation>三角形</translation>
     </message>
     <message>
-        <location line="-1196"/>
-        <location line="+1202"/>
+        <location line="-1203"/>
+        <location line="+1209"/>
         <source>Eraser</source>
         <extracomment>Tool tip and options window title: the eraser, which rubs out drawings.</extracomment>
         <translation>橡皮擦</translation>
     </message>
     <message>
-        <location line="-1199"/>
+        <location line="-1206"/>
         <source>Text</source>
         <extracomment>Tool tip: the text tool, which writes typed text on the picture.</extracomment>
         <translation>文字</translation>
@@ -490,7 +495,7 @@
         <translation>秒</translation>
     </message>
     <message>
-        <location line="+375"/>
+        <location line="+376"/>
         <source>Error</source>
         <extracomment>Title of an error message box.</extracomment>
         <translation>錯誤</translation>
@@ -539,7 +544,7 @@
         <translation>無法開啟影片。檔案可能已損毀，或是這部電腦無法播放的格式。</translation>
     </message>
     <message>
-        <location line="+255"/>
+        <location line="+261"/>
         <source>Background Color</source>
         <extracomment>Title of the fill-background options window (about 200 pixels).</extracomment>
         <translation>背景色彩</translation>
@@ -563,7 +568,7 @@
         <translation>未複製</translation>
     </message>
     <message>
-        <location line="-476"/>
+        <location line="-482"/>
         <source>The camera chosen in the settings is not connected. Cameras seen: %1.</source>
         <translation>設定中選擇的攝影機未連接。偵測到的攝影機：%1。</translation>
     </message>
@@ -573,13 +578,13 @@
         <translation>偵測到的攝影機：%1。這些攝影機都不會自動使用；請在設定的「來源」中選擇一台。</translation>
     </message>
     <message>
-        <location line="-822"/>
+        <location line="-823"/>
         <source>About</source>
         <extracomment>Tool tip of the button that opens the About window.</extracomment>
         <translation>關於</translation>
     </message>
     <message>
-        <location line="+516"/>
+        <location line="+517"/>
         <source>The recording was stopped because the camera was restarted with the new settings. What was recorded has been saved as %1.</source>
         <translation>由於攝影機已依新設定重新啟動，錄影已停止。已錄製的內容已儲存為 %1。</translation>
     </message>
