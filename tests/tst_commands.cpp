@@ -68,7 +68,8 @@ public:
     OpenResult openCamera(const CaptureDevice &) override { return OpenResult::Opened; }
     void releaseCamera() override {}
     bool startPreview(ICaptureCB *, const QSize &) override { return previewStarts; }
-    bool startRecording(ICaptureCB *, const QSize &, const QString &, const CaptureDevice *) override
+    bool startRecording(ICaptureCB *, const QSize &, const QString &, const CaptureDevice *,
+                        RecordingFormat) override
     {
         return true;
     }

@@ -35,8 +35,9 @@ public:
         return previewWorks;
     }
     bool startRecording(ICaptureCB *, const QSize &size, const QString &fileName,
-                        const CaptureDevice *audioInput) override
+                        const CaptureDevice *audioInput, RecordingFormat format) override
     {
+        recordingFormat = format;
         log << QStringLiteral("record %1x%2 %3 %4")
                    .arg(size.width())
                    .arg(size.height())
@@ -89,6 +90,7 @@ public:
     bool previewWorks = true;
     bool recordingWorks = true;
     bool soundWorks = true;
+    RecordingFormat recordingFormat;
     int brightnessValue = 10;
     QStringList log;
     int stopCount = 0;

@@ -76,7 +76,8 @@ public:
     OpenResult openCamera(const CaptureDevice &) override { return OpenResult::Opened; }
     void releaseCamera() override {}
     bool startPreview(ICaptureCB *, const QSize &) override { return true; }
-    bool startRecording(ICaptureCB *, const QSize &, const QString &fileName, const CaptureDevice *) override
+    bool startRecording(ICaptureCB *, const QSize &, const QString &fileName, const CaptureDevice *,
+                        RecordingFormat) override
     {
         recordingFile = fileName;
         return true;
