@@ -1,5 +1,6 @@
 // Recordings that outlive a crash: a recording process killed in the middle leaves an AVI without
-// its index, and the next start finds it and makes it whole. Also which files the start-up repair
+// its index, and the next start finds it and makes it whole; an MP4 is written in fragments and
+// plays as it was left. Also which files the start-up repair
 // takes, which it leaves alone, and that a failed or cancelled repair leaves the file as it was.
 #include "RecordingFileKeeper.h"
 #include "RecordingRescuer.h"
@@ -84,6 +85,7 @@ private slots:
     void init();
 
     void killedRecordingIsRepairedAtTheNextStart();
+    void killedMp4RecordingPlaysWithoutRepair();
     void checkTellsFinishedFromCutOff();
     void onlyTheProgramsCutOffRecordingsAreTaken();
     void fileInUseIsLeftAlone();
@@ -168,6 +170,38 @@ void RepairTest::killedRecordingIsRepairedAtTheNextStart()
     RecordingRescuer rescuer;
     QCOMPARE(rescuer.rescue(folder->path()), 0);
     QVERIFY(rescuer.failed().isEmpty());
+}
+
+// Killed the same way, an MP4 recording keeps every fragment written before the kill: it plays at
+// once, up to its last second, and the start-up repair has nothing to do with it.
+void RepairTest::killedMp4RecordingPlaysWithoutRepair()
+{
+    if (!RecordingFormat(RecordingFormat::Mp4).isInstalled())
+        QSKIP("no H.264 encoder or MP4 writer installed");
+    const QString file = path(QStringLiteral("2024-05-01_12-00-01.mp4"));
+    QProcess helper;
+    helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    helper.start(QStringLiteral(TEST_BINARY_DIR "/tests/record_helper"), {file});
+    QVERIFY2(helper.waitForStarted(5000), qPrintable(helper.errorString()));
+    QVERIFY(helper.waitForReadyRead(15000));
+    QCOMPARE(helper.readLine().trimmed(), QByteArray("recording"));
+    QTest::qWait(3000);
+    helper.kill();
+    QVERIFY(helper.waitForFinished(5000));
+    QCOMPARE(helper.exitStatus(), QProcess::CrashExit);
+
+    const Frames cut = readFrames(file);
+    QVERIFY2(cut.allDecode(), qPrintable(cut.describe()));
+    // Three seconds recorded; at most the fragment under way is lost.
+    const int fragmentFrames = int(RecordingFormat::FragmentMs / 40);
+    QVERIFY2(cut.demuxed >= 75 - 2 * fragmentFrames, qPrintable(cut.describe()));
+    QVERIFY2(cut.audioBuffers > 0, qPrintable(cut.describe()));
+
+    const QByteArray before = fingerprint(file);
+    RecordingRescuer rescuer;
+    QCOMPARE(rescuer.rescue(folder->path()), 0);
+    QVERIFY(rescuer.failed().isEmpty());
+    QCOMPARE(fingerprint(file), before);
 }
 
 void RepairTest::checkTellsFinishedFromCutOff()

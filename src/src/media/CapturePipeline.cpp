@@ -401,7 +401,7 @@ bool CapturePipeline::buildBranch(Branch &branch, GstElement *audioSource, QStri
     const std::vector<GstElement *> encoder = branch.format.addVideoEncoder(bin);
     video.insert(video.end(), encoder.begin(), encoder.end());
     branch.muxer = branch.format.addMuxer(bin);
-    branch.fileSink = addTo(bin, "filesink");
+    branch.fileSink = branch.format.addFileSink(bin);
     const auto isMissing = [](GstElement *element) { return element == nullptr; };
     if (std::any_of(video.begin(), video.end(), isMissing) || !branch.muxer || !branch.fileSink) {
         if (audioSource)

@@ -161,3 +161,13 @@ GstElement *RecordingFormat::addMuxer(GstElement *bin) const
         g_object_set(muxer, "fragment-duration", FragmentMs, nullptr);
     return muxer;
 }
+
+GstElement *RecordingFormat::addFileSink(GstElement *bin) const
+{
+    GstElement *sink = addTo(bin, "filesink");
+    // A fragment is a second of H.264, often less than the writer's 64 kB buffer: unbuffered, each
+    // one reaches the system as soon as the muxer has made it, and a killed program loses none.
+    if (sink && formatKind == Mp4)
+        setEnum(sink, "buffer-mode", "unbuffered");
+    return sink;
+}

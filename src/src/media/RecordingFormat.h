@@ -58,6 +58,8 @@ public:
     std::vector<GstElement *> addSoundEncoder(GstElement *bin) const;
     // Null when the muxer is missing.
     GstElement *addMuxer(GstElement *bin) const;
+    // The file writer; null when it is missing.
+    GstElement *addFileSink(GstElement *bin) const;
 
     bool operator==(const RecordingFormat &other) const { return formatKind == other.formatKind; }
     bool operator!=(const RecordingFormat &other) const { return formatKind != other.formatKind; }
