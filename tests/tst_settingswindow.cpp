@@ -156,6 +156,7 @@ private slots:
     void recordingLabelFollowsTheLanguage_data();
     void recordingLabelFollowsTheLanguage();
     void unknownStoredValuesShowTheFirstEntry();
+    void recordingFormatOffersWhatIsInstalledAndIsStored();
     void cancelAfterBrowseStoresNothing();
     void okStoresAllFiveAndResetsRecording();
     void okWithTheSameSizeKeepsARecordingRunning();
@@ -211,7 +212,7 @@ SettingsToolWindow *SettingsWindowTest::openSettings()
 void SettingsWindowTest::rowsAndTables()
 {
     QScopedPointer<SettingsToolWindow> settings(openSettings());
-    QCOMPARE(settings->size(), QSize(268, 300));
+    QCOMPARE(settings->size(), QSize(268, 320));
     QCOMPARE(settings->cameraBox->pos(), QPoint(105, 24));
     QCOMPARE(settings->cameraBox->itemText(0), QStringLiteral("Automatic"));
     QVERIFY(settings->snapshotPathEdit->isReadOnly());
@@ -227,10 +228,12 @@ void SettingsWindowTest::rowsAndTables()
     QCOMPARE(settings->intervalBox->itemText(8), QStringLiteral("1 min"));
     QCOMPARE(settings->intervalBox->itemText(16), QStringLiteral("1 hr"));
 
-    // The language row follows the recording folder's; the buttons come after its notice.
-    QCOMPARE(settings->languageBox->pos(), QPoint(105, 225));
-    QCOMPARE(buttonWithCaption(settings.data(), QStringLiteral("OK"))->pos(), QPoint(80, 269));
-    QCOMPARE(buttonWithCaption(settings.data(), QStringLiteral("Cancel"))->pos(), QPoint(160, 269));
+    // The recording format row follows the recording folder's, the language row follows it, and
+    // the buttons come after the language's notice.
+    QCOMPARE(settings->recordingFormatBox->pos(), QPoint(105, 218));
+    QCOMPARE(settings->languageBox->pos(), QPoint(105, 242));
+    QCOMPARE(buttonWithCaption(settings.data(), QStringLiteral("OK"))->pos(), QPoint(80, 289));
+    QCOMPARE(buttonWithCaption(settings.data(), QStringLiteral("Cancel"))->pos(), QPoint(160, 289));
 }
 
 void SettingsWindowTest::opensOnTheNearestResolution_data()
@@ -340,6 +343,32 @@ void SettingsWindowTest::unknownStoredValuesShowTheFirstEntry()
     QScopedPointer<SettingsToolWindow> again(openSettings());
     QCOMPARE(again->captureModeBox->currentIndex(), 1);
     QCOMPARE(again->intervalBox->currentText(), QStringLiteral("30 min"));
+}
+
+// AVI always, MP4 where its elements are installed; OK stores the choice, and a stored value the
+// window does not know shows AVI.
+void SettingsWindowTest::recordingFormatOffersWhatIsInstalledAndIsStored()
+{
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    QComboBox *box = settings->recordingFormatBox;
+    QCOMPARE(box->itemText(0), QStringLiteral("AVI (Motion JPEG)"));
+    QCOMPARE(box->currentData().toString(), QStringLiteral("avi"));
+    if (!RecordingFormat(RecordingFormat::Mp4).isInstalled()) {
+        QCOMPARE(box->count(), 1);
+        QSKIP("no H.264 encoder or MP4 writer installed");
+    }
+    QCOMPARE(box->count(), 2);
+    QCOMPARE(box->itemText(1), QStringLiteral("MP4 (H.264)"));
+    box->setCurrentIndex(1);
+    settings->settingsOk();
+    QCOMPARE(Config::recordingFormat(), QStringLiteral("mp4"));
+    Config::reload();
+    QScopedPointer<SettingsToolWindow> again(openSettings());
+    QCOMPARE(again->recordingFormatBox->currentData().toString(), QStringLiteral("mp4"));
+
+    Config::setRecordingFormat(QStringLiteral("webm"));
+    QScopedPointer<SettingsToolWindow> unknown(openSettings());
+    QCOMPARE(unknown->recordingFormatBox->currentData().toString(), QStringLiteral("avi"));
 }
 
 void SettingsWindowTest::cancelAfterBrowseStoresNothing()
