@@ -190,6 +190,7 @@ bool CapturePipeline::start(const Settings &settings)
         handleMessage(message);
         gst_message_unref(message);
     }
+    startWorker([] { RecordingFormat::loadPlugins(); });
     return true;
 }
 

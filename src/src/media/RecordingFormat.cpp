@@ -6,6 +6,8 @@
 
 #include <gst/gst.h>
 
+#include <mutex>
+
 namespace {
 
 // AAC encoders in the order they are taken: gstreamer1.0-libav's, then those of plugins-bad.
@@ -91,6 +93,23 @@ QList<RecordingFormat> RecordingFormat::installed()
     return formats;
 }
 
+void RecordingFormat::loadPlugins()
+{
+    static std::once_flag loaded;
+    std::call_once(loaded, [] {
+        GstRuntime::ensureInitialised();
+        for (const char *name : {"jpegenc", "avimux", "videoconvert", "x264enc", "mp4mux", "filesink",
+                                 installedAacEncoder()}) {
+            GstElementFactory *factory = name ? gst_element_factory_find(name) : nullptr;
+            if (!factory)
+                continue;
+            if (GstPluginFeature *feature = gst_plugin_feature_load(GST_PLUGIN_FEATURE(factory)))
+                gst_object_unref(feature);
+            gst_object_unref(factory);
+        }
+    });
+}
+
 QString RecordingFormat::key() const
 {
     return formatKind == Mp4 ? QStringLiteral("mp4") : QStringLiteral("avi");
@@ -135,7 +154,7 @@ std::vector<GstElement *> RecordingFormat::addVideoEncoder(GstElement *bin) cons
         // Live work on two cores: no frame held back for look-ahead or B-frames, and the fastest
         // preset that still compresses a page well (measured with bench_recording).
         setEnum(encoder, "tune", "zerolatency");
-        setEnum(encoder, "speed-preset", "superfast");
+        setEnum(encoder, "speed-preset", "ultrafast");
         setEnum(encoder, "pass", "qual");
         g_object_set(encoder, "quantizer", H264Quality, "bitrate", H264MaxKilobits, "key-int-max",
                      KeyFrameInterval, nullptr);
