@@ -7,6 +7,8 @@
 #include "SettingsToolWindow.h"
 #include "OSDProcessor.h"
 #include "media/CameraBackend.h"
+#include "media/GstRuntime.h"
+#include "media/RecordingFormat.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +20,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <gst/gst.h>
 
 namespace {
 
@@ -157,6 +161,7 @@ private slots:
     void recordingLabelFollowsTheLanguage();
     void unknownStoredValuesShowTheFirstEntry();
     void recordingFormatOffersWhatIsInstalledAndIsStored();
+    void missingEncoderLeavesOnlyAvi();
     void cancelAfterBrowseStoresNothing();
     void okStoresAllFiveAndResetsRecording();
     void okWithTheSameSizeKeepsARecordingRunning();
@@ -369,6 +374,30 @@ void SettingsWindowTest::recordingFormatOffersWhatIsInstalledAndIsStored()
     Config::setRecordingFormat(QStringLiteral("webm"));
     QScopedPointer<SettingsToolWindow> unknown(openSettings());
     QCOMPARE(unknown->recordingFormatBox->currentData().toString(), QStringLiteral("avi"));
+}
+
+// Without the H.264 encoder only AVI is offered, the debug log says why, and a stored "mp4" records
+// AVI with the name to match.
+void SettingsWindowTest::missingEncoderLeavesOnlyAvi()
+{
+    GstRuntime::ensureInitialised();
+    GstRegistry *registry = gst_registry_get();
+    GstElementFactory *encoder = gst_element_factory_find("x264enc");
+    if (!encoder)
+        QSKIP("no H.264 encoder installed to take away");
+    gst_registry_remove_feature(registry, GST_PLUGIN_FEATURE(encoder));
+    Config::setRecordingFormat(QStringLiteral("mp4"));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("mp4.*not offered.*x264enc")));
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    const int offered = settings->recordingFormatBox->count();
+    const QString shown = settings->recordingFormatBox->currentData().toString();
+    const RecordingFormat recorded = RecordingFormat::chosen(Config::recordingFormat());
+    gst_registry_add_feature(registry, GST_PLUGIN_FEATURE(encoder));
+    gst_object_unref(encoder);
+
+    QCOMPARE(offered, 1);
+    QCOMPARE(shown, QStringLiteral("avi"));
+    QCOMPARE(recorded.fileSuffix(), QStringLiteral(".avi"));
 }
 
 void SettingsWindowTest::cancelAfterBrowseStoresNothing()
