@@ -152,7 +152,9 @@ std::vector<GstElement *> RecordingFormat::addVideoEncoder(GstElement *bin) cons
         bin, gst_caps_new_simple("video/x-h264", "profile", G_TYPE_STRING, "main", nullptr));
     if (encoder) {
         // Live work on two cores: no frame held back for look-ahead or B-frames, and the fastest
-        // preset that still compresses a page well (measured with bench_recording).
+        // preset. At 1080p it and the conversion before it take about 19 ms a frame, near the
+        // 16 ms of the JPEG encoder; superfast takes 25 ms, veryfast 34 ms. A written page still
+        // comes to a quarter of a gigabyte an hour.
         setEnum(encoder, "tune", "zerolatency");
         setEnum(encoder, "speed-preset", "ultrafast");
         setEnum(encoder, "pass", "qual");
