@@ -283,7 +283,8 @@ void FaultsTest::verifyWholeRecording(const QString &file, int minimumFrames)
         QVERIFY2(AviFileCheck::inspect(file) == AviFileCheck::State::Complete, qPrintable(describe(file)));
     const Frames frames = readFrames(file);
     QVERIFY2(frames.allDecode(), qPrintable(frames.describe()));
-    QVERIFY2(frames.demuxed >= minimumFrames, qPrintable(frames.describe()));
+    QVERIFY2(frames.demuxed >= minimumFrames,
+             qPrintable(frames.describe() + QStringLiteral(", wanted %1").arg(minimumFrames)));
     QVERIFY2(frames.audioBuffers > 0, qPrintable(frames.describe()));
 }
 
@@ -425,7 +426,9 @@ void FaultsTest::diskFillingUpDuringRecording()
         QVERIFY(disk.resize(64 << 20));
     RecordingRepair repair;
     QVERIFY2(repair.repair(file), qPrintable(repair.error()));
-    verifyWholeRecording(file, cut.demuxed);
+    // The full disk may cut an MP4's last picture in half: the reader passes on what there is of
+    // it, the copy leaves it out.
+    verifyWholeRecording(file, isMp4(file) ? cut.demuxed - 1 : cut.demuxed);
 }
 
 // The watch finds less than the minimum free: the recording is finished, with its index, and the
