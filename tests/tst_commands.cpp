@@ -68,7 +68,8 @@ public:
     OpenResult openCamera(const CaptureDevice &) override { return OpenResult::Opened; }
     void releaseCamera() override {}
     bool startPreview(ICaptureCB *, const QSize &) override { return previewStarts; }
-    bool startRecording(ICaptureCB *, const QSize &, const QString &, const CaptureDevice *) override
+    bool startRecording(ICaptureCB *, const QSize &, const QString &, const CaptureDevice *,
+                        RecordingFormat) override
     {
         return true;
     }
@@ -240,6 +241,9 @@ void CommandsTest::recordingNamesNeverReplaceAFile()
     QVERIFY(second.open(QIODevice::WriteOnly));
     second.close();
     QCOMPARE(MainWindow::recordingFileName(dir, when), dir.filePath("2024-03-05_14-07-09_3.avi"));
+    // An MP4 recording has names of its own.
+    QCOMPARE(MainWindow::recordingFileName(dir, when, QStringLiteral(".mp4")),
+             dir.filePath("2024-03-05_14-07-09.mp4"));
 }
 
 void CommandsTest::recordingTroubleResetsTheState()

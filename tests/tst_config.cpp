@@ -1,4 +1,5 @@
 #include "Config.h"
+#include "media/RecordingFormat.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -24,6 +25,7 @@ private slots:
     void largeIntervalKeepsUnsignedValue();
     void damagedValuesFallBackToZeroOrInvalid();
     void concurrentFirstUseGivesOneInstance();
+    void recordingFormatSurvivesARunAndUnknownIsAvi();
 
 private:
     QString documents() const { return home->path() + QStringLiteral("/Documents"); }
@@ -154,6 +156,24 @@ void ConfigTest::concurrentFirstUseGivesOneInstance()
     }
     for (Config *instance : seen)
         QCOMPARE(instance, Config::instance());
+}
+
+void ConfigTest::recordingFormatSurvivesARunAndUnknownIsAvi()
+{
+    QCOMPARE(Config::recordingFormat(), QStringLiteral("avi"));
+    Config::setRecordingFormat(QStringLiteral("mp4"));
+    Config::reload();
+    QCOMPARE(Config::recordingFormat(), QStringLiteral("mp4"));
+    QCOMPARE(RecordingFormat::fromKey(Config::recordingFormat()).kind(), RecordingFormat::Mp4);
+    QCOMPARE(RecordingFormat::fromKey(Config::recordingFormat()).fileSuffix(), QStringLiteral(".mp4"));
+
+    {
+        QSettings store(storeFile(), QSettings::IniFormat);
+        store.setValue(QStringLiteral("recordingFormat"), QStringLiteral("MP4"));
+    }
+    Config::reload();
+    QCOMPARE(RecordingFormat::fromKey(Config::recordingFormat()).kind(), RecordingFormat::Avi);
+    QCOMPARE(RecordingFormat::fromKey(QString()).fileSuffix(), QStringLiteral(".avi"));
 }
 
 int main(int argc, char *argv[])

@@ -1,3 +1,4 @@
+#include "Config.h"
 #include "ICaptureCB.h"
 #include "LiveSource.h"
 #include "media/CameraBackend.h"
@@ -35,8 +36,9 @@ public:
         return previewWorks;
     }
     bool startRecording(ICaptureCB *, const QSize &size, const QString &fileName,
-                        const CaptureDevice *audioInput) override
+                        const CaptureDevice *audioInput, RecordingFormat format) override
     {
+        recordingFormat = format;
         log << QStringLiteral("record %1x%2 %3 %4")
                    .arg(size.width())
                    .arg(size.height())
@@ -89,6 +91,7 @@ public:
     bool previewWorks = true;
     bool recordingWorks = true;
     bool soundWorks = true;
+    RecordingFormat recordingFormat;
     int brightnessValue = 10;
     QStringList log;
     int stopCount = 0;
@@ -160,6 +163,7 @@ private slots:
     void setResolutionWhileRecordingEndsRecording();
     void startAndStopDoNothingWhileWaiting();
     void recordingRebuildsWithFileAndAudio();
+    void recordingTakesTheFormatSetAtItsStart();
     void recordingThatCannotStartIsReported();
     void removedFileThatWasNotHeldIsNotCalledSaved();
     void brokenSoundInputRecordsPictureOnly();
@@ -194,6 +198,7 @@ void TestLive::init()
 
 void TestLive::cleanup()
 {
+    Config::setRecordingFormat(QStringLiteral("avi"));
     delete source;
     source = nullptr;
     backend = nullptr;
@@ -520,6 +525,25 @@ void TestLive::startAndStopDoNothingWhileWaiting()
     source->stopRecording();
     QVERIFY(backend->log.isEmpty());
     QVERIFY(!source->isRecording());
+}
+
+// The settings are read at every start: a change reaches the next recording, whoever starts it,
+// and a value the program does not know records AVI.
+void TestLive::recordingTakesTheFormatSetAtItsStart()
+{
+    if (!RecordingFormat(RecordingFormat::Mp4).isInstalled())
+        QSKIP("no H.264 encoder or MP4 writer installed");
+    openCamera();
+    const auto recordOnce = [this](const QString &stored) {
+        Config::setRecordingFormat(stored);
+        QSignalSpy ended(source, SIGNAL(recordingEnded()));
+        source->startRecording(QStringLiteral("/videos/a"));
+        source->stopRecording();
+        return ended.wait(1000) ? backend->recordingFormat.key() : QStringLiteral("no end");
+    };
+    QCOMPARE(recordOnce(QStringLiteral("mp4")), QStringLiteral("mp4"));
+    QCOMPARE(recordOnce(QStringLiteral("avi")), QStringLiteral("avi"));
+    QCOMPARE(recordOnce(QStringLiteral("MP4 please")), QStringLiteral("avi"));
 }
 
 void TestLive::recordingRebuildsWithFileAndAudio()

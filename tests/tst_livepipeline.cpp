@@ -1,3 +1,4 @@
+#include "Config.h"
 #include "ICaptureCB.h"
 #include "ImageCanvas.h"
 #include "LiveSource.h"
@@ -57,7 +58,7 @@ public:
 
 using testpipelines::sourceFrom;
 
-// What avidemux finds in a recorded file, read to its end.
+// What the demuxer finds in a recorded file, AVI or MP4, read to its end.
 struct AviContents
 {
     bool complete = false;
@@ -101,6 +102,7 @@ struct Reader
 {
     GstElement *pipeline;
     AviContents *contents;
+    QByteArray decoder;
 };
 
 void onDemuxPad(GstElement *demux, GstPad *pad, gpointer data)
@@ -108,9 +110,9 @@ void onDemuxPad(GstElement *demux, GstPad *pad, gpointer data)
     const ThreadHandOver::InCallback callback(testpipelines::pipelineOf(demux));
     Reader *reader = static_cast<Reader *>(data);
     const bool video = QByteArray(GST_PAD_NAME(pad)).startsWith("video");
-    GstElement *branch = sourceFrom(video ? "queue name=q ! jpegdec ! videoconvert ! "
-                                            "video/x-raw,format=BGRx ! fakesink name=s sync=false"
-                                          : "queue name=q ! fakesink sync=false");
+    const QByteArray decoding = "queue name=q ! " + reader->decoder
+                                + " ! videoconvert ! video/x-raw,format=BGRx ! fakesink name=s sync=false";
+    GstElement *branch = sourceFrom(video ? decoding.constData() : "queue name=q ! fakesink sync=false");
     gst_bin_add(GST_BIN(reader->pipeline), branch);
     gst_element_sync_state_with_parent(branch);
     GstPad *sink = gst_element_get_static_pad(branch, "sink");
@@ -144,11 +146,12 @@ AviContents readAvi(const QString &path)
     AviContents contents;
     GstElement *pipeline = gst_pipeline_new("reader");
     GstElement *file = gst_element_factory_make("filesrc", nullptr);
-    GstElement *demux = gst_element_factory_make("avidemux", nullptr);
+    const bool mp4 = TestRecording::isMp4(path);
+    GstElement *demux = gst_element_factory_make(mp4 ? "qtdemux" : "avidemux", nullptr);
     g_object_set(file, "location", path.toLocal8Bit().constData(), nullptr);
     gst_bin_add_many(GST_BIN(pipeline), file, demux, nullptr);
     gst_element_link(file, demux);
-    Reader reader{pipeline, &contents};
+    Reader reader{pipeline, &contents, mp4 ? installedH264Decoder() : QByteArray("jpegdec")};
     g_signal_connect(demux, "pad-added", G_CALLBACK(onDemuxPad), &reader);
 
     contents.complete = testpipelines::runToEnd(pipeline, 20 * GST_SECOND);
@@ -210,6 +213,7 @@ private slots:
     void compressedCameraIsDecoded_data();
     void compressedCameraIsDecoded();
     void cameraKeepsItsOwnSizeAndShape();
+    void recordingHoldsWhatTheCanvasShows_data();
     void recordingHoldsWhatTheCanvasShows();
     void errorWhileRecordingLeavesPlayableFile();
     void recordingIntoMissingFolderIsReported();
@@ -248,6 +252,7 @@ void TestLivePipeline::init()
 // The source goes first: its pipeline calls into the receiver until it is released.
 void TestLivePipeline::cleanup()
 {
+    Config::setRecordingFormat(QStringLiteral("avi"));
     delete source;
     source = nullptr;
     delete receiver;
@@ -338,11 +343,28 @@ void TestLivePipeline::cameraKeepsItsOwnSizeAndShape()
     QCOMPARE(avi.firstFrame.size(), chosen);
 }
 
+void TestLivePipeline::recordingHoldsWhatTheCanvasShows_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("video");
+    QTest::addColumn<QString>("sound");
+    QTest::newRow("AVI") << QStringLiteral("two-seconds.avi") << QStringLiteral("image/jpeg")
+                         << QStringLiteral("audio/x-raw, format=(string)S16LE");
+    QTest::newRow("MP4") << QStringLiteral("two-seconds.mp4") << QStringLiteral("video/x-h264")
+                         << QStringLiteral("audio/mpeg, mpegversion=(int)4");
+}
+
 void TestLivePipeline::recordingHoldsWhatTheCanvasShows()
 {
+    QFETCH(QString, file);
+    QFETCH(QString, video);
+    QFETCH(QString, sound);
+    file = folder.filePath(file);
+    if (TestRecording::isMp4(file) && !RecordingFormat(RecordingFormat::Mp4).isInstalled())
+        QSKIP("no H.264 encoder or MP4 writer installed");
+    TestRecording::recordAsNamed(file);
     canvas->effect = 2; // negative
     openSource(RedCamera, canvas);
-    const QString file = folder.filePath(QStringLiteral("two-seconds.avi"));
     QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
     QElapsedTimer recorded;
     recorded.start();
@@ -357,13 +379,12 @@ void TestLivePipeline::recordingHoldsWhatTheCanvasShows()
 
     const AviContents avi = readAvi(file);
     QVERIFY(avi.complete);
-    QVERIFY2(avi.videoCaps.startsWith("image/jpeg"), qPrintable(avi.videoCaps));
+    QVERIFY2(avi.videoCaps.startsWith(video), qPrintable(avi.videoCaps));
     QVERIFY(avi.videoCaps.contains("width=(int)320"));
     QVERIFY(avi.videoCaps.contains("height=(int)240"));
     QVERIFY(avi.videoCaps.contains("framerate=(fraction)25/1"));
     QVERIFY2(avi.videoFrames >= 40 && avi.videoFrames <= mostFrames, qPrintable(QString::number(avi.videoFrames)));
-    QVERIFY2(avi.audioCaps.startsWith("audio/x-raw"), qPrintable(avi.audioCaps));
-    QVERIFY(avi.audioCaps.contains("S16LE"));
+    QVERIFY2(avi.audioCaps.startsWith(sound), qPrintable(avi.audioCaps));
     QVERIFY(avi.audioBuffers > 0);
 
     // The camera is red; the canvas shows it negative, and that is what was recorded.

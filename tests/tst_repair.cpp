@@ -1,9 +1,11 @@
 // Recordings that outlive a crash: a recording process killed in the middle leaves an AVI without
-// its index, and the next start finds it and makes it whole. Also which files the start-up repair
+// its index, and the next start finds it and makes it whole; an MP4 plays as it was left, up to its
+// last fragment, and the next start gives it its length and index. Also which files the start-up repair
 // takes, which it leaves alone, and that a failed or cancelled repair leaves the file as it was.
 #include "RecordingFileKeeper.h"
 #include "RecordingRescuer.h"
 #include "media/AviFileCheck.h"
+#include "media/Mp4FileCheck.h"
 #include "media/GstRuntime.h"
 #include "media/RecordingRepair.h"
 #include "record_helper/TestRecording.h"
@@ -84,6 +86,7 @@ private slots:
     void init();
 
     void killedRecordingIsRepairedAtTheNextStart();
+    void killedMp4RecordingIsRepairedAtTheNextStart();
     void checkTellsFinishedFromCutOff();
     void onlyTheProgramsCutOffRecordingsAreTaken();
     void fileInUseIsLeftAlone();
@@ -94,6 +97,9 @@ private slots:
 
 private:
     QString path(const QString &name) const { return folder->filePath(name); }
+    // Starts the program with this case's folder as its recording folder and lets it run until
+    // the condition holds (at most 30 s).
+    void runProgramUntil(const std::function<bool()> &condition);
 
     QString finished;   // a whole recording of two seconds
     QScopedPointer<QTemporaryDir> folder;
@@ -136,24 +142,7 @@ void RepairTest::killedRecordingIsRepairedAtTheNextStart()
     QVERIFY2(cut.demuxed >= 40, qPrintable(cut.describe()));
     const QDateTime modified = QFileInfo(file).lastModified();
 
-    // The next start of the program itself, with this folder as its recording folder.
-    QTemporaryDir home;
-    QSettings settings(home.filePath(QStringLiteral(".config/Morvane/Document Camera.conf")),
-                       QSettings::IniFormat);
-    settings.setValue(QStringLiteral("recordPath"), folder->path());
-    settings.sync();
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    program.setProcessEnvironment(environment);
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    program.start(QStringLiteral(TEST_BINARY_DIR "/document-camera"), QStringList());
-    QVERIFY2(program.waitForStarted(5000), qPrintable(program.errorString()));
-    QTRY_VERIFY_WITH_TIMEOUT(AviFileCheck::inspect(file) == AviFileCheck::State::Complete, 30000);
-    program.kill();
-    QVERIFY(program.waitForFinished(5000));
+    runProgramUntil([&file] { return AviFileCheck::inspect(file) == AviFileCheck::State::Complete; });
 
     QCOMPARE(AviFileCheck::inspect(file), AviFileCheck::State::Complete);
     QVERIFY(hasIdx1Chunk(file));
@@ -168,6 +157,61 @@ void RepairTest::killedRecordingIsRepairedAtTheNextStart()
     RecordingRescuer rescuer;
     QCOMPARE(rescuer.rescue(folder->path()), 0);
     QVERIFY(rescuer.failed().isEmpty());
+}
+
+void RepairTest::runProgramUntil(const std::function<bool()> &condition)
+{
+    QTemporaryDir home;
+    QSettings settings(home.filePath(QStringLiteral(".config/Morvane/Document Camera.conf")),
+                       QSettings::IniFormat);
+    settings.setValue(QStringLiteral("recordPath"), folder->path());
+    settings.sync();
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral(".config")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QStringLiteral(TEST_BINARY_DIR "/document-camera"), QStringList());
+    QVERIFY2(program.waitForStarted(5000), qPrintable(program.errorString()));
+    QTRY_VERIFY_WITH_TIMEOUT(condition(), 30000);
+    program.kill();
+    QVERIFY(program.waitForFinished(5000));
+}
+
+// Killed the same way, an MP4 recording plays at once up to its last whole fragment, but states
+// no length and lacks its index; the next start gives it both and keeps every frame.
+void RepairTest::killedMp4RecordingIsRepairedAtTheNextStart()
+{
+    if (!RecordingFormat(RecordingFormat::Mp4).isInstalled())
+        QSKIP("no H.264 encoder or MP4 writer installed");
+    const QString file = path(QStringLiteral("2024-05-01_12-00-01.mp4"));
+    QProcess helper;
+    helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    helper.start(QStringLiteral(TEST_BINARY_DIR "/tests/record_helper"), {file});
+    QVERIFY2(helper.waitForStarted(5000), qPrintable(helper.errorString()));
+    QVERIFY(helper.waitForReadyRead(15000));
+    QCOMPARE(helper.readLine().trimmed(), QByteArray("recording"));
+    QTest::qWait(3000);
+    helper.kill();
+    QVERIFY(helper.waitForFinished(5000));
+    QCOMPARE(helper.exitStatus(), QProcess::CrashExit);
+
+    QCOMPARE(Mp4FileCheck::inspect(file), Mp4FileCheck::State::MissingIndex);
+    const Frames cut = readFrames(file);
+    QVERIFY2(cut.allDecode(), qPrintable(cut.describe()));
+    // Three seconds recorded; at most the fragment under way is lost.
+    const int fragmentFrames = int(RecordingFormat::FragmentMs / 40);
+    QVERIFY2(cut.demuxed >= 75 - 2 * fragmentFrames, qPrintable(cut.describe()));
+    QVERIFY2(cut.audioBuffers > 0, qPrintable(cut.describe()));
+
+    runProgramUntil([&file] { return Mp4FileCheck::inspect(file) == Mp4FileCheck::State::Complete; });
+    const Frames whole = readFrames(file);
+    QVERIFY2(whole.allDecode(), qPrintable(whole.describe()));
+    QCOMPARE(whole.demuxed, cut.demuxed);
+    QVERIFY(whole.audioBuffers > 0);
+    QVERIFY2(hiddenFiles(folder->path()).isEmpty(), qPrintable(hiddenFiles(folder->path()).join(' ')));
 }
 
 void RepairTest::checkTellsFinishedFromCutOff()
@@ -209,11 +253,15 @@ void RepairTest::onlyTheProgramsCutOffRecordingsAreTaken()
     QVERIFY(copyCut(finished, foreign, 60));
     QVERIFY(QFile::copy(finished, whole));
     QVERIFY(copyCut(finished, remnant, 30));
+    // Named like an MP4 recording, but no MP4 at all.
+    const QString notMp4 = path(QStringLiteral("2024-05-01_12-00-05.mp4"));
+    QVERIFY(copyCut(finished, notMp4, 50));
     const QByteArray foreignBefore = fingerprint(foreign);
     const QByteArray wholeBefore = fingerprint(whole);
 
     QVERIFY(RecordingRescuer::isRecordingName(QStringLiteral("2024-05-01_12-00-01.avi")));
     QVERIFY(RecordingRescuer::isRecordingName(QStringLiteral("2024-05-01_12-00-01_12.avi")));
+    QVERIFY(RecordingRescuer::isRecordingName(QStringLiteral("2024-05-01_12-00-01.mp4")));
     QVERIFY(!RecordingRescuer::isRecordingName(QStringLiteral("2024-05-01_12-00-01.AVI.bak")));
     QVERIFY(!RecordingRescuer::isRecordingName(QStringLiteral("x2024-05-01_12-00-01.avi")));
     QCOMPARE(RecordingRescuer::cutOffRecordings(folder->path()), QStringList{cut});

@@ -119,7 +119,7 @@ QVector<Named> framePictures()
         {"Background/POP_BK_COLOR_2LINE.png", {290, 69}},
         {"Background/POP_BK_COLOR_3LINE.png", {290, 93}},
         {"Background/POP_BK_TOOL.png", {248, 67}},
-        {"Background/POP_BK_SETTING.png", {268, 300}},
+        {"Background/POP_BK_SETTING.png", {268, 320}},
         {"Background/POP_BK_ABOUT_small.png", {248, 100}},
     };
 }

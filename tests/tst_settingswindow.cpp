@@ -7,6 +7,8 @@
 #include "SettingsToolWindow.h"
 #include "OSDProcessor.h"
 #include "media/CameraBackend.h"
+#include "media/GstRuntime.h"
+#include "media/RecordingFormat.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,6 +20,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <gst/gst.h>
 
 namespace {
 
@@ -76,7 +80,8 @@ public:
     OpenResult openCamera(const CaptureDevice &) override { return OpenResult::Opened; }
     void releaseCamera() override {}
     bool startPreview(ICaptureCB *, const QSize &) override { return true; }
-    bool startRecording(ICaptureCB *, const QSize &, const QString &fileName, const CaptureDevice *) override
+    bool startRecording(ICaptureCB *, const QSize &, const QString &fileName, const CaptureDevice *,
+                        RecordingFormat) override
     {
         recordingFile = fileName;
         return true;
@@ -155,6 +160,8 @@ private slots:
     void recordingLabelFollowsTheLanguage_data();
     void recordingLabelFollowsTheLanguage();
     void unknownStoredValuesShowTheFirstEntry();
+    void recordingFormatOffersWhatIsInstalledAndIsStored();
+    void missingEncoderLeavesOnlyAvi();
     void cancelAfterBrowseStoresNothing();
     void okStoresAllFiveAndResetsRecording();
     void okWithTheSameSizeKeepsARecordingRunning();
@@ -210,7 +217,7 @@ SettingsToolWindow *SettingsWindowTest::openSettings()
 void SettingsWindowTest::rowsAndTables()
 {
     QScopedPointer<SettingsToolWindow> settings(openSettings());
-    QCOMPARE(settings->size(), QSize(268, 300));
+    QCOMPARE(settings->size(), QSize(268, 320));
     QCOMPARE(settings->cameraBox->pos(), QPoint(105, 24));
     QCOMPARE(settings->cameraBox->itemText(0), QStringLiteral("Automatic"));
     QVERIFY(settings->snapshotPathEdit->isReadOnly());
@@ -226,10 +233,12 @@ void SettingsWindowTest::rowsAndTables()
     QCOMPARE(settings->intervalBox->itemText(8), QStringLiteral("1 min"));
     QCOMPARE(settings->intervalBox->itemText(16), QStringLiteral("1 hr"));
 
-    // The language row follows the recording folder's; the buttons come after its notice.
-    QCOMPARE(settings->languageBox->pos(), QPoint(105, 225));
-    QCOMPARE(buttonWithCaption(settings.data(), QStringLiteral("OK"))->pos(), QPoint(80, 269));
-    QCOMPARE(buttonWithCaption(settings.data(), QStringLiteral("Cancel"))->pos(), QPoint(160, 269));
+    // The recording format row follows the recording folder's, the language row follows it, and
+    // the buttons come after the language's notice.
+    QCOMPARE(settings->recordingFormatBox->pos(), QPoint(105, 218));
+    QCOMPARE(settings->languageBox->pos(), QPoint(105, 242));
+    QCOMPARE(buttonWithCaption(settings.data(), QStringLiteral("OK"))->pos(), QPoint(80, 289));
+    QCOMPARE(buttonWithCaption(settings.data(), QStringLiteral("Cancel"))->pos(), QPoint(160, 289));
 }
 
 void SettingsWindowTest::opensOnTheNearestResolution_data()
@@ -339,6 +348,56 @@ void SettingsWindowTest::unknownStoredValuesShowTheFirstEntry()
     QScopedPointer<SettingsToolWindow> again(openSettings());
     QCOMPARE(again->captureModeBox->currentIndex(), 1);
     QCOMPARE(again->intervalBox->currentText(), QStringLiteral("30 min"));
+}
+
+// AVI always, MP4 where its elements are installed; OK stores the choice, and a stored value the
+// window does not know shows AVI.
+void SettingsWindowTest::recordingFormatOffersWhatIsInstalledAndIsStored()
+{
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    QComboBox *box = settings->recordingFormatBox;
+    QCOMPARE(box->itemText(0), QStringLiteral("AVI (Motion JPEG)"));
+    QCOMPARE(box->currentData().toString(), QStringLiteral("avi"));
+    if (!RecordingFormat(RecordingFormat::Mp4).isInstalled()) {
+        QCOMPARE(box->count(), 1);
+        QSKIP("no H.264 encoder or MP4 writer installed");
+    }
+    QCOMPARE(box->count(), 2);
+    QCOMPARE(box->itemText(1), QStringLiteral("MP4 (H.264)"));
+    box->setCurrentIndex(1);
+    settings->settingsOk();
+    QCOMPARE(Config::recordingFormat(), QStringLiteral("mp4"));
+    Config::reload();
+    QScopedPointer<SettingsToolWindow> again(openSettings());
+    QCOMPARE(again->recordingFormatBox->currentData().toString(), QStringLiteral("mp4"));
+
+    Config::setRecordingFormat(QStringLiteral("webm"));
+    QScopedPointer<SettingsToolWindow> unknown(openSettings());
+    QCOMPARE(unknown->recordingFormatBox->currentData().toString(), QStringLiteral("avi"));
+}
+
+// Without the H.264 encoder only AVI is offered, the debug log says why, and a stored "mp4" records
+// AVI with the name to match.
+void SettingsWindowTest::missingEncoderLeavesOnlyAvi()
+{
+    GstRuntime::ensureInitialised();
+    GstRegistry *registry = gst_registry_get();
+    GstElementFactory *encoder = gst_element_factory_find("x264enc");
+    if (!encoder)
+        QSKIP("no H.264 encoder installed to take away");
+    gst_registry_remove_feature(registry, GST_PLUGIN_FEATURE(encoder));
+    Config::setRecordingFormat(QStringLiteral("mp4"));
+    QTest::ignoreMessage(QtDebugMsg, QRegularExpression(QStringLiteral("mp4.*not offered.*x264enc")));
+    QScopedPointer<SettingsToolWindow> settings(openSettings());
+    const int offered = settings->recordingFormatBox->count();
+    const QString shown = settings->recordingFormatBox->currentData().toString();
+    const RecordingFormat recorded = RecordingFormat::chosen(Config::recordingFormat());
+    gst_registry_add_feature(registry, GST_PLUGIN_FEATURE(encoder));
+    gst_object_unref(encoder);
+
+    QCOMPARE(offered, 1);
+    QCOMPARE(shown, QStringLiteral("avi"));
+    QCOMPARE(recorded.fileSuffix(), QStringLiteral(".avi"));
 }
 
 void SettingsWindowTest::cancelAfterBrowseStoresNothing()

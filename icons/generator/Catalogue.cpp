@@ -225,7 +225,7 @@ void backgrounds(Catalogue &c, const QString &appIconSvg)
     c.add(folder.arg("POP_BK_COLOR_2LINE"), popupBackground(QSize(290, 69)));
     c.add(folder.arg("POP_BK_COLOR_3LINE"), popupBackground(QSize(290, 93)));
     c.add(folder.arg("POP_BK_TOOL"), popupBackground(QSize(248, 67)));
-    c.add(folder.arg("POP_BK_SETTING"), popupBackground(QSize(268, 300)));
+    c.add(folder.arg("POP_BK_SETTING"), popupBackground(QSize(268, 320)));
     c.add(folder.arg("POP_BK_ABOUT_small"), popupBackground(QSize(248, 100), renderSvg(appIconSvg, 44)));
 }
 

@@ -444,8 +444,8 @@ QImage windowMockup(const QVector<Picture> &pictures)
     py += height + 16;
 
     height = popup("POP_BK_SETTING", "Setting");
-    const QStringList rows{"Source", "Resolution", "Capture", "Time", "Save as", "Recording", "Language"};
-    const QVector<int> rowY{24, 48, 72, 96, 120, 169, 225};
+    const QStringList rows{"Source", "Resolution", "Capture", "Time", "Save as", "Recording", "Format", "Language"};
+    const QVector<int> rowY{24, 48, 72, 96, 120, 169, 218, 242};
     for (int i = 0; i < rows.size(); ++i) {
         label(8, rowY[i], rows[i], grey, Qt::gray);
         p.fillRect(QRect(px + 105, py + rowY[i], 124, 20), Qt::white);
@@ -453,7 +453,7 @@ QImage windowMockup(const QVector<Picture> &pictures)
     QFont small(QStringLiteral("Calibri"), 8);
     m.drawButton({px + 160, py + 144}, "POPUP_BUTTON", "Normal", "Browse", small);
     m.drawButton({px + 160, py + 193}, "POPUP_BUTTON", "Over", "Browse", small);
-    m.drawButton({px + 80, py + 269}, "POPUP_BUTTON", "Click", "OK", small);
-    m.drawButton({px + 160, py + 269}, "POPUP_BUTTON", "Normal", "Cancel", small);
+    m.drawButton({px + 80, py + 289}, "POPUP_BUTTON", "Click", "OK", small);
+    m.drawButton({px + 160, py + 289}, "POPUP_BUTTON", "Normal", "Cancel", small);
     return image;
 }

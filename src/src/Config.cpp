@@ -44,6 +44,8 @@ Config::Config()
     m_chosenLanguage = m_language;
     m_camera = settings->value(QStringLiteral("camera")).toString();
     m_projectorScreen = settings->value(QStringLiteral("projectorScreen")).toString();
+    m_recordingFormat =
+        settings->value(QStringLiteral("recordingFormat"), QStringLiteral("avi")).toString();
 }
 
 Config *Config::instance()
@@ -169,4 +171,16 @@ void Config::setProjectorScreen(const QString &name)
     Config *config = instance();
     config->m_projectorScreen = name;
     config->settings->setValue(QStringLiteral("projectorScreen"), name);
+}
+
+QString Config::recordingFormat()
+{
+    return instance()->m_recordingFormat;
+}
+
+void Config::setRecordingFormat(const QString &key)
+{
+    Config *config = instance();
+    config->m_recordingFormat = key;
+    config->settings->setValue(QStringLiteral("recordingFormat"), key);
 }

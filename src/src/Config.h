@@ -49,6 +49,9 @@ public:
     // The screen the projector window last showed on, by the screen's name; empty for none.
     static QString projectorScreen();
     static void setProjectorScreen(const QString &name);
+    // "avi" (the default) or "mp4", as stored: RecordingFormat tells what a value means.
+    static QString recordingFormat();
+    static void setRecordingFormat(const QString &key);
 
     // Drops the cached store so the next use reads the keys again, as a new run would.
     static void reload();
@@ -67,6 +70,7 @@ private:
     QString m_chosenLanguage;
     QString m_camera;
     QString m_projectorScreen;
+    QString m_recordingFormat;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "LiveSource.h"
 
+#include "Config.h"
 #include "ICaptureCB.h"
 #include "media/GstCameraBackend.h"
 
@@ -423,14 +424,17 @@ void LiveSource::buildGraph(bool record)
 
     // Recording from here: a back end that says at once that its file is open finds it so.
     recording = true;
+    // Read at every start, so whoever starts a recording gets the format last chosen.
+    const RecordingFormat format = RecordingFormat::chosen(Config::recordingFormat());
     audioPresent = enumCaptureFilter(DeviceCategory::AudioInput, &audioCapture);
-    if (backend->startRecording(receiver, size, recordFile, audioPresent ? &audioCapture : nullptr))
+    if (backend->startRecording(receiver, size, recordFile, audioPresent ? &audioCapture : nullptr,
+                                format))
         return;
     // A sound input that cannot be opened is treated like none: the picture is still recorded.
     if (audioPresent) {
         qDebug() << Q_FUNC_INFO << "recording with sound did not start:" << backend->lastError();
         audioPresent = false;
-        if (backend->startRecording(receiver, size, recordFile, nullptr))
+        if (backend->startRecording(receiver, size, recordFile, nullptr, format))
             return;
     }
     recording = false;

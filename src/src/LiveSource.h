@@ -17,8 +17,8 @@
 class ICaptureCB;
 
 // The live document camera. It polls for a camera, opens it once it has been present for more
-// than two seconds, previews it into the live canvas, records what the canvas shows to AVI files
-// and drives the camera's brightness, focus and extension unit.
+// than two seconds, previews it into the live canvas, records what the canvas shows to AVI or MP4
+// files (the format the settings name at each start) and drives the camera's brightness, focus and extension unit.
 //
 // Which camera: the one the user chose (by its identity), and only that one; or, automatically, a
 // supported camera first and else an external USB camera, never a built-in or infrared one. A

@@ -15,6 +15,7 @@
 #include "KeyboardCommands.h"
 #include "Projector.h"
 #include "media/FilmFormats.h"
+#include "media/RecordingFormat.h"
 #include "HorizontalSlider.h"
 #include "ImageButton.h"
 #include "ImageCanvas.h"
@@ -833,14 +834,14 @@ void MainWindow::freeze()
     display()->showFreeze();
 }
 
-QString MainWindow::recordingFileName(const QDir &folder, const QDateTime &now)
+QString MainWindow::recordingFileName(const QDir &folder, const QDateTime &now, const QString &suffix)
 {
     // An existing file is never replaced: a second recording within the same second, or a file
     // from elsewhere, gets a numbered name instead.
     const QString stem = now.toString(QStringLiteral("yyyy-MM-dd_hh-mm-ss"));
-    QString path = folder.filePath(stem + QStringLiteral(".avi"));
+    QString path = folder.filePath(stem + suffix);
     for (int number = 2; QFileInfo::exists(path); ++number)
-        path = folder.filePath(stem + QStringLiteral("_%1.avi").arg(number));
+        path = folder.filePath(stem + QStringLiteral("_%1").arg(number) + suffix);
     return path;
 }
 
@@ -873,7 +874,9 @@ void MainWindow::record()
         return;
     }
 
-    recordingFile = recordingFileName(folder, QDateTime::currentDateTime());
+    // The camera reads the same setting as it starts, so the name fits what it writes.
+    const QString suffix = RecordingFormat::chosen(Config::recordingFormat()).fileSuffix();
+    recordingFile = recordingFileName(folder, QDateTime::currentDateTime(), suffix);
     liveSource->startRecording(recordingFile);
     display()->startRecordTime();
     recordingDisplay = display();

@@ -238,7 +238,8 @@ public:
     // The configured capture size, capped at the largest known one.
     QSize cappedResolution() const;
     // The file a recording started now is written to: never the name of an existing file.
-    static QString recordingFileName(const QDir &folder, const QDateTime &now);
+    static QString recordingFileName(const QDir &folder, const QDateTime &now,
+                                     const QString &suffix = QStringLiteral(".avi"));
     // The picture turned to the page's orientation, scaled to fit it and centred at *position.
     static QImage fitToPage(const QImage &picture, const QSize &page, QPoint *position);
     // What the canvas of a mode says before it has anything to show: a heading, then sentences.

@@ -2,7 +2,6 @@
 
 #include "RecordingFileKeeper.h"
 #include "RegularFile.h"
-#include "media/AviFileCheck.h"
 #include "media/RecordingRepair.h"
 
 #include <QCoreApplication>
@@ -21,7 +20,7 @@ namespace {
 const QRegularExpression &recordingPattern()
 {
     static const QRegularExpression pattern(
-        QStringLiteral("^\\d{4}-\\d{2}-\\d{2}_\\d{2}-\\d{2}-\\d{2}(_\\d+)?\\.avi$"));
+        QStringLiteral("^\\d{4}-\\d{2}-\\d{2}_\\d{2}-\\d{2}-\\d{2}(_\\d+)?\\.(avi|mp4)$"));
     return pattern;
 }
 
@@ -81,12 +80,13 @@ QStringList RecordingRescuer::cutOffRecordings(const QString &folder)
 {
     QStringList found;
     const QDir dir(folder);
-    const QStringList names = dir.entryList({QStringLiteral("*.avi")}, QDir::Files, QDir::Name);
+    const QStringList names =
+        dir.entryList({QStringLiteral("*.avi"), QStringLiteral("*.mp4")}, QDir::Files, QDir::Name);
     for (const QString &name : names) {
         if (!isRecordingName(name))
             continue;
         const QString path = dir.filePath(name);
-        if (AviFileCheck::inspect(path) == AviFileCheck::State::MissingIndex)
+        if (RecordingRepair::isCutOff(path))
             found << path;
     }
     return found;

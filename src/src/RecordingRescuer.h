@@ -10,9 +10,9 @@
 class QProgressDialog;
 class QWidget;
 
-// Finds the recordings of this program (named "yyyy-MM-dd_hh-mm-ss.avi" or with "_N" added) that
-// were cut off when it last ended without finishing them (killed, crashed, power lost), and has
-// each repaired by RecordingRepair. Runs at start-up, before anything records.
+// Finds the recordings of this program (named "yyyy-MM-dd_hh-mm-ss.avi" or ".mp4", or with "_N"
+// added) that were cut off when it last ended without finishing them (killed, crashed, power
+// lost), and has each repaired by RecordingRepair. Runs at start-up, before anything records.
 //
 // A file that another running instance still writes (it holds a lock on it) is left alone, and so
 // is one whose repair would leave less than the recording minimum free on its disk. A repair that

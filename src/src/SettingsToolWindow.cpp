@@ -6,6 +6,7 @@
 #include "LiveSource.h"
 #include "MainWindow.h"
 #include "Translations.h"
+#include "media/RecordingFormat.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -28,8 +29,9 @@ namespace {
 const int LabelX = 8;
 const int ControlX = 105;
 const int BrowseX = 160;
-const int LanguageY = 225;
-const int ButtonsY = 269;
+const int RecordingFormatY = 218;
+const int LanguageY = RecordingFormatY + 24;
+const int ButtonsY = 289;
 
 // Captions in the order of snapshotIntervals: eight in seconds, eight in minutes, one hour.
 QStringList intervalCaptions(const QString &seconds, const QString &minutes, const QString &hour)
@@ -150,6 +152,20 @@ SettingsToolWindow::SettingsToolWindow(QWidget *anchor, MainWindow *mainWindow)
     recordPathEdit = addReadOnlyEdit(this, Config::recordPath(), 169);
     ImageButton *recordBrowse = addCaptionButton(this, browse, BrowseX, 193);
     connect(recordBrowse, SIGNAL(clicked()), this, SLOT(recordFileBrowse()));
+
+    //: Settings window: label of what recordings are written as, in the row under the recording
+    //: folder; at most about 12 characters (97 pixels).
+    (new QLabel(tr("Format"), this))->move(LabelX, RecordingFormatY);
+    recordingFormatBox = new QComboBox(this);
+    recordingFormatBox->move(ControlX, RecordingFormatY);
+    //: Settings window, recording format: the classic one (box of 124 pixels).
+    const QString avi = tr("AVI (Motion JPEG)");
+    //: Settings window, recording format: small files every player opens (box of 124 pixels).
+    const QString mp4 = tr("MP4 (H.264)");
+    for (const RecordingFormat format : RecordingFormat::installed())
+        recordingFormatBox->addItem(format.kind() == RecordingFormat::Mp4 ? mp4 : avi, format.key());
+    const QString storedFormat = RecordingFormat::fromKey(Config::recordingFormat()).key();
+    recordingFormatBox->setCurrentIndex(qMax(0, recordingFormatBox->findData(storedFormat)));
 
     addLanguageRow(LanguageY);
 
@@ -294,6 +310,8 @@ void SettingsToolWindow::settingsOk()
     Config::setSnapshotInterval(snapshotIntervals.value(intervalBox->currentIndex(), snapshotIntervals.first()));
     Config::setSnapshotPath(snapshotPathEdit->text());
     Config::setRecordPath(recordPathEdit->text());
+    // Taken by the next recording; a running one goes on as it started.
+    Config::setRecordingFormat(recordingFormatBox->currentData().toString());
     const QSize size = parseResolution(resolutionBox->currentText());
     // An empty list names no size; the stored one stays.
     if (size.isValid())

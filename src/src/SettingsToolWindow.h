@@ -13,9 +13,9 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 
-// Camera, capture resolution, snapshot mode and interval, snapshot and recording folders, and the
-// interface language. Nothing is stored before OK, which stores all seven values, applies the camera and the size to
-// the live source and resets the main window's recording state. The only question asked on the way is
+// Camera, capture resolution, snapshot mode and interval, snapshot and recording folders, the
+// recording format and the interface language. Nothing is stored before OK, which stores all eight
+// values, applies the camera and the size to the live source and resets the main window's recording state. The only question asked on the way is
 // whether a large capture size is wanted.
 class SettingsToolWindow : public ToolWindow
 {
@@ -46,6 +46,9 @@ public:
     QComboBox *cameraBox;
     QLineEdit *snapshotPathEdit;
     QLineEdit *recordPathEdit;
+    // The recording formats whose elements are installed, AVI first; each item carries the
+    // format's settings value.
+    QComboBox *recordingFormatBox;
     QComboBox *resolutionBox;
     // The interface language for the next start; each item carries its code.
     QComboBox *languageBox;

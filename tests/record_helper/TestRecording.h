@@ -1,15 +1,18 @@
 // Test cameras and microphones on GStreamer test sources, and a reader that decodes every frame
-// of a recorded AVI: shared by the fault and repair tests and by the recording helper program.
+// of a recorded AVI or MP4: shared by the fault and repair tests and by the recording helper program.
 #ifndef TESTRECORDING_H
 #define TESTRECORDING_H
 
+#include "Config.h"
 #include "ICaptureCB.h"
 #include "LiveSource.h"
 #include "media/CameraControls.h"
+#include "media/CaptureFormat.h"
 #include "media/GstCameraBackend.h"
 #include "../tst_pipelines.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QString>
 
 #include <gst/gst.h>
@@ -57,6 +60,17 @@ inline CaptureDevice device(const QString &name, const QByteArray &description)
     return device;
 }
 
+// The recorder writes what the settings name: the format the file's extension calls for.
+inline void recordAsNamed(const QString &file)
+{
+    Config::setRecordingFormat(QFileInfo(file).suffix());
+}
+
+inline bool isMp4(const QString &file)
+{
+    return QFileInfo(file).suffix() == QLatin1String("mp4");
+}
+
 // The real GStreamer back end on a camera and a microphone made of test sources; an empty
 // microphone description gives a machine without sound input.
 inline std::unique_ptr<CameraBackend> backend(const QByteArray &camera, const QByteArray &microphone)
@@ -89,7 +103,7 @@ inline LiveSource *openSource(ICaptureCB *receiver, const QSize &size, const QBy
 }
 
 // What a full read of a recording found: every video chunk the demuxer gave and every picture the
-// JPEG decoder made of them.
+// decoder (JPEG or H.264) made of them.
 struct Frames
 {
     bool reachedEnd = false;
@@ -123,6 +137,7 @@ inline GstPadProbeReturn count(GstPad *pad, GstPadProbeInfo *info, gpointer coun
 struct Reading
 {
     GstElement *pipeline;
+    QByteArray decoder;
     std::atomic<int> demuxed{0};
     std::atomic<int> decoded{0};
     std::atomic<int> audio{0};
@@ -143,8 +158,8 @@ inline void onPad(GstElement *demux, GstPad *pad, gpointer data)
     Reading *reading = static_cast<Reading *>(data);
     const bool video = QByteArray(GST_PAD_NAME(pad)).startsWith("video");
     // The decoder stops the read at the first picture it cannot decode (max-errors 0).
-    GstElement *branch = sourceFrom(video ? "queue name=in ! jpegdec max-errors=0 ! fakesink name=out sync=false"
-                                          : "queue name=in ! fakesink sync=false");
+    const QByteArray decoding = "queue name=in ! " + reading->decoder + " max-errors=0 ! fakesink name=out sync=false";
+    GstElement *branch = sourceFrom(video ? decoding.constData() : "queue name=in ! fakesink sync=false");
     gst_bin_add(GST_BIN(reading->pipeline), branch);
     gst_element_sync_state_with_parent(branch);
     GstPad *sink = gst_element_get_static_pad(branch, "sink");
@@ -162,8 +177,9 @@ inline Frames readFrames(const QString &path)
     Frames frames;
     detail::Reading reading;
     reading.pipeline = gst_pipeline_new("reader");
+    reading.decoder = isMp4(path) ? installedH264Decoder() : QByteArray("jpegdec");
     GstElement *file = gst_element_factory_make("filesrc", nullptr);
-    GstElement *demux = gst_element_factory_make("avidemux", nullptr);
+    GstElement *demux = gst_element_factory_make(isMp4(path) ? "qtdemux" : "avidemux", nullptr);
     g_object_set(file, "location", path.toLocal8Bit().constData(), nullptr);
     gst_bin_add_many(GST_BIN(reading.pipeline), file, demux, nullptr);
     gst_element_link(file, demux);

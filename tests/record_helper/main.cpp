@@ -1,5 +1,6 @@
 // Records the test camera and microphone through the program's live source into the file named
-// on the command line until it is killed, the way the program records. Prints "recording" once
+// on the command line until it is killed, the way the program records, in the format its
+// extension names (".avi" or ".mp4"). Prints "recording" once
 // the file is being written. The repair test kills it with SIGKILL to leave a recording behind
 // that was cut off in the middle.
 #include "TestRecording.h"
@@ -17,7 +18,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
     if (arguments.size() != 2) {
-        std::fprintf(stderr, "usage: record_helper FILE.avi\n");
+        std::fprintf(stderr, "usage: record_helper FILE.avi|FILE.mp4\n");
         return 2;
     }
     GstRuntime::ensureInitialised();
@@ -32,6 +33,7 @@ int main(int argc, char *argv[])
     QEventLoop starting;
     QObject::connect(source, &LiveSource::recordingStarted, &starting, &QEventLoop::quit);
     QObject::connect(source, &LiveSource::recordingEnded, &starting, &QEventLoop::quit);
+    TestRecording::recordAsNamed(arguments.at(1));
     source->startRecording(arguments.at(1));
     if (source->isRecording())
         starting.exec();

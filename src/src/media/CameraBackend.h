@@ -2,6 +2,7 @@
 #define CAMERABACKEND_H
 
 #include "CaptureDevice.h"
+#include "RecordingFormat.h"
 
 #include <QList>
 #include <QObject>
@@ -44,11 +45,11 @@ public:
     // Runs the preview in place of the running pipeline; false when it could not run, with the
     // reason in lastError() and nothing left running.
     virtual bool startPreview(ICaptureCB *receiver, const QSize &size) = 0;
-    // Starts recording what the preview shows; false, with the reason in lastError(), when it
-    // cannot even be tried. A true answer is followed by recordingStarted() once the file is
+    // Starts recording what the preview shows, in the given format; false, with the reason in
+    // lastError(), when it cannot even be tried. A true answer is followed by recordingStarted() once the file is
     // being written, or by failed(RecordingNotStarted).
     virtual bool startRecording(ICaptureCB *receiver, const QSize &size, const QString &fileName,
-                                const CaptureDevice *audioInput) = 0;
+                                const CaptureDevice *audioInput, RecordingFormat format) = 0;
     // Ends the recording and goes on previewing; recordingFinished() follows once the file is
     // complete. Without a pipeline of its own to finish, a back end has finished at once.
     virtual void stopRecording();

@@ -111,6 +111,7 @@ struct CapturePipeline::Branch
     }
 
     QString fileName;
+    RecordingFormat format;
     GstElement *bin = nullptr;
     GstPad *sinkPad = nullptr; // the bin's own
     GstPad *teePad = nullptr;
@@ -189,6 +190,7 @@ bool CapturePipeline::start(const Settings &settings)
         handleMessage(message);
         gst_message_unref(message);
     }
+    startWorker([] { RecordingFormat::loadPlugins(); });
     return true;
 }
 
@@ -341,7 +343,8 @@ void CapturePipeline::release()
 // ---- the recording ----
 
 bool CapturePipeline::startRecording(const QString &fileName,
-                                     const std::function<GstElement *()> &createAudioSource)
+                                     const std::function<GstElement *()> &createAudioSource,
+                                  RecordingFormat format)
 {
     lastError.clear();
     if (!pipeline || current) {
@@ -350,6 +353,7 @@ bool CapturePipeline::startRecording(const QString &fileName,
     }
     auto branch = std::make_shared<Branch>();
     branch->fileName = fileName;
+    branch->format = format;
     GstElement *audioSource = createAudioSource ? createAudioSource() : nullptr;
     if (createAudioSource && !audioSource)
         qDebug() << "The audio input could not be opened; recording without sound";
@@ -388,19 +392,26 @@ bool CapturePipeline::buildBranch(Branch &branch, GstElement *audioSource, QStri
     branch.sinkPad = nullptr;
 
     // avimux keeps no time stamps: frames the grabber drops are filled in here so that picture
-    // and sound stay together. The first frame opens the file; nothing is made up before it.
+    // and sound stay together (mp4mux would keep the gaps, but a player shows an even stream
+    // better). The first frame opens the file; nothing is made up before it.
     GstElement *rate = addTo(bin, "videorate");
     GstElement *rateFilter = addCapsFilterTo(bin, gst_caps_new_simple(
         "video/x-raw", "framerate", GST_TYPE_FRACTION, FramesPerSecond, 1, nullptr));
     GstElement *queue = addTo(bin, "queue");
-    GstElement *encoder = addTo(bin, "jpegenc");
-    branch.muxer = addTo(bin, "avimux");
-    branch.fileSink = addTo(bin, "filesink");
-    if (!rate || !rateFilter || !queue || !encoder || !branch.muxer || !branch.fileSink) {
+    std::vector<GstElement *> video{rate, rateFilter, queue};
+    const std::vector<GstElement *> encoder = branch.format.addVideoEncoder(bin);
+    video.insert(video.end(), encoder.begin(), encoder.end());
+    branch.muxer = branch.format.addMuxer(bin);
+    branch.fileSink = branch.format.addFileSink(bin);
+    const auto isMissing = [](GstElement *element) { return element == nullptr; };
+    if (std::any_of(video.begin(), video.end(), isMissing) || !branch.muxer || !branch.fileSink) {
         if (audioSource)
             gst_object_unref(gst_object_ref_sink(audioSource));
-        *error = tr("A GStreamer element needed for recording (JPEG encoder or AVI writer) is "
-                    "not installed.");
+        *error = branch.format.kind() == RecordingFormat::Mp4
+                     ? tr("A GStreamer element needed for recording (H.264 encoder or MP4 writer) "
+                          "is not installed.")
+                     : tr("A GStreamer element needed for recording (JPEG encoder or AVI writer) is "
+                          "not installed.");
         return false;
     }
     g_object_set(rate, "skip-to-first", TRUE, nullptr);
@@ -408,8 +419,8 @@ bool CapturePipeline::buildBranch(Branch &branch, GstElement *audioSource, QStri
                  "max-size-time", guint64(0), nullptr);
     g_object_set(branch.fileSink, "location", branch.fileName.toLocal8Bit().constData(), "async",
                  FALSE, nullptr);
-    if (!linkChain({rate, rateFilter, queue, encoder}) || !linkChain({branch.muxer, branch.fileSink})
-        || !linkToRequestPad(encoder, branch.muxer, "video_%u")) {
+    if (!linkChain(video) || !linkChain({branch.muxer, branch.fileSink})
+        || !linkToRequestPad(video.back(), branch.muxer, "video_%u")) {
         if (audioSource)
             gst_object_unref(gst_object_ref_sink(audioSource));
         *error = tr("The recording pipeline could not be linked.");
@@ -425,13 +436,11 @@ bool CapturePipeline::buildBranch(Branch &branch, GstElement *audioSource, QStri
     if (!audioSource)
         return true;
     gst_bin_add(GST_BIN(bin), audioSource);
-    GstElement *convert = addTo(bin, "audioconvert");
-    GstElement *resample = addTo(bin, "audioresample");
-    GstElement *pcm = addCapsFilterTo(
-        bin, gst_caps_new_simple("audio/x-raw", "format", G_TYPE_STRING, "S16LE", nullptr));
-    GstElement *soundQueue = addTo(bin, "queue");
-    if (!linkChain({audioSource, convert, resample, pcm, soundQueue})
-        || !linkToRequestPad(soundQueue, branch.muxer, "audio_%u")) {
+    std::vector<GstElement *> sound{audioSource, addTo(bin, "audioconvert"), addTo(bin, "audioresample")};
+    const std::vector<GstElement *> soundEncoder = branch.format.addSoundEncoder(bin);
+    sound.insert(sound.end(), soundEncoder.begin(), soundEncoder.end());
+    sound.push_back(addTo(bin, "queue"));
+    if (!linkChain(sound) || !linkToRequestPad(sound.back(), branch.muxer, "audio_%u")) {
         *error = tr("The sound of the recording could not be set up.");
         return false;
     }

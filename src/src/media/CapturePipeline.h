@@ -3,6 +3,7 @@
 
 #include "CameraBackend.h"
 #include "CaptureFormat.h"
+#include "RecordingFormat.h"
 
 #include <QObject>
 #include <QSize>
@@ -28,8 +29,11 @@ typedef struct _GstPad GstPad;
 //
 //   camera -> capture format -> [jpegdec | [h264parse] -> H.264 decoder] -> videoconvert -> BGRx
 //          -> grabber -> tee -> fakesink
-//                           \-> recording: videorate 25/1 -> queue -> jpegenc -> avimux -> filesink
-//                               sound -> audioconvert -> audioresample -> S16LE -> queue -> avimux
+//                           \-> recording: videorate 25/1 -> queue -> encoder -> muxer -> filesink
+//                               sound -> audioconvert -> audioresample -> encoder -> queue -> muxer
+//
+// The recording's encoders and muxer are those of its RecordingFormat: MJPEG in AVI, or H.264 in
+// fragmented MP4.
 //
 // The grabber sits before the tee: it writes the canvas's picture into the buffer in place, and
 // the preview and the recording both pass that picture on.
@@ -74,7 +78,8 @@ public:
     // is no preview or an element is missing; otherwise recordingStarted() follows once the file
     // is being written, or failed(RecordingNotStarted). A sound input that does not start is left
     // out and the picture recorded alone; createAudioSource may be empty.
-    bool startRecording(const QString &fileName, const std::function<GstElement *()> &createAudioSource);
+    bool startRecording(const QString &fileName, const std::function<GstElement *()> &createAudioSource,
+                        RecordingFormat format = RecordingFormat::Avi);
     // Ends the recording; the preview goes on. recordingFinished() follows once the file is
     // complete, or has been closed as it is when the end did not come in time.
     void stopRecording();

@@ -94,11 +94,12 @@ bool GstCameraBackend::startPreview(ICaptureCB *receiver, const QSize &size)
 
 // The recording joins the running preview: the camera is not opened again for it.
 bool GstCameraBackend::startRecording(ICaptureCB *, const QSize &, const QString &fileName,
-                                      const CaptureDevice *audioInput)
+                                      const CaptureDevice *audioInput, RecordingFormat format)
 {
     error.clear();
-    if (pipeline.startRecording(fileName, audioInput ? audioInput->createSource
-                                                     : std::function<GstElement *()>()))
+    if (pipeline.startRecording(fileName,
+                                audioInput ? audioInput->createSource : std::function<GstElement *()>(),
+                                format))
         return true;
     error = pipeline.error();
     return false;

@@ -44,7 +44,7 @@ public:
     void releaseCamera() override;
     bool startPreview(ICaptureCB *receiver, const QSize &size) override;
     bool startRecording(ICaptureCB *receiver, const QSize &size, const QString &fileName,
-                        const CaptureDevice *audioInput) override;
+                        const CaptureDevice *audioInput, RecordingFormat format) override;
     void stopRecording() override;
     void stop() override;
     QString lastError() const override;

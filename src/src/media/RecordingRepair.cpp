@@ -1,6 +1,8 @@
 #include "RecordingRepair.h"
 
 #include "AviFileCheck.h"
+#include "Mp4FileCheck.h"
+#include "RecordingFormat.h"
 #include "GstRuntime.h"
 #include "ThreadHandOver.h"
 
@@ -24,6 +26,18 @@ const char *const TemporarySuffix = ".repair";
 // Generous queues: avidemux hands out the streams of an interleaved file in time order, and
 // avimux needs a buffer on every input before it writes, so a stream must never block the other.
 const guint64 QueueNanoseconds = 10 * GST_SECOND;
+
+bool isMp4(const QString &path)
+{
+    return QFileInfo(path).suffix() == QLatin1String("mp4");
+}
+
+bool isComplete(const QString &file, bool mp4)
+{
+    if (mp4)
+        return Mp4FileCheck::inspect(file) == Mp4FileCheck::State::Complete;
+    return AviFileCheck::inspect(file) == AviFileCheck::State::Complete;
+}
 
 // The reasons go to the debug log and to the caller's list of files left as they were.
 QString reason(const char *text)
@@ -71,6 +85,13 @@ QString RecordingRepair::originalName(const QString &temporaryFileName)
     return temporaryFileName.mid(1, temporaryFileName.size() - 1 - suffix.size());
 }
 
+bool RecordingRepair::isCutOff(const QString &path)
+{
+    if (isMp4(path))
+        return Mp4FileCheck::inspect(path) == Mp4FileCheck::State::MissingIndex;
+    return AviFileCheck::inspect(path) == AviFileCheck::State::MissingIndex;
+}
+
 QString RecordingRepair::error() const
 {
     return lastError;
@@ -93,7 +114,7 @@ bool RecordingRepair::repair(const QString &path, const Progress &progress)
     QFile::remove(temporary);
 
     const bool whole = remux(path, temporary, progress)
-        && (AviFileCheck::inspect(temporary) == AviFileCheck::State::Complete
+        && (isComplete(temporary, isMp4(path))
             || fail(reason("The repaired file came out incomplete.")));
     if (!whole) {
         QFile::remove(temporary);
@@ -123,8 +144,12 @@ bool RecordingRepair::remux(const QString &source, const QString &target, const 
     GstRuntime::ensureInitialised();
     pipeline = GST_ELEMENT(gst_object_ref_sink(gst_pipeline_new("repair")));
     GstElement *file = gst_element_factory_make("filesrc", nullptr);
-    GstElement *demuxer = gst_element_factory_make("avidemux", nullptr);
-    muxer = gst_element_factory_make("avimux", nullptr);
+    // The new file is of the old one's format.
+    const bool mp4 = isMp4(source);
+    GstElement *demuxer = gst_element_factory_make(mp4 ? "qtdemux" : "avidemux", nullptr);
+    muxer = gst_element_factory_make(mp4 ? "mp4mux" : "avimux", nullptr);
+    if (mp4 && muxer)
+        g_object_set(muxer, "fragment-duration", RecordingFormat::FragmentMs, nullptr);
     GstElement *sink = gst_element_factory_make("filesink", nullptr);
     if (!file || !demuxer || !muxer || !sink) {
         for (GstElement *element : {file, demuxer, muxer, sink}) {
@@ -133,8 +158,8 @@ bool RecordingRepair::remux(const QString &source, const QString &target, const 
         }
         gst_object_unref(pipeline);
         pipeline = nullptr;
-        return fail(reason("A GStreamer element needed for the repair (AVI reader or writer) is "
-                              "not installed."));
+        return fail(reason("A GStreamer element needed for the repair (a reader or writer of the "
+                           "file's format) is not installed."));
     }
     g_object_set(file, "location", QFile::encodeName(source).constData(), nullptr);
     g_object_set(sink, "location", QFile::encodeName(target).constData(), nullptr);

@@ -14,6 +14,11 @@ typedef struct _GstPad GstPad;
 // complete file: filesrc -> avidemux -> queue per stream -> avimux -> filesink. avidemux finds
 // the chunks of such a file by scanning it; the streams are copied, not encoded again.
 //
+// An MP4 recording (".mp4") cut off the same way plays up to its last whole fragment as it is, but
+// its header states no length and it lacks the index at its end, so players show no running time
+// and some cannot seek in it: it is copied through qtdemux -> mp4mux the same way, which writes
+// both.
+//
 // The new file is written beside the old one under a hidden temporary name and replaces it by a
 // rename only once it is whole (finished by end-of-stream, with its index, flushed to disk), so an
 // interruption at any point leaves the old file as it was. The rewritten file keeps the old one's
@@ -33,6 +38,9 @@ public:
 
     bool repair(const QString &path, const Progress &progress = Progress());
     QString error() const;
+
+    // A recording of either format cut off before its end, by the check of its format.
+    static bool isCutOff(const QString &path);
 
     // The name the new file is written under until it replaces the old one.
     static QString temporaryName(const QString &path);
