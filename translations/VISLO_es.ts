@@ -58,13 +58,13 @@
 <context>
     <name>CapturePipeline</name>
     <message>
-        <location filename="../src/src/media/CapturePipeline.cpp" line="+175"/>
-        <location line="+173"/>
+        <location filename="../src/src/media/CapturePipeline.cpp" line="+176"/>
+        <location line="+175"/>
         <source>The camera pipeline could not be started.</source>
         <translation>No se pudo iniciar la canalización de la cámara.</translation>
     </message>
     <message>
-        <location line="-140"/>
+        <location line="-141"/>
         <source>The camera could not be opened.</source>
         <translation>No se pudo abrir la cámara.</translation>
     </message>
@@ -84,13 +84,18 @@
         <translation>No se pudo enlazar la canalización de la cámara.</translation>
     </message>
     <message>
-        <location line="+162"/>
+        <location line="+169"/>
+        <source>A GStreamer element needed for recording (H.264 encoder or MP4 writer) is not installed.</source>
+        <translation>Falta un elemento de GStreamer necesario para grabar (codificador H.264 o multiplexor MP4).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>A GStreamer element needed for recording (JPEG encoder or AVI writer) is not installed.</source>
         <translation>Falta un elemento de GStreamer necesario para grabar (codificador JPEG o multiplexor AVI).</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+103"/>
+        <location line="+101"/>
         <source>The recording pipeline could not be linked.</source>
         <translation>No se pudo enlazar la canalización de grabación.</translation>
     </message>
@@ -192,12 +197,12 @@
 <context>
     <name>LiveSource</name>
     <message>
-        <location filename="../src/src/LiveSource.cpp" line="+132"/>
+        <location filename="../src/src/LiveSource.cpp" line="+133"/>
         <source>The recording was stopped because the capture size changed. What was recorded has been saved.</source>
         <translation>La grabación se ha detenido porque ha cambiado el tamaño de captura. Lo grabado se ha guardado.</translation>
     </message>
     <message>
-        <location line="+307"/>
+        <location line="+310"/>
         <location line="+113"/>
         <source>The recording could not be started: %1</source>
         <translation>No se pudo iniciar la grabación: %1</translation>
@@ -219,12 +224,12 @@
         <translation>Error de grabación: %1</translation>
     </message>
     <message>
-        <location line="-466"/>
+        <location line="-469"/>
         <source>The recording was not started: less than %1 MB of disk space is free in the recording folder.</source>
         <translation>La grabación no se ha iniciado: quedan menos de %1 MB de espacio libre en la carpeta de grabaciones.</translation>
     </message>
     <message>
-        <location line="+474"/>
+        <location line="+477"/>
         <source>The recording was stopped because less than %1 MB of disk space is left in the recording folder. What was recorded has been saved.</source>
         <translation>La grabación se ha detenido porque quedan menos de %1 MB de espacio libre en la carpeta de grabaciones. Lo grabado se ha guardado.</translation>
     </message>
@@ -239,7 +244,7 @@
         <translation>La grabación se ha detenido porque se ha eliminado su archivo o su carpeta. Lo grabado se ha vuelto a guardar como %1.</translation>
     </message>
     <message>
-        <location line="-363"/>
+        <location line="-366"/>
         <source>The recording was stopped because another camera was chosen. What was recorded has been saved.</source>
         <translation>La grabación se ha detenido porque se ha elegido otra cámara. Lo grabado se ha guardado.</translation>
     </message>
@@ -247,7 +252,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/src/MainWindow.cpp" line="+88"/>
+        <location filename="../src/src/MainWindow.cpp" line="+89"/>
         <source>Document Camera</source>
         <extracomment>Title of the main window: the program&apos;s name.</extracomment>
         <translation>Cámara de documentos</translation>
@@ -308,55 +313,55 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+1191"/>
+        <location line="+1193"/>
         <source>Line</source>
         <extracomment>Tool tip and options window title: the straight line tool.</extracomment>
         <translation>Línea</translation>
     </message>
     <message>
-        <location line="-1189"/>
-        <location line="+1194"/>
+        <location line="-1191"/>
+        <location line="+1196"/>
         <source>Rectangle</source>
         <extracomment>Tool tip and options window title: the rectangle tool.</extracomment>
         <translation>Rectángulo</translation>
     </message>
     <message>
-        <location line="-1191"/>
-        <location line="+1197"/>
+        <location line="-1193"/>
+        <location line="+1199"/>
         <source>Freehand</source>
         <extracomment>Tool tip and options window title: the freehand pen tool.</extracomment>
         <translation>Mano alzada</translation>
     </message>
     <message>
-        <location line="-1194"/>
-        <location line="+1200"/>
+        <location line="-1196"/>
+        <location line="+1202"/>
         <source>Circle</source>
         <extracomment>Tool tip and options window title: the circle tool.</extracomment>
         <translation>Círculo</translation>
     </message>
     <message>
-        <location line="-1197"/>
-        <location line="+1203"/>
+        <location line="-1199"/>
+        <location line="+1205"/>
         <source>Arrow</source>
         <extracomment>Tool tip and options window title: the arrow tool.</extracomment>
         <translation>Flecha</translation>
     </message>
     <message>
-        <location line="-1200"/>
-        <location line="+1206"/>
+        <location line="-1202"/>
+        <location line="+1208"/>
         <source>Triangle</source>
         <extracomment>Tool tip and options window title: the triangle tool.</extracomment>
         <translation>Triángulo</translation>
     </message>
     <message>
-        <location line="-1203"/>
-        <location line="+1209"/>
+        <location line="-1205"/>
+        <location line="+1211"/>
         <source>Eraser</source>
         <extracomment>Tool tip and options window title: the eraser, which rubs out drawings.</extracomment>
         <translation>Borrador</translation>
     </message>
     <message>
-        <location line="-1206"/>
+        <location line="-1208"/>
         <source>Text</source>
         <extracomment>Tool tip: the text tool, which writes typed text on the picture.</extracomment>
         <translation>Texto</translation>
@@ -502,18 +507,18 @@
     </message>
     <message>
         <location line="+189"/>
-        <location line="+86"/>
+        <location line="+88"/>
         <source>Please select a folder first.</source>
         <translation>Seleccione primero una carpeta.</translation>
     </message>
     <message>
-        <location line="-84"/>
+        <location line="-86"/>
         <source>Recording not started</source>
         <extracomment>Shown for two seconds on the picture; short.</extracomment>
         <translation>La grabación no se ha iniciado</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <source>Recording failed</source>
         <extracomment>Shown for two seconds on the picture; short.</extracomment>
         <translation>Error de grabación</translation>
@@ -578,7 +583,7 @@
         <translation>Cámaras detectadas: %1. Ninguna se usa automáticamente; elija una en la configuración, en «Origen».</translation>
     </message>
     <message>
-        <location line="-823"/>
+        <location line="-825"/>
         <source>About</source>
         <extracomment>Tool tip of the button that opens the About window.</extracomment>
         <translation>Acerca de</translation>
@@ -589,7 +594,7 @@
         <translation>La grabación se ha detenido porque la cámara se ha reiniciado con la nueva configuración. Lo grabado se ha guardado como %1.</translation>
     </message>
     <message>
-        <location line="+362"/>
+        <location line="+364"/>
         <source>Continuous snapshots stopped.</source>
         <translation>Capturas continuas detenidas.</translation>
     </message>
@@ -695,7 +700,7 @@
 <context>
     <name>SettingsToolWindow</name>
     <message>
-        <location filename="../src/src/SettingsToolWindow.cpp" line="+70"/>
+        <location filename="../src/src/SettingsToolWindow.cpp" line="+72"/>
         <source>Setting</source>
         <extracomment>Title of the settings window, white on its title band (about 200 pixels).</extracomment>
         <translation>Configuración</translation>
@@ -777,6 +782,24 @@
         <source>Recording</source>
         <extracomment>Settings window: label of the folder recordings are saved in; at most about 12 characters (97 pixels).</extracomment>
         <translation>Grabación</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Format</source>
+        <extracomment>Settings window: label of what recordings are written as, in the row under the recording folder; at most about 12 characters (97 pixels).</extracomment>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>AVI (Motion JPEG)</source>
+        <extracomment>Settings window, recording format: the classic one (box of 124 pixels).</extracomment>
+        <translation>AVI (Motion JPEG)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MP4 (H.264)</source>
+        <extracomment>Settings window, recording format: small files every player opens (box of 124 pixels).</extracomment>
+        <translation>MP4 (H.264)</translation>
     </message>
     <message>
         <location line="+9"/>

@@ -58,13 +58,13 @@
 <context>
     <name>CapturePipeline</name>
     <message>
-        <location filename="../src/src/media/CapturePipeline.cpp" line="+175"/>
-        <location line="+173"/>
+        <location filename="../src/src/media/CapturePipeline.cpp" line="+176"/>
+        <location line="+175"/>
         <source>The camera pipeline could not be started.</source>
         <translation>Le pipeline de la caméra n&apos;a pas pu démarrer.</translation>
     </message>
     <message>
-        <location line="-140"/>
+        <location line="-141"/>
         <source>The camera could not be opened.</source>
         <translation>Impossible d&apos;ouvrir la caméra.</translation>
     </message>
@@ -84,13 +84,18 @@
         <translation>Le pipeline de la caméra n&apos;a pas pu être relié.</translation>
     </message>
     <message>
-        <location line="+162"/>
+        <location line="+169"/>
+        <source>A GStreamer element needed for recording (H.264 encoder or MP4 writer) is not installed.</source>
+        <translation>Un élément GStreamer nécessaire à l&apos;enregistrement (encodeur H.264 ou multiplexeur MP4) n&apos;est pas installé.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>A GStreamer element needed for recording (JPEG encoder or AVI writer) is not installed.</source>
         <translation>Un élément GStreamer nécessaire à l&apos;enregistrement (encodeur JPEG ou multiplexeur AVI) n&apos;est pas installé.</translation>
     </message>
     <message>
         <location line="+13"/>
-        <location line="+103"/>
+        <location line="+101"/>
         <source>The recording pipeline could not be linked.</source>
         <translation>Le pipeline d&apos;enregistrement n&apos;a pas pu être relié.</translation>
     </message>
@@ -192,12 +197,12 @@
 <context>
     <name>LiveSource</name>
     <message>
-        <location filename="../src/src/LiveSource.cpp" line="+132"/>
+        <location filename="../src/src/LiveSource.cpp" line="+133"/>
         <source>The recording was stopped because the capture size changed. What was recorded has been saved.</source>
         <translation>L&apos;enregistrement a été arrêté car la taille de capture a changé. Ce qui a été enregistré est conservé.</translation>
     </message>
     <message>
-        <location line="+307"/>
+        <location line="+310"/>
         <location line="+113"/>
         <source>The recording could not be started: %1</source>
         <translation>Impossible de démarrer l&apos;enregistrement&#xa0;: %1</translation>
@@ -219,12 +224,12 @@
         <translation>L&apos;enregistrement a échoué&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="-466"/>
+        <location line="-469"/>
         <source>The recording was not started: less than %1 MB of disk space is free in the recording folder.</source>
         <translation>L&apos;enregistrement n&apos;a pas démarré&#xa0;: il reste moins de %1 Mo d&apos;espace libre dans le dossier des enregistrements.</translation>
     </message>
     <message>
-        <location line="+474"/>
+        <location line="+477"/>
         <source>The recording was stopped because less than %1 MB of disk space is left in the recording folder. What was recorded has been saved.</source>
         <translation>L&apos;enregistrement a été arrêté car il reste moins de %1 Mo d&apos;espace libre dans le dossier des enregistrements. Ce qui a été enregistré est conservé.</translation>
     </message>
@@ -239,7 +244,7 @@
         <translation>L&apos;enregistrement a été arrêté car son fichier ou son dossier a été supprimé. Ce qui a été enregistré a été sauvegardé à nouveau sous %1.</translation>
     </message>
     <message>
-        <location line="-363"/>
+        <location line="-366"/>
         <source>The recording was stopped because another camera was chosen. What was recorded has been saved.</source>
         <translation>L&apos;enregistrement a été arrêté car une autre caméra a été choisie. Ce qui a été enregistré est conservé.</translation>
     </message>
@@ -247,7 +252,7 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../src/src/MainWindow.cpp" line="+88"/>
+        <location filename="../src/src/MainWindow.cpp" line="+89"/>
         <source>Document Camera</source>
         <extracomment>Title of the main window: the program&apos;s name.</extracomment>
         <translation>Visualiseur</translation>
@@ -308,55 +313,55 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+1191"/>
+        <location line="+1193"/>
         <source>Line</source>
         <extracomment>Tool tip and options window title: the straight line tool.</extracomment>
         <translation>Ligne</translation>
     </message>
     <message>
-        <location line="-1189"/>
-        <location line="+1194"/>
+        <location line="-1191"/>
+        <location line="+1196"/>
         <source>Rectangle</source>
         <extracomment>Tool tip and options window title: the rectangle tool.</extracomment>
         <translation>Rectangle</translation>
     </message>
     <message>
-        <location line="-1191"/>
-        <location line="+1197"/>
+        <location line="-1193"/>
+        <location line="+1199"/>
         <source>Freehand</source>
         <extracomment>Tool tip and options window title: the freehand pen tool.</extracomment>
         <translation>Main levée</translation>
     </message>
     <message>
-        <location line="-1194"/>
-        <location line="+1200"/>
+        <location line="-1196"/>
+        <location line="+1202"/>
         <source>Circle</source>
         <extracomment>Tool tip and options window title: the circle tool.</extracomment>
         <translation>Cercle</translation>
     </message>
     <message>
-        <location line="-1197"/>
-        <location line="+1203"/>
+        <location line="-1199"/>
+        <location line="+1205"/>
         <source>Arrow</source>
         <extracomment>Tool tip and options window title: the arrow tool.</extracomment>
         <translation>Flèche</translation>
     </message>
     <message>
-        <location line="-1200"/>
-        <location line="+1206"/>
+        <location line="-1202"/>
+        <location line="+1208"/>
         <source>Triangle</source>
         <extracomment>Tool tip and options window title: the triangle tool.</extracomment>
         <translation>Triangle</translation>
     </message>
     <message>
-        <location line="-1203"/>
-        <location line="+1209"/>
+        <location line="-1205"/>
+        <location line="+1211"/>
         <source>Eraser</source>
         <extracomment>Tool tip and options window title: the eraser, which rubs out drawings.</extracomment>
         <translation>Gomme</translation>
     </message>
     <message>
-        <location line="-1206"/>
+        <location line="-1208"/>
         <source>Text</source>
         <extracomment>Tool tip: the text tool, which writes typed text on the picture.</extracomment>
         <translation>Texte</translation>
@@ -502,18 +507,18 @@
     </message>
     <message>
         <location line="+189"/>
-        <location line="+86"/>
+        <location line="+88"/>
         <source>Please select a folder first.</source>
         <translation>Veuillez d&apos;abord choisir un dossier.</translation>
     </message>
     <message>
-        <location line="-84"/>
+        <location line="-86"/>
         <source>Recording not started</source>
         <extracomment>Shown for two seconds on the picture; short.</extracomment>
         <translation>Enregistrement non démarré</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+32"/>
         <source>Recording failed</source>
         <extracomment>Shown for two seconds on the picture; short.</extracomment>
         <translation>Échec de l&apos;enregistrement</translation>
@@ -578,7 +583,7 @@
         <translation>Caméras détectées&#xa0;: %1. Aucune n&apos;est utilisée automatiquement&#x202f;; choisissez-en une dans les paramètres, sous «&#xa0;Source&#xa0;».</translation>
     </message>
     <message>
-        <location line="-823"/>
+        <location line="-825"/>
         <source>About</source>
         <extracomment>Tool tip of the button that opens the About window.</extracomment>
         <translation>À propos</translation>
@@ -589,7 +594,7 @@
         <translation>L&apos;enregistrement a été arrêté car la caméra a redémarré avec les nouveaux paramètres. Ce qui a été enregistré est conservé sous %1.</translation>
     </message>
     <message>
-        <location line="+362"/>
+        <location line="+364"/>
         <source>Continuous snapshots stopped.</source>
         <translation>Instantanés en continu arrêtés.</translation>
     </message>
@@ -695,7 +700,7 @@
 <context>
     <name>SettingsToolWindow</name>
     <message>
-        <location filename="../src/src/SettingsToolWindow.cpp" line="+70"/>
+        <location filename="../src/src/SettingsToolWindow.cpp" line="+72"/>
         <source>Setting</source>
         <extracomment>Title of the settings window, white on its title band (about 200 pixels).</extracomment>
         <translation>Paramètres</translation>
@@ -777,6 +782,24 @@
         <source>Recording</source>
         <extracomment>Settings window: label of the folder recordings are saved in; at most about 12 characters (97 pixels).</extracomment>
         <translation>Vidéos</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Format</source>
+        <extracomment>Settings window: label of what recordings are written as, in the row under the recording folder; at most about 12 characters (97 pixels).</extracomment>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>AVI (Motion JPEG)</source>
+        <extracomment>Settings window, recording format: the classic one (box of 124 pixels).</extracomment>
+        <translation>AVI (Motion JPEG)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MP4 (H.264)</source>
+        <extracomment>Settings window, recording format: small files every player opens (box of 124 pixels).</extracomment>
+        <translation>MP4 (H.264)</translation>
     </message>
     <message>
         <location line="+9"/>
