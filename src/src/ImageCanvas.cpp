@@ -60,20 +60,6 @@ QImage readOnlyView(const QImage &frame, const QRect &rect)
     return QImage(first, rect.width(), rect.height(), frame.bytesPerLine(), frame.format());
 }
 
-QImage turned(const QImage &image, int rotation)
-{
-    switch (rotation) {
-    case 1:
-        return image.transformed(QTransform().rotate(90));
-    case 2:
-        return image.mirrored(true, true);
-    case 3:
-        return image.transformed(QTransform().rotate(270));
-    default:
-        return image;
-    }
-}
-
 } // namespace
 
 ImageCanvas::ImageCanvas(QWidget *parent)
@@ -206,7 +192,7 @@ QImage ImageCanvas::cutViewLocked(const QImage &frame, int effectNow) const
         return QImage();
     const QRect turnedRect(QPoint(0, 0), view.rotatedSize());
     if (!turnedRect.contains(cut)) {
-        QImage whole = turned(frame, view.rotation);
+        QImage whole = AnnotationHistory::turned(frame, view.rotation);
         decorateLocked(whole, turnedRect, effectNow);
         return whole.copy(cut);
     }
@@ -215,7 +201,8 @@ QImage ImageCanvas::cutViewLocked(const QImage &frame, int effectNow) const
     // mosaic needs its blocks whole, so its part reaches out to the block grid of the frame.
     const QRect region = effectNow == EffectMosaic ? blockAligned(cut, turnedRect) : cut;
     const QRect source = ViewGeometry::unturnedRegion(region, view.rotation, frame.size());
-    QImage part = turned(source == frame.rect() ? frame : readOnlyView(frame, source), view.rotation);
+    QImage part = AnnotationHistory::turned(source == frame.rect() ? frame : readOnlyView(frame, source),
+                                            view.rotation);
     decorateLocked(part, region, effectNow);
     if (region == cut)
         return part;

@@ -1,5 +1,6 @@
 #include "CapturePipeline.h"
 
+#include "BinParts.h"
 #include "GrabberElement.h"
 #include "GstRuntime.h"
 #include "ThreadHandOver.h"
@@ -32,26 +33,6 @@ QString errorText(GstMessage *message)
     return text;
 }
 
-GstElement *addTo(GstElement *bin, const char *factory)
-{
-    GstElement *element = gst_element_factory_make(factory, nullptr);
-    if (!element) {
-        qDebug() << "GStreamer element missing:" << factory;
-        return nullptr;
-    }
-    gst_bin_add(GST_BIN(bin), element);
-    return element;
-}
-
-// Null, with the caps let go, when the capsfilter element is missing.
-GstElement *addCapsFilterTo(GstElement *bin, GstCaps *caps)
-{
-    GstElement *filter = addTo(bin, "capsfilter");
-    if (filter)
-        g_object_set(filter, "caps", caps, nullptr);
-    gst_caps_unref(caps);
-    return filter;
-}
 
 bool linkChain(const std::vector<GstElement *> &chain)
 {
@@ -259,12 +240,12 @@ bool CapturePipeline::build(const Settings &settings)
 
 GstElement *CapturePipeline::add(const char *factory)
 {
-    return addTo(pipeline, factory);
+    return BinParts::add(pipeline, factory);
 }
 
 GstElement *CapturePipeline::addCapsFilter(GstCaps *caps)
 {
-    return addCapsFilterTo(pipeline, caps);
+    return BinParts::addCapsFilter(pipeline, caps);
 }
 
 bool CapturePipeline::addDecoder(const CaptureFormat &format, std::vector<GstElement *> &chain)
@@ -394,10 +375,10 @@ bool CapturePipeline::buildBranch(Branch &branch, GstElement *audioSource, QStri
     // avimux keeps no time stamps: frames the grabber drops are filled in here so that picture
     // and sound stay together (mp4mux would keep the gaps, but a player shows an even stream
     // better). The first frame opens the file; nothing is made up before it.
-    GstElement *rate = addTo(bin, "videorate");
-    GstElement *rateFilter = addCapsFilterTo(bin, gst_caps_new_simple(
+    GstElement *rate = BinParts::add(bin, "videorate");
+    GstElement *rateFilter = BinParts::addCapsFilter(bin, gst_caps_new_simple(
         "video/x-raw", "framerate", GST_TYPE_FRACTION, FramesPerSecond, 1, nullptr));
-    GstElement *queue = addTo(bin, "queue");
+    GstElement *queue = BinParts::add(bin, "queue");
     std::vector<GstElement *> video{rate, rateFilter, queue};
     const std::vector<GstElement *> encoder = branch.format.addVideoEncoder(bin);
     video.insert(video.end(), encoder.begin(), encoder.end());
@@ -436,10 +417,10 @@ bool CapturePipeline::buildBranch(Branch &branch, GstElement *audioSource, QStri
     if (!audioSource)
         return true;
     gst_bin_add(GST_BIN(bin), audioSource);
-    std::vector<GstElement *> sound{audioSource, addTo(bin, "audioconvert"), addTo(bin, "audioresample")};
+    std::vector<GstElement *> sound{audioSource, BinParts::add(bin, "audioconvert"), BinParts::add(bin, "audioresample")};
     const std::vector<GstElement *> soundEncoder = branch.format.addSoundEncoder(bin);
     sound.insert(sound.end(), soundEncoder.begin(), soundEncoder.end());
-    sound.push_back(addTo(bin, "queue"));
+    sound.push_back(BinParts::add(bin, "queue"));
     if (!linkChain(sound) || !linkToRequestPad(sound.back(), branch.muxer, "audio_%u")) {
         *error = tr("The sound of the recording could not be set up.");
         return false;

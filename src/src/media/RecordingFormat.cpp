@@ -1,5 +1,6 @@
 #include "RecordingFormat.h"
 
+#include "BinParts.h"
 #include "GstRuntime.h"
 
 #include <QDebug>
@@ -30,26 +31,6 @@ const char *installedAacEncoder()
             return encoder;
     }
     return nullptr;
-}
-
-GstElement *addTo(GstElement *bin, const char *factory)
-{
-    GstElement *element = factory ? gst_element_factory_make(factory, nullptr) : nullptr;
-    if (!element) {
-        qDebug() << "GStreamer element missing:" << (factory ? factory : "AAC encoder");
-        return nullptr;
-    }
-    gst_bin_add(GST_BIN(bin), element);
-    return element;
-}
-
-GstElement *addCapsFilterTo(GstElement *bin, GstCaps *caps)
-{
-    GstElement *filter = addTo(bin, "capsfilter");
-    if (filter)
-        g_object_set(filter, "caps", caps, nullptr);
-    gst_caps_unref(caps);
-    return filter;
 }
 
 void setEnum(GstElement *element, const char *property, const char *nick)
@@ -139,16 +120,16 @@ QByteArray RecordingFormat::missingElement() const
 std::vector<GstElement *> RecordingFormat::addVideoEncoder(GstElement *bin) const
 {
     if (formatKind == Avi)
-        return {addTo(bin, "jpegenc")};
+        return {BinParts::add(bin, "jpegenc")};
 
     // x264 takes BGRx only as 4:4:4, which browsers and most players refuse: 4:2:0 it is. The
     // conversion runs behind the queue, on the encoder's thread, not on the camera's.
-    GstElement *convert = addTo(bin, "videoconvert");
-    GstElement *i420 = addCapsFilterTo(
+    GstElement *convert = BinParts::add(bin, "videoconvert");
+    GstElement *i420 = BinParts::addCapsFilter(
         bin, gst_caps_new_simple("video/x-raw", "format", G_TYPE_STRING, "I420", nullptr));
-    GstElement *encoder = addTo(bin, "x264enc");
+    GstElement *encoder = BinParts::add(bin, "x264enc");
     // Main profile: the one presentation programs and older players are sure to decode.
-    GstElement *profile = addCapsFilterTo(
+    GstElement *profile = BinParts::addCapsFilter(
         bin, gst_caps_new_simple("video/x-h264", "profile", G_TYPE_STRING, "main", nullptr));
     if (encoder) {
         // Live work on two cores: no frame held back for look-ahead or B-frames, and the fastest
@@ -167,17 +148,22 @@ std::vector<GstElement *> RecordingFormat::addVideoEncoder(GstElement *bin) cons
 std::vector<GstElement *> RecordingFormat::addSoundEncoder(GstElement *bin) const
 {
     if (formatKind == Avi) {
-        return {addCapsFilterTo(
+        return {BinParts::addCapsFilter(
             bin, gst_caps_new_simple("audio/x-raw", "format", G_TYPE_STRING, "S16LE", nullptr))};
     }
-    return {addTo(bin, installedAacEncoder())};
+    const char *aacEncoder = installedAacEncoder();
+    if (!aacEncoder) {
+        qDebug() << "GStreamer element missing: AAC encoder";
+        return {nullptr};
+    }
+    return {BinParts::add(bin, aacEncoder)};
 }
 
 GstElement *RecordingFormat::addMuxer(GstElement *bin) const
 {
     if (formatKind == Avi)
-        return addTo(bin, "avimux");
-    GstElement *muxer = addTo(bin, "mp4mux");
+        return BinParts::add(bin, "avimux");
+    GstElement *muxer = BinParts::add(bin, "mp4mux");
     if (muxer)
         g_object_set(muxer, "fragment-duration", FragmentMs, nullptr);
     return muxer;
@@ -185,7 +171,7 @@ GstElement *RecordingFormat::addMuxer(GstElement *bin) const
 
 GstElement *RecordingFormat::addFileSink(GstElement *bin) const
 {
-    GstElement *sink = addTo(bin, "filesink");
+    GstElement *sink = BinParts::add(bin, "filesink");
     // A fragment is a second of H.264, often less than the writer's 64 kB buffer: unbuffered, each
     // one reaches the system as soon as the muxer has made it, and a killed program loses none.
     if (sink && formatKind == Mp4)
