@@ -515,7 +515,9 @@ void FaultsTest::cameraFailingMidStream()
         QSKIP("no H.264 encoder or MP4 writer installed");
     recordAsNamed(file);
     receiver = new CountingReceiver;
-    source = openSource(receiver, CaptureSize, QByteArray(BallCamera) + " ! identity error-after=40");
+    // The camera fails a few seconds in: the recording joins the running preview a moment after it
+    // is asked for, and a loaded machine must still record enough frames before the fault.
+    source = openSource(receiver, CaptureSize, QByteArray(BallCamera) + " ! identity error-after=80");
     QSignalSpy lost(source, SIGNAL(cameraLost(QString)));
     QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
     source->startRecording(file);
