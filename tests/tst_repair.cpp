@@ -148,7 +148,9 @@ void RepairTest::killedRecordingIsRepairedAtTheNextStart()
     QVERIFY(hasIdx1Chunk(file));
     const Frames whole = readFrames(file);
     QVERIFY2(whole.allDecode(), qPrintable(whole.describe()));
-    QCOMPARE(whole.demuxed, cut.demuxed);
+    // Every whole picture is kept; the last one, if the kill cut it in half, may be left out.
+    QVERIFY2(whole.demuxed >= cut.demuxed - 1 && whole.demuxed <= cut.demuxed,
+             qPrintable(whole.describe() + QStringLiteral(" against ") + cut.describe()));
     QVERIFY(whole.audioBuffers > 0);
     QCOMPARE(QFileInfo(file).lastModified(), modified);
     QVERIFY2(hiddenFiles(folder->path()).isEmpty(), qPrintable(hiddenFiles(folder->path()).join(' ')));
@@ -209,7 +211,9 @@ void RepairTest::killedMp4RecordingIsRepairedAtTheNextStart()
     runProgramUntil([&file] { return Mp4FileCheck::inspect(file) == Mp4FileCheck::State::Complete; });
     const Frames whole = readFrames(file);
     QVERIFY2(whole.allDecode(), qPrintable(whole.describe()));
-    QCOMPARE(whole.demuxed, cut.demuxed);
+    // Every whole picture is kept; the last one, if the kill cut it in half, may be left out.
+    QVERIFY2(whole.demuxed >= cut.demuxed - 1 && whole.demuxed <= cut.demuxed,
+             qPrintable(whole.describe() + QStringLiteral(" against ") + cut.describe()));
     QVERIFY(whole.audioBuffers > 0);
     QVERIFY2(hiddenFiles(folder->path()).isEmpty(), qPrintable(hiddenFiles(folder->path()).join(' ')));
 }
