@@ -328,10 +328,12 @@ void PresenterTest::fullScreenKeepsTheCanvasAndTheRecording()
     activate();
     ImageCanvas *canvas = window->liveCanvas;
     // Counted where the camera's thread sends them: a signal spy would fill its list there while
-    // the test reads it here.
-    std::atomic<int> frames{0};
+    // the test reads it here. A counter of static storage and a function without captures leave
+    // nothing the connection would have to hand over to that thread.
+    static std::atomic<int> frames{0};
+    frames = 0;
     const QMetaObject::Connection counting = connect(
-        canvas, &ImageCanvas::updateFromWorker, canvas, [&frames] { ++frames; }, Qt::DirectConnection);
+        canvas, &ImageCanvas::updateFromWorker, canvas, [] { ++frames; }, Qt::DirectConnection);
     const auto stopCounting = qScopeGuard([&counting] { QObject::disconnect(counting); });
     QTRY_VERIFY(frames > 2);
 
