@@ -439,8 +439,12 @@ void TestLivePipeline::closingWhileRecordingFinishesTheFile()
 {
     openSource(RedCamera);
     const QString file = folder.filePath(QStringLiteral("closed.avi"));
+    QSignalSpy started(source, SIGNAL(recordingStarted()));
     source->startRecording(file);
-    QTest::qWait(600);
+    QVERIFY(started.wait(5000));
+    // Some pictures into the file: counted at the canvas, which the recording follows.
+    const int before = receiver->frames;
+    QTRY_VERIFY_WITH_TIMEOUT(receiver->frames > before + 12, 5000);
     delete source;
     source = nullptr;
 
