@@ -366,10 +366,13 @@ void TestLivePipeline::recordingHoldsWhatTheCanvasShows()
     canvas->effect = 2; // negative
     openSource(RedCamera, canvas);
     QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
+    QSignalSpy started(source, SIGNAL(recordingStarted()));
     QElapsedTimer recorded;
     recorded.start();
     source->startRecording(file);
     QVERIFY(source->isRecording());
+    // Two seconds of pictures once the file is being written.
+    QVERIFY(started.wait(5000));
     QTest::qWait(2000);
     stopRecordingAndWait();
     // A busy machine may wake the test late; the camera goes on at 25 pictures a second meanwhile.
