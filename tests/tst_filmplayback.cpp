@@ -108,6 +108,48 @@ public:
         gst_object_unref(bus);
         g_error_free(error);
     }
+
+    // What reaches the film's picture sink: the flushes of the seeks, and the time of its last frame.
+    struct PictureSinkWatch
+    {
+        std::atomic<int> seeks{0};
+        std::atomic<gint64> lastFrame{-1};
+    };
+
+    bool watchPictureSink(PictureSinkWatch *watch)
+    {
+        bool found = false;
+        GstIterator *sinks = gst_bin_iterate_sinks(GST_BIN(pipelineElement()));
+        GValue item = G_VALUE_INIT;
+        while (!found && gst_iterator_next(sinks, &item) == GST_ITERATOR_OK) {
+            GstPad *pad = gst_element_get_static_pad(GST_ELEMENT(g_value_get_object(&item)), "sink");
+            GstCaps *caps = pad ? gst_pad_get_current_caps(pad) : nullptr;
+            found = caps && g_str_has_prefix(gst_structure_get_name(gst_caps_get_structure(caps, 0)), "video/");
+            if (found)
+                gst_pad_add_probe(pad, GstPadProbeType(GST_PAD_PROBE_TYPE_EVENT_DOWNSTREAM | GST_PAD_PROBE_TYPE_EVENT_FLUSH
+                                                                  | GST_PAD_PROBE_TYPE_BUFFER),
+                                  notePictureSink, watch, nullptr);
+            if (caps)
+                gst_caps_unref(caps);
+            if (pad)
+                gst_object_unref(pad);
+            g_value_reset(&item);
+        }
+        g_value_unset(&item);
+        gst_iterator_free(sinks);
+        return found;
+    }
+
+private:
+    static GstPadProbeReturn notePictureSink(GstPad *, GstPadProbeInfo *info, gpointer data)
+    {
+        auto *watch = static_cast<PictureSinkWatch *>(data);
+        if (GST_PAD_PROBE_INFO_TYPE(info) & GST_PAD_PROBE_TYPE_BUFFER)
+            watch->lastFrame = gint64(GST_BUFFER_PTS(GST_PAD_PROBE_INFO_BUFFER(info)));
+        else if (GST_EVENT_TYPE(GST_PAD_PROBE_INFO_EVENT(info)) == GST_EVENT_FLUSH_START)
+            ++watch->seeks;
+        return GST_PAD_PROBE_OK;
+    }
 };
 
 // A film source on the GStreamer back end, with the test keeping a pointer to the back end.
@@ -167,6 +209,7 @@ private slots:
 
     // position and volume
     void setPositionSeeksByPercent();
+    void draggingThePositionSeeksOnceAtATime();
     void volumeSetsTheLinearGain();
 
     // frames
@@ -503,6 +546,24 @@ void FilmPlaybackTest::setPositionSeeksByPercent()
     QCOMPARE(player.receiver.frames.load(), frames + 1);
     QCOMPARE(player.backend->position(), 5 * Second);
     QCOMPARE(player.source.position(), 50);
+}
+
+void FilmPlaybackTest::draggingThePositionSeeksOnceAtATime()
+{
+    Player player;
+    QVERIFY(player.source.open(path("film.avi")));
+    player.source.pause();
+    BreakableBackend::PictureSinkWatch watch;
+    QVERIFY(player.backend->watchPictureSink(&watch));
+
+    // A drag of the position bar: a new place at every mouse move, quicker than frames decode.
+    int moves = 0;
+    for (int percent = 10; percent <= 60; percent += 2, ++moves)
+        player.source.setPosition(percent);
+    QCOMPARE(player.source.position(), 60);
+    QTRY_COMPARE_WITH_TIMEOUT(watch.lastFrame.load(), gint64(6 * GST_SECOND), 5000);
+    QVERIFY2(watch.seeks * 4 < moves, qPrintable(QStringLiteral("%1 seeks for %2 moves").arg(watch.seeks).arg(moves)));
+    QCOMPARE(player.backend->position(), 6 * Second);
 }
 
 void FilmPlaybackTest::volumeSetsTheLinearGain()

@@ -2,6 +2,7 @@
 
 #include "BinParts.h"
 #include "GrabberElement.h"
+#include "GstErrorText.h"
 #include "GstRuntime.h"
 #include "ThreadHandOver.h"
 
@@ -19,19 +20,6 @@ namespace {
 // Buffers queued in front of the encoder: enough to ride out a slow frame, few enough that a
 // lasting backlog turns into dropped frames at the grabber rather than into delay.
 const guint EncoderQueueFrames = 8;
-
-QString errorText(GstMessage *message)
-{
-    GError *error = nullptr;
-    gchar *debug = nullptr;
-    gst_message_parse_error(message, &error, &debug);
-    const QString text = QString::fromUtf8(error ? error->message : "unknown error");
-    qDebug() << "GStreamer error from" << GST_OBJECT_NAME(GST_MESSAGE_SRC(message)) << ":" << text
-             << (debug ? debug : "");
-    g_clear_error(&error);
-    g_free(debug);
-    return text;
-}
 
 
 bool linkChain(const std::vector<GstElement *> &chain)
@@ -296,7 +284,7 @@ QString CapturePipeline::takeBusError()
     QString text;
     while (GstMessage *message = gst_bus_pop_filtered(bus, GST_MESSAGE_ERROR)) {
         if (text.isEmpty())
-            text = errorText(message);
+            text = GstErrorText::of(message, "GStreamer error from");
         gst_message_unref(message);
     }
     return text;
@@ -665,7 +653,7 @@ void CapturePipeline::noteForwarded(GstMessage *message)
 void CapturePipeline::noteError(GstMessage *message)
 {
     GstObject *origin = GST_MESSAGE_SRC(message);
-    const QString text = errorText(message);
+    const QString text = GstErrorText::of(message, "GStreamer error from");
     const std::shared_ptr<Branch> branch = branchOf(origin);
     if (!branch) {
         report(CameraBackend::Failure::CameraLost, text);

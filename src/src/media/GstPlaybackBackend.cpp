@@ -1,6 +1,7 @@
 #include "GstPlaybackBackend.h"
 
 #include "GrabberElement.h"
+#include "GstErrorText.h"
 #include "GstRuntime.h"
 #include "ThreadHandOver.h"
 
@@ -98,19 +99,6 @@ bool fellBackToFake(GstElement *output)
     g_value_unset(&item);
     gst_iterator_free(children);
     return fake;
-}
-
-QString errorText(GstMessage *message)
-{
-    GError *error = nullptr;
-    gchar *debug = nullptr;
-    gst_message_parse_error(message, &error, &debug);
-    const QString text = QStringLiteral("%1 (%2)")
-                             .arg(QString::fromUtf8(error ? error->message : "unknown error"),
-                                  QString::fromUtf8(GST_MESSAGE_SRC_NAME(message)));
-    g_clear_error(&error);
-    g_free(debug);
-    return text;
 }
 
 } // namespace
@@ -299,7 +287,7 @@ void GstPlaybackBackend::drainFailure()
 
 void GstPlaybackBackend::noteOpenError(GstMessage *message)
 {
-    qDebug() << "Film cannot be opened:" << errorText(message);
+    GstErrorText::of(message, "Film cannot be opened, error from");
     std::lock_guard<std::mutex> locker(padLock);
     if (audioOutput && !forceFakeAudio && realAudioOutput
         && gst_object_has_as_ancestor(GST_MESSAGE_SRC(message), GST_OBJECT(audioOutput)))
@@ -378,6 +366,7 @@ void GstPlaybackBackend::closePipeline()
     failing = false;
     seekWhileRunning = false;
     seekInFlight = false;
+    seekPending = false;
     seekTarget = 0;
     endPosition = 0;
     failedAt = 0;
@@ -457,6 +446,15 @@ void GstPlaybackBackend::seek(qint64 position)
     const qint64 length = duration();
     if (length > 0)
         position = qMin(position, length);
+    // Dragging the position bar asks for a new place at every mouse move. While the pipeline is
+    // still flushing towards the last place, another seek would only throw that work away: keep
+    // the newest place and go there once the pipeline has landed.
+    if (seekInFlight && !failing && settling()) {
+        seekTarget = position;
+        seekPending = true;
+        atEnd = false;
+        return;
+    }
     if (!flushingSeek(position))
         return;
     seekWhileRunning = GST_STATE_TARGET(pipeline) == GST_STATE_PLAYING;
@@ -477,6 +475,7 @@ bool GstPlaybackBackend::flushingSeek(qint64 position)
     seekSeqnum = seqnum;
     seekTarget = position;
     seekInFlight = true;
+    seekPending = false;
     atEnd = false;
     return true;
 }
@@ -560,7 +559,11 @@ void GstPlaybackBackend::handleMessage(GstMessage *message)
     switch (GST_MESSAGE_TYPE(message)) {
     case GST_MESSAGE_ASYNC_DONE:
         // The pipeline has its frame again after a seek or a pause: a seek made while the film ran
-        // has landed, and positions are the pipeline's own again.
+        // has landed, and positions are the pipeline's own again, unless a newer place is waiting.
+        if (seekPending && !failing) {
+            flushingSeek(seekTarget);
+            break;
+        }
         seekWhileRunning = false;
         forgetSettledSeek();
         break;
@@ -583,7 +586,7 @@ void GstPlaybackBackend::handleMessage(GstMessage *message)
             break;
         failedAt = position();
         failing = true;
-        emit failed(errorText(message));
+        emit failed(GstErrorText::withSource(message, "Film error from"));
         break;
     default:
         break;

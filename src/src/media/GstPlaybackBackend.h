@@ -122,6 +122,7 @@ private:
     bool failing = false;
     bool seekWhileRunning = false;
     bool seekInFlight = false;
+    bool seekPending = false;   // seekTarget is still to be sent, when the last seek has landed
     qint64 seekTarget = 0;
     qint64 endPosition = 0;
     qint64 failedAt = 0;

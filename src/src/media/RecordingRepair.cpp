@@ -1,9 +1,10 @@
 #include "RecordingRepair.h"
 
 #include "AviFileCheck.h"
+#include "GstErrorText.h"
+#include "GstRuntime.h"
 #include "Mp4FileCheck.h"
 #include "RecordingFormat.h"
-#include "GstRuntime.h"
 #include "ThreadHandOver.h"
 
 #include <QDateTime>
@@ -43,19 +44,6 @@ bool isComplete(const QString &file, bool mp4)
 QString reason(const char *text)
 {
     return QString::fromLatin1(text);
-}
-
-QString errorText(GstMessage *message)
-{
-    GError *error = nullptr;
-    gchar *debug = nullptr;
-    gst_message_parse_error(message, &error, &debug);
-    const QString text = QString::fromUtf8(error ? error->message : "unknown error");
-    qDebug() << "Repair error from" << GST_OBJECT_NAME(GST_MESSAGE_SRC(message)) << ":" << text
-             << (debug ? debug : "");
-    g_clear_error(&error);
-    g_free(debug);
-    return text;
 }
 
 // Flushes the file's data, and the folder entry a rename changed, to the disk.
@@ -195,8 +183,10 @@ bool RecordingRepair::remux(const QString &source, const QString &target, const 
                 GstMessageType(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
             if (message) {
                 finished = GST_MESSAGE_TYPE(message) == GST_MESSAGE_EOS;
-                if (!finished)
-                    fail(reason("The file could not be read to its end: %1").arg(errorText(message)));
+                if (!finished) {
+                    const QString error = GstErrorText::of(message, "Repair error from");
+                    fail(reason("The file could not be read to its end: %1").arg(error));
+                }
                 gst_message_unref(message);
                 break;
             }
