@@ -14,6 +14,8 @@
 //                              loaded again with its sound into a clocked fakesink
 //   refuse a sound-only file   the same broken output, and a file without picture
 //   seek, pause, play, close   each on a playing film, for 300 ms after the call (close: the call)
+//   drag the position bar      the good film: a new place every 16 ms (as a mouse moves), 10 % to
+//                              70 %; the single seek above is its baseline
 //   snapshot, slow folder      one snapshot into a folder whose writes take 500 ms, until the file
 //                              is written; also the longest the frame call took meanwhile
 //   next photograph            Next through ten 4000 x 3000 JPEGs, until each is on the canvas
@@ -402,6 +404,12 @@ int main(int argc, char **argv)
         measureOpen("refuse a sound-only file", source, sound, false, runs);
     }
     measureCommand("seek while playing", source, good, [&] { source.setPosition(50); }, runs);
+    measureCommand("drag the position bar", source, good, [&] {
+        for (int percent = 10; percent <= 70; ++percent) {
+            source.setPosition(percent);
+            waitMs(16);
+        }
+    }, runs);
     measureCommand("pause", source, good, [&] { source.pause(); }, runs);
     measureCommand("pause, then play", source, good, [&] {
         source.pause();
