@@ -2,6 +2,7 @@
 #include "ImageCanvas.h"
 
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -52,11 +53,12 @@ void TestCanvasConcurrency::framesFromAStreamingThreadWhileTheUserWorks()
 
     const int frameCount = 400;
     std::atomic<bool> streaming{true};
+    std::atomic<bool> abandoned{false};
     std::atomic<int> badFrames{0};
     std::atomic<int> framesDone{0};
     std::thread camera([&] {
         std::vector<uchar> buffer;
-        for (int i = 0; i < frameCount; ++i) {
+        for (int i = 0; i < frameCount && !abandoned; ++i) {
             const bool upright = (i / 40) % 2 == 1;
             const int w = upright ? 240 : 320;
             const int h = upright ? 320 : 240;
@@ -68,6 +70,12 @@ void TestCanvasConcurrency::framesFromAStreamingThreadWhileTheUserWorks()
             ++framesDone;
         }
         streaming = false;
+    });
+    // A failed check returns from here: the camera stops and is joined before the canvas goes.
+    const auto joinCamera = qScopeGuard([&] {
+        abandoned = true;
+        if (camera.joinable())
+            camera.join();
     });
 
     int step = 0;

@@ -9,12 +9,14 @@
 #include "LiveSource.h"
 #include "media/AviFileCheck.h"
 #include "media/Mp4FileCheck.h"
+#include "media/GstPlaybackBackend.h"
 #include "media/GstRuntime.h"
 #include "media/RecordingRepair.h"
 #include "record_helper/TestRecording.h"
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -175,6 +177,18 @@ public:
     bool refreshing = false;
 };
 
+// The film back end with its pipeline in view.
+class VisibleFilmBackend : public GstPlaybackBackend
+{
+public:
+    using GstPlaybackBackend::GstPlaybackBackend;
+    using GstPlaybackBackend::pipelineElement;
+
+    bool restsInPaused() const { return testpipelines::restsInPaused(pipelineElement()); }
+};
+
+// A failure may stop the film's streams before a frame settles its pipeline in PAUSED; then no
+// state tells that nothing more comes, and only a quiet stretch can.
 bool framesStopped(const std::atomic<int> &frames)
 {
     for (int round = 0; round < 20; ++round) {
@@ -231,6 +245,9 @@ private slots:
 
 private:
     void startRecording(const QString &file, const QByteArray &microphone = QByteArray(Microphone));
+    // Waits until the recording's file is being written (started has seen recordingStarted()),
+    // then lets it record for the given time.
+    void recordFor(QSignalSpy &started, int milliseconds);
     // The source after a fault: still open, back to the preview, with no recording.
     void verifyBackToPreview();
     // The file is a whole AVI or MP4 with its index and every frame in it decodes.
@@ -265,6 +282,12 @@ void FaultsTest::startRecording(const QString &file, const QByteArray &microphon
     recordAsNamed(file);
     source->startRecording(file);
     QVERIFY(source->isRecording());
+}
+
+void FaultsTest::recordFor(QSignalSpy &started, int milliseconds)
+{
+    QTRY_VERIFY_WITH_TIMEOUT(!started.isEmpty(), 5000);
+    QTest::qWait(milliseconds);
 }
 
 void FaultsTest::verifyBackToPreview()
@@ -304,8 +327,9 @@ void FaultsTest::folderRemovedWhileRecording()
     if (!formatInstalled(file))
         QSKIP("no H.264 encoder or MP4 writer installed");
     startRecording(file);
+    QSignalSpy started(source, SIGNAL(recordingStarted()));
     QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
-    QTest::qWait(1500);
+    recordFor(started, 1500);
     QVERIFY(QDir(folder).removeRecursively());
 
     QVERIFY(failed.wait(5000));
@@ -324,10 +348,15 @@ void FaultsTest::folderMadeReadOnlyWhileRecording()
     QVERIFY(QDir().mkpath(folder));
     const QString file = folder + QStringLiteral("/2024-05-01_10-00-01.avi");
     startRecording(file);
+    QSignalSpy started(source, SIGNAL(recordingStarted()));
     QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
-    QTest::qWait(1000);
+    recordFor(started, 1000);
     QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0555), 0);
-    QTest::qWait(1500);
+    // The watch looks at the file and its folder now, and the camera goes on into the file.
+    source->recordingWatch().check();
+    const qint64 sizeAtChange = QFileInfo(file).size();
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(file).size() > sizeAtChange, 5000);
+    QTest::qWait(1500); // the stretch recorded after the change
     QVERIFY(source->isRecording());
     QSignalSpy ended(source, SIGNAL(recordingEnded()));
     source->stopRecording();
@@ -446,12 +475,13 @@ void FaultsTest::lowDiskSpaceStopsTheRecording()
         asked << where;
         return free.load();
     });
+    QSignalSpy started(source, SIGNAL(recordingStarted()));
     QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
     source->startRecording(file);
     QVERIFY(source->isRecording());
-    QTest::qWait(1500);
+    recordFor(started, 1500);
+    QTRY_VERIFY_WITH_TIMEOUT(!asked.isEmpty(), 5000);
     QVERIFY(source->isRecording());
-    QVERIFY(!asked.isEmpty());
     QCOMPARE(QDir(asked.last()), QDir(folder));
 
     free = RecordingWatch::DefaultMinimumFreeBytes - 1;
@@ -472,10 +502,11 @@ void FaultsTest::lowDiskSpaceOnARealDisk()
     const QString file = disk.filePath(QStringLiteral("2024-05-01_10-00-05.avi"));
     receiver = new CountingReceiver;
     source = openSource(receiver, CaptureSize, BallCamera);
+    QSignalSpy started(source, SIGNAL(recordingStarted()));
     QSignalSpy failed(source, SIGNAL(recordingFailed(QString)));
     source->startRecording(file);
     QVERIFY(source->isRecording());
-    QTest::qWait(1200);
+    recordFor(started, 1200);
     QVERIFY(source->isRecording());
 
     QVERIFY(writeFiller(disk.filePath(QStringLiteral("filler")), 20 << 20));
@@ -561,7 +592,8 @@ void FaultsTest::filmFailingMidPlay()
     QVERIFY(makeFilm(film, 4));
     QVERIFY(makeFilm(other, 1));
     FilmReceiver filmReceiver;
-    FilmSource player(&filmReceiver);
+    auto *backend = new VisibleFilmBackend(&filmReceiver);
+    FilmSource player(&filmReceiver, backend);
     QSignalSpy failed(&player, SIGNAL(playbackFailed(QString)));
     QVERIFY(player.open(film));
     QTRY_VERIFY_WITH_TIMEOUT(filmReceiver.frames > 5, 5000);
@@ -581,7 +613,17 @@ void FaultsTest::filmFailingMidPlay()
     // its start. No frames come any more and the canvas refreshes the held picture itself.
     QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying() || !failed.isEmpty(), 15000);
     QTRY_VERIFY_WITH_TIMEOUT(filmReceiver.refreshing, 5000);
-    QVERIFY(framesStopped(filmReceiver.frames));
+    if (failed.isEmpty()) {
+        // Back at its start the pipeline settles in PAUSED on the first frame, and once what it
+        // had to tell is handled it still rests there.
+        QTRY_VERIFY_WITH_TIMEOUT(backend->restsInPaused(), 5000);
+        const int frames = filmReceiver.frames;
+        QVERIFY(testpipelines::handleBusMessages(backend->pipelineElement()));
+        QVERIFY(backend->restsInPaused());
+        QCOMPARE(filmReceiver.frames.load(), frames);
+    } else {
+        QVERIFY(framesStopped(filmReceiver.frames));
+    }
     QVERIFY(failed.count() <= 1);
     QVERIFY(player.isOpened());
 
@@ -608,6 +650,7 @@ void FaultsTest::snapshotFolderVanishingDuringARun()
     QVERIFY(canvas.isSnapshotArmed());
 
     std::atomic<bool> running{true};
+    std::atomic<int> framesSent{0};
     std::thread camera([&] {
         QImage frame(CaptureSize, QImage::Format_RGB32);
         int shade = 0;
@@ -615,18 +658,36 @@ void FaultsTest::snapshotFolderVanishingDuringARun()
             frame.fill(QColor(shade, 80, 160));
             shade = (shade + 7) % 256;
             canvas.processSample(frame.bits(), frame.width(), frame.height(), false, true);
+            ++framesSent;
             std::this_thread::sleep_for(std::chrono::milliseconds(40));
         }
     });
+    // A failed check returns from here: the camera stops and is joined before the canvas goes.
+    const auto joinCamera = qScopeGuard([&] {
+        running = false;
+        if (camera.joinable())
+            camera.join();
+    });
+    // Lets the camera send the given number of frames more, then waits until every snapshot taken
+    // of them is written or has failed, and its notice has arrived.
+    const auto snapshotFrames = [&](int frames) {
+        const int from = framesSent;
+        if (!QTest::qWaitFor([&] { return framesSent >= from + frames; }, 5000))
+            return false;
+        canvas.waitForSnapshotFiles();
+        QCoreApplication::sendPostedEvents();
+        return true;
+    };
 
     QTRY_VERIFY_WITH_TIMEOUT(!saved.isEmpty(), 5000);
     // Moved away in one step and then deleted: a write under way lands in the moved folder.
     const QString gone = folder + QStringLiteral(".gone");
     QVERIFY(QDir().rename(folder, gone));
-    QTest::qWait(300);
+    canvas.waitForSnapshotFiles();
     QVERIFY(QDir(gone).removeRecursively());
+    QCoreApplication::sendPostedEvents();
     const int savedBefore = saved.count();
-    QTest::qWait(1500);
+    QVERIFY(snapshotFrames(10));
     QCOMPARE(saved.count(), savedBefore);
     QVERIFY(!QFileInfo::exists(folder));
     QVERIFY(canvas.isSnapshotArmed());
@@ -635,7 +696,7 @@ void FaultsTest::snapshotFolderVanishingDuringARun()
     QVERIFY(standIn.open(QIODevice::WriteOnly));
     QVERIFY(standIn.write("not a folder") > 0);
     standIn.close();
-    QTest::qWait(600);
+    QVERIFY(snapshotFrames(10));
     QCOMPARE(saved.count(), savedBefore);
     QFile check(folder);
     QVERIFY(check.open(QIODevice::ReadOnly));
@@ -647,6 +708,7 @@ void FaultsTest::snapshotFolderVanishingDuringARun()
     QTRY_VERIFY_WITH_TIMEOUT(saved.count() > savedBefore, 5000);
     running = false;
     camera.join();
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(failedSpy.count(), 0);
     const QStringList written = QDir(folder).entryList({QStringLiteral("*.jpg")}, QDir::Files);
     QVERIFY(!written.isEmpty());

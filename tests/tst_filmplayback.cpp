@@ -98,6 +98,7 @@ class BreakableBackend : public GstPlaybackBackend
 {
 public:
     using GstPlaybackBackend::GstPlaybackBackend;
+    using GstPlaybackBackend::pipelineElement;
 
     void postError()
     {
@@ -162,16 +163,23 @@ struct Player
     // Seconds of film from the back end, which reports 100 ns units.
     double seconds() const { return double(backend->position()) / Second; }
 
-    // Waits until no more frames come in, as after a pause once the frame in flight has landed.
-    bool waitUntilStill()
+    // Waits until the film rests: its pipeline has settled in PAUSED, so the frame in flight has
+    // landed and no other follows.
+    bool waitUntilPaused()
     {
-        for (int round = 0; round < 15; ++round) {
-            const int before = receiver.frames;
-            QTest::qWait(200);
-            if (receiver.frames == before)
-                return true;
-        }
-        return false;
+        return QTest::qWaitFor([&] { return restsInPaused(); }, 5000);
+    }
+    bool restsInPaused() const { return testpipelines::restsInPaused(backend->pipelineElement()); }
+
+    // Everything the film's pipeline has told so far has been handled, with what that set off.
+    bool handleBusMessages() { return testpipelines::handleBusMessages(backend->pipelineElement()); }
+
+    // Waits for two of the film's ticks: whatever the source does by itself while it rests, it
+    // does from its tick.
+    bool waitTwoTicks()
+    {
+        QSignalSpy ticks(&source, SIGNAL(tick()));
+        return QTest::qWaitFor([&] { return ticks.count() >= 2; }, 5000);
     }
 };
 
@@ -445,10 +453,14 @@ void FilmPlaybackTest::pauseHoldsAndPlayGoesOn()
     QCOMPARE(player.receiver.refresh.last(), QStringLiteral("start"));
     // Where it paused, at once: not where some earlier seek went.
     QVERIFY(player.seconds() > 0.2);
-    QVERIFY(player.waitUntilStill());
+    QVERIFY(player.waitUntilPaused());
     const qint64 held = player.backend->position();
     const int frames = player.receiver.frames;
-    QTest::qWait(300);
+    // Nothing left under way sets it going again: no tick runs, and once the pipeline's messages
+    // are handled it still rests where it paused.
+    QVERIFY(!player.source.isRunning());
+    QVERIFY(player.handleBusMessages());
+    QVERIFY(player.restsInPaused());
     QCOMPARE(player.backend->position(), held);
     QCOMPARE(player.receiver.frames.load(), frames);
 
@@ -469,7 +481,7 @@ void FilmPlaybackTest::stopRewindsToTheFirstFrame()
     QCOMPARE(ticks.count(), 1);
     QCOMPARE(player.source.position(), 0);
     QVERIFY(QTest::qWaitFor([&] { return player.receiver.lastPicture == player.receiver.firstPicture; }, 3000));
-    QTest::qWait(200);
+    QVERIFY(player.waitUntilPaused());
     QCOMPARE(player.backend->position(), 0);
     QVERIFY(player.source.isPlaying());
 }
@@ -483,10 +495,11 @@ void FilmPlaybackTest::runningOffTheEndRestsOnTheFirstFrame()
     QCOMPARE(player.source.position(), 0);
     QCOMPARE(player.receiver.refresh.last(), QStringLiteral("start"));
     QVERIFY(QTest::qWaitFor([&] { return player.receiver.lastPicture == player.receiver.firstPicture; }, 3000));
-    // Resting, not running: nothing moves any more.
-    QVERIFY(player.waitUntilStill());
+    // Resting, not running: the tick goes on, and nothing moves any more.
+    QVERIFY(player.waitUntilPaused());
     const int frames = player.receiver.frames;
-    QTest::qWait(300);
+    QVERIFY(player.waitTwoTicks());
+    QVERIFY(player.restsInPaused());
     QCOMPARE(player.backend->position(), 0);
     QCOMPARE(player.receiver.frames.load(), frames);
 }
@@ -525,7 +538,7 @@ void FilmPlaybackTest::rewindingPastTheStartRests()
     QCOMPARE(player.receiver.refresh.last(), QStringLiteral("start"));
     player.source.forward();
     QCOMPARE(player.source.rate(), -2);
-    QTest::qWait(200);
+    QVERIFY(player.waitTwoTicks());
     QCOMPARE(player.backend->position(), 0);
 }
 
@@ -535,14 +548,15 @@ void FilmPlaybackTest::setPositionSeeksByPercent()
     QVERIFY(player.source.open(path("film.avi")));
     QVERIFY(QTest::qWaitFor([&] { return player.seconds() > 0.1; }, 3000));
     player.source.pause();
-    QVERIFY(player.waitUntilStill());
+    QVERIFY(player.waitUntilPaused());
     const int frames = player.receiver.frames;
 
     player.source.setPosition(50);
     QCOMPARE(player.source.position(), 50);
-    // A seek while paused brings up exactly one frame, the one at the new place.
+    // A seek while paused brings up exactly one frame, the one at the new place, and settles on it.
     QVERIFY(QTest::qWaitFor([&] { return player.receiver.frames > frames; }, 3000));
-    QTest::qWait(300);
+    QVERIFY(player.waitUntilPaused());
+    QVERIFY(player.handleBusMessages());
     QCOMPARE(player.receiver.frames.load(), frames + 1);
     QCOMPARE(player.backend->position(), 5 * Second);
     QCOMPARE(player.source.position(), 50);
@@ -586,9 +600,9 @@ void FilmPlaybackTest::framesArriveAtTheFilmsRate()
     wall.start();
     QVERIFY(player.source.open(path("film.avi")));
     const int first = player.receiver.frames;
-    QTest::qWait(1000);
+    QTest::qWait(1000); // the stretch of film to count
     player.source.pause();
-    QVERIFY(player.waitUntilStill());
+    QVERIFY(player.waitUntilPaused());
     const double played = player.seconds();
     const double waited = wall.elapsed() / 1000.0;
 
@@ -612,16 +626,18 @@ void FilmPlaybackTest::failureWhilePlayingRestsAndTells()
     player.backend->postError();
     player.backend->postError();
     QVERIFY(QTest::qWaitFor([&] { return !failures.isEmpty(); }, 3000));
-    QTest::qWait(200);
+    QVERIFY(player.handleBusMessages());
     QCOMPARE(failures.count(), 1);
     QVERIFY(!failures.first().first().toString().isEmpty());
     QVERIFY(player.source.isOpened());
     QVERIFY(!player.source.isPlaying());
     QCOMPARE(player.receiver.refresh.last(), QStringLiteral("start"));
-    QVERIFY(player.waitUntilStill());
+    QVERIFY(player.waitUntilPaused());
     const qint64 held = player.backend->position();
     const int frames = player.receiver.frames;
-    QTest::qWait(300);
+    QVERIFY(!player.source.isRunning());
+    QVERIFY(player.handleBusMessages());
+    QVERIFY(player.restsInPaused());
     QCOMPARE(player.backend->position(), held);
     QCOMPARE(player.receiver.frames.load(), frames);
 

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -109,17 +110,18 @@ void InstallTest::installedProgramSpeaksFrench()
     program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     program.start(QDir(prefix.path()).filePath("bin/document-camera"), QStringList());
     QVERIFY(program.waitForStarted());
+    const auto endProgram = qScopeGuard([&] {
+        program.kill();
+        program.waitForFinished();
+    });
 
-    bool shown = false;
+    // The X server is asked for its windows until the program's main window is among them.
     QString windows;
-    for (int attempt = 0; attempt < 100 && !shown; ++attempt) {
-        QTest::qWait(100);
+    const auto shown = [&] {
         run("xwininfo", {"-root", "-tree"}, &windows);
-        shown = windows.contains(QStringLiteral("Visualiseur"));
-    }
-    program.kill();
-    program.waitForFinished();
-    QVERIFY2(shown, qPrintable(windows.left(2000)));
+        return windows.contains(QStringLiteral("Visualiseur"));
+    };
+    QVERIFY2(QTest::qWaitFor(shown, 10000), qPrintable(windows.left(2000)));
 }
 
 void InstallTest::packagePassesLintian()

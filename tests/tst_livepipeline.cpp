@@ -331,8 +331,11 @@ void TestLivePipeline::cameraKeepsItsOwnSizeAndShape()
     QTRY_COMPARE_WITH_TIMEOUT(canvas->sourceSize(), chosen, 5000);
 
     const QString file = folder.filePath(QStringLiteral("own-size.avi"));
+    QSignalSpy started(source, SIGNAL(recordingStarted()));
     source->startRecording(file);
     QVERIFY(source->isRecording());
+    // A second of pictures once the file is being written.
+    QVERIFY(started.wait(5000));
     QTest::qWait(1000);
     stopRecordingAndWait();
     const AviContents avi = readAvi(file);
@@ -521,7 +524,7 @@ void TestLivePipeline::stopCompletesTheFileWhileTheWindowRuns()
     QSignalSpy started(source, SIGNAL(recordingStarted()));
     source->startRecording(file);
     QVERIFY(started.wait(5000));
-    QTest::qWait(1500);
+    QTest::qWait(1500); // a recording of some length to finish
 
     int ticks = 0;
     QTimer probe;

@@ -237,8 +237,10 @@ void PhotographSourceTest::resumeRescansAndEndsTheShowSilently()
     // The rescan shows the file that was opened, not the one the show reached.
     QCOMPARE(changed.last().at(0).toInt(), 1);
     QCOMPARE(receiver.refreshStarts, 1);
+    // The show's timer, its only clock, is stopped: nothing changes the picture any more.
+    QVERIFY(!source.isPlaying());
     const int changes = changed.count();
-    QTest::qWait(4 * Interval);
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(changed.count(), changes);
     QCOMPARE(done.count(), 0);
 }
@@ -254,7 +256,8 @@ void PhotographSourceTest::stopEndsTheShowWithPlayDone()
     source.play();
     source.stop();
     QCOMPARE(done.count(), 1);
-    QTest::qWait(4 * Interval);
+    QVERIFY(!source.isPlaying());
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(changed.count(), 0);
 
     source.stop(); // also without a running show
@@ -272,12 +275,15 @@ void PhotographSourceTest::manualStepsEndTheShow()
     source.play();
     source.next();
     QCOMPARE(changed.count(), 1);
-    QTest::qWait(4 * Interval);
+    // The show's timer, its only clock, is stopped: the show goes no further.
+    QVERIFY(!source.isPlaying());
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(changed.count(), 1);
 
     source.play();
     source.previous();
-    QTest::qWait(4 * Interval);
+    QVERIFY(!source.isPlaying());
+    QCoreApplication::sendPostedEvents();
     QCOMPARE(changed.count(), 2);
     QCOMPARE(done.count(), 0);
 }
