@@ -24,6 +24,7 @@ class ToolWindowTest : public QObject
 private slots:
     void placedRightOfItsAnchor();
     void pulledBackOntoTheScreen();
+    void keptInsideAScreenAwayFromTheOrigin();
     void followsTheMainWindow();
     void closeButtonAndTitle();
     void focusElsewhereCloses();
@@ -58,6 +59,16 @@ void ToolWindowTest::pulledBackOntoTheScreen()
     ToolWindow window(picture(290, 93), &anchor, &main, QString());
     QCOMPARE(window.x(), available.width() - 290);
     QCOMPARE(window.y(), available.height() - 93);
+}
+
+void ToolWindowTest::keptInsideAScreenAwayFromTheOrigin()
+{
+    // A projector right of a 1920-pixel laptop screen, with a panel 30 pixels high at its top.
+    const QRect projector(1920, 30, 1280, 994);
+    const QSize size(290, 93);
+    QCOMPARE(ToolWindow::pulledInside(QPoint(2500, 400), size, projector), QPoint(2500, 400));
+    QCOMPARE(ToolWindow::pulledInside(QPoint(3100, 1000), size, projector),
+             QPoint(1920 + 1280 - 290, 30 + 994 - 93));
 }
 
 void ToolWindowTest::followsTheMainWindow()

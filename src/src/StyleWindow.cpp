@@ -3,7 +3,6 @@
 #include "ImageButton.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -62,9 +61,10 @@ void StyleWindow::maximize()
         showNormal();
         return;
     }
+    // The work area of the screen the window is on, not the task bar, and not another screen's.
+    QScreen *screen = this->screen();
     showMaximized();
-    // Cover the work area only, not the task bar.
-    if (QScreen *screen = QGuiApplication::primaryScreen())
+    if (screen)
         setGeometry(screen->availableGeometry());
     // An explicit geometry clears the widget's maximized flag on some platforms (X11) while the
     // window itself stays maximized; without the flag the next click would not restore.

@@ -3,7 +3,6 @@
 #include "ImageButton.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 
@@ -27,17 +26,20 @@ ToolWindow::ToolWindow(QImage background, QWidget *anchor, QWidget *parent, QStr
 
 void ToolWindow::place()
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!anchor || !screen)
+    // The anchor's own screen: with a projector beside the laptop the main window may be on
+    // either, and each screen's work area has its own origin.
+    const QScreen *screen = anchor ? anchor->screen() : nullptr;
+    if (!screen)
         return;
-    const QRect available = screen->availableGeometry();
-    QPoint position = anchor->mapToGlobal(QPoint(anchor->width() + 3, 0));
-    // Compared with the available width and height, not its right and bottom edges.
-    if (position.x() + width() > available.width())
-        position.setX(available.width() - width());
-    if (position.y() + height() > available.height())
-        position.setY(available.height() - height());
-    move(position);
+    const QPoint wanted = anchor->mapToGlobal(QPoint(anchor->width() + 3, 0));
+    move(pulledInside(wanted, size(), screen->availableGeometry()));
+}
+
+QPoint ToolWindow::pulledInside(QPoint wanted, QSize size, const QRect &available)
+{
+    const int rightmost = available.x() + available.width() - size.width();
+    const int lowest = available.y() + available.height() - size.height();
+    return QPoint(qMin(wanted.x(), rightmost), qMin(wanted.y(), lowest));
 }
 
 void ToolWindow::focusChanged(QWidget *old, QWidget *now)

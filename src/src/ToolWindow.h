@@ -15,8 +15,12 @@ class ToolWindow : public FramelessWindow
 public:
     ToolWindow(QImage background, QWidget *anchor, QWidget *parent, QString title);
 
-    // Right of the anchor after a 3-pixel gap, level with its top, pulled back onto the screen.
+    // Right of the anchor after a 3-pixel gap, level with its top, pulled back onto the screen the
+    // anchor is on.
     void place();
+    // Where a window of the size asking for the place goes so that its right and bottom edges stay
+    // inside the work area.
+    static QPoint pulledInside(QPoint wanted, QSize size, const QRect &available);
 
     QWidget *anchor;
     ImageButton *closeButton;
