@@ -79,8 +79,11 @@ void RecordingFormat::loadPlugins()
     static std::once_flag loaded;
     std::call_once(loaded, [] {
         GstRuntime::ensureInitialised();
-        for (const char *name : {"jpegenc", "avimux", "videoconvert", "x264enc", "mp4mux", "filesink",
-                                 installedAacEncoder()}) {
+        // Every recording's own elements and the AVI format's first: while a plug-in loads, an
+        // element of any other not yet loaded waits for it, so the slow H.264 and AAC encoders
+        // come last.
+        for (const char *name : {"videorate", "audioconvert", "audioresample", "filesink", "jpegenc",
+                                 "avimux", "videoconvert", "x264enc", "mp4mux", installedAacEncoder()}) {
             GstElementFactory *factory = name ? gst_element_factory_find(name) : nullptr;
             if (!factory)
                 continue;
