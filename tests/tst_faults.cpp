@@ -13,6 +13,7 @@
 #include "media/GstRuntime.h"
 #include "media/RecordingRepair.h"
 #include "record_helper/TestRecording.h"
+#include "tst_pipelinestate.h"
 
 #include <QDir>
 #include <QFile>

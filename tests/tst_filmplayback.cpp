@@ -6,6 +6,7 @@
 #include "media/GstPlaybackBackend.h"
 #include "media/GstRuntime.h"
 #include "tst_gapprobe.h"
+#include "tst_pipelinestate.h"
 #include "tst_pipelines.h"
 #include "tst_soundoutput.h"
 

@@ -6,10 +6,8 @@
 
 #include "ThreadHandOver.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QString>
-#include <QTest>
 
 #include <gst/gst.h>
 
@@ -65,30 +63,6 @@ inline bool runToEnd(GstElement *pipeline, GstClockTime timeout, QString *proble
     ThreadHandOver::afterCallbacks(pipeline);
     gst_object_unref(pipeline);
     return finished;
-}
-
-// The pipeline has reached PAUSED with no change pending: each sink holds the buffer it prerolled
-// and the streaming threads wait on it, so no further buffer passes until the pipeline is played
-// or seeked.
-inline bool restsInPaused(GstElement *pipeline)
-{
-    GstState current = GST_STATE_VOID_PENDING;
-    GstState pending = GST_STATE_VOID_PENDING;
-    return gst_element_get_state(pipeline, &current, &pending, 0) == GST_STATE_CHANGE_SUCCESS
-           && current == GST_STATE_PAUSED && pending == GST_STATE_VOID_PENDING;
-}
-
-// Waits until the program's watch on the pipeline's bus has taken every message posted so far
-// (a marker posted behind them is gone too), then runs what their handlers queued. Whatever a
-// message under way was going to set off has happened once this returns true.
-inline bool handleBusMessages(GstElement *pipeline, int timeoutMs = 5000)
-{
-    GstBus *bus = gst_element_get_bus(pipeline);
-    gst_bus_post(bus, gst_message_new_application(GST_OBJECT(pipeline), gst_structure_new_empty("test-marker")));
-    const bool drained = QTest::qWaitFor([bus] { return !gst_bus_have_pending(bus); }, timeoutMs);
-    gst_object_unref(bus);
-    QCoreApplication::sendPostedEvents();
-    return drained;
 }
 
 // GStreamer's video encoders start their time stamps at 1000 hours (room for reordering); a
